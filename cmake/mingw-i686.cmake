@@ -1,0 +1,15 @@
+set(CMAKE_SYSTEM_NAME Windows)
+set(CMAKE_SYSTEM_PROCESSOR i686)
+set(VELMIRA_TRIPLE i686-w64-mingw32)
+set(CMAKE_C_COMPILER ${VELMIRA_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${VELMIRA_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER ${VELMIRA_TRIPLE}-windres)
+set(CMAKE_FIND_ROOT_PATH /usr/${VELMIRA_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# SSE2 doubles, so the 32-bit release computes the same pixels as the 64-bit build.
+set(CMAKE_C_FLAGS_INIT "-msse2 -mfpmath=sse")
+set(CMAKE_CXX_FLAGS_INIT "-msse2 -mfpmath=sse")
+# This kernel cannot run 32-bit code: the i686 build is compiled, never run here.
+set(VELMIRA_CAN_RUN OFF)
