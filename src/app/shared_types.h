@@ -1,0 +1,56 @@
+#pragma once
+// Plain value types shared by every subsystem. Portable: no Windows headers.
+
+#include <cstdint>
+#include <string>
+
+namespace velmira {
+
+// The broken-down local time, field for field as GetLocalTime fills it.
+struct LocalTime {
+    uint16_t year = 0;
+    uint16_t month = 0;
+    uint16_t dayOfWeek = 0;
+    uint16_t day = 0;
+    uint16_t hour = 0;
+    uint16_t minute = 0;
+    uint16_t second = 0;
+    uint16_t milliseconds = 0;
+};
+
+// 0x00BBGGRR, red in the low byte, like a Win32 COLORREF.
+using Colour = uint32_t;
+
+struct Point {
+    int32_t x = 0;
+    int32_t y = 0;
+    bool operator==(const Point& o) const { return x == o.x && y == o.y; }
+    bool operator!=(const Point& o) const { return !(*this == o); }
+};
+
+struct Rect {
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
+};
+
+// One anniversary slot: KiTuki is the packed month word, KiHi the day.
+struct AnniversaryEntry {
+    std::wstring message;
+    std::wstring sound;
+    uint16_t KiTuki = 0;
+    int8_t KiHi = 1;
+};
+
+// One schedule slot: Yotei is a time code whose month or day may be 0
+// (every month, every day), bit 31 set while the slot is in use.
+struct ScheduleEntry {
+    std::wstring message;
+    std::wstring sound;
+    int32_t Yotei = 0;
+};
+
+constexpr int kSlotCount = 3;
+
+}  // namespace velmira

@@ -1,0 +1,59 @@
+#include "app/win/form_window.h"
+
+namespace velmira {
+
+FormWindow::~FormWindow() {
+    if (hwnd_) {
+        // Detach first: no message may reach a half-destroyed object.
+        ::SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+        ::DestroyWindow(hwnd_);
+    }
+}
+
+bool FormWindow::CreateForm(const wchar_t* className, DWORD exStyle, DWORD style,
+                            const wchar_t* caption, int x, int y, int width, int height,
+                            HWND owner, HBRUSH background, HICON icon) {
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    if (!::GetClassInfoExW(instance, className, &wc)) {
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = &FormWindow::WindowProc;
+        wc.hInstance = instance;
+        wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+        wc.hbrBackground = background;
+        wc.hIcon = icon;
+        wc.hIconSm = icon;
+        wc.lpszClassName = className;
+        if (!::RegisterClassExW(&wc)) return false;
+    }
+    return ::CreateWindowExW(exStyle, className, caption, style, x, y, width, height, owner,
+                             nullptr, instance, this) != nullptr;
+}
+
+LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    return Default(msg, wParam, lParam);
+}
+
+LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    FormWindow* self = nullptr;
+    if (msg == WM_NCCREATE) {
+        auto* cs = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        self = static_cast<FormWindow*>(cs->lpCreateParams);
+        self->hwnd_ = hwnd;
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    } else {
+        self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    }
+    if (!self) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    const LRESULT result = self->HandleMessage(msg, wParam, lParam);
+    if (msg == WM_NCDESTROY) {
+        ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+}  // namespace velmira

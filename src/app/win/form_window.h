@@ -1,0 +1,33 @@
+#pragma once
+// Base of every window class: registers the class once, keeps `this` in the
+// window (stored at WM_NCCREATE) and routes messages to HandleMessage.
+
+#include <windows.h>
+
+namespace velmira {
+
+class FormWindow {
+public:
+    FormWindow() = default;
+    virtual ~FormWindow();
+    FormWindow(const FormWindow&) = delete;
+    FormWindow& operator=(const FormWindow&) = delete;
+
+    HWND Handle() const { return hwnd_; }
+
+protected:
+    // Creates the window; className is registered on first use.
+    bool CreateForm(const wchar_t* className, DWORD exStyle, DWORD style, const wchar_t* caption,
+                    int x, int y, int width, int height, HWND owner, HBRUSH background = nullptr,
+                    HICON icon = nullptr);
+    virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Default(UINT msg, WPARAM wParam, LPARAM lParam) {
+        return ::DefWindowProcW(hwnd_, msg, wParam, lParam);
+    }
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace velmira

@@ -1,0 +1,8 @@
+// The program's entry point: no command line is read.
+#include <windows.h>
+
+#include "app/win/main_stage.h"
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    return velmira::RunVelmiraClock(instance);
+}

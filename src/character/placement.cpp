@@ -1,0 +1,33 @@
+#include "character/placement.h"
+
+#include <algorithm>
+
+namespace velmira {
+
+namespace {
+
+// Overlap of two spans [a, a + la) and [b, b + lb), in 64 bits so that
+// stored positions near the int32 limits cannot overflow.
+int64_t SpanOverlap(int64_t a, int64_t la, int64_t b, int64_t lb) {
+    return std::min(a + la, b + lb) - std::max(a, b);
+}
+
+}  // namespace
+
+bool OverlapsSomeMonitor(const Rect& window, const std::vector<Rect>& monitors,
+                         int32_t minOverlap) {
+    for (const Rect& m : monitors) {
+        const int64_t across = SpanOverlap(window.left, window.width, m.left, m.width);
+        const int64_t down = SpanOverlap(window.top, window.height, m.top, m.height);
+        if (across >= minOverlap && down >= minOverlap) return true;
+    }
+    return false;
+}
+
+Point FirstShowPosition(Point stored, int32_t width, int32_t height,
+                        const std::vector<Rect>& monitors, Point fallback) {
+    const Rect window{stored.x, stored.y, width, height};
+    return OverlapsSomeMonitor(window, monitors) ? stored : fallback;
+}
+
+}  // namespace velmira

@@ -1,0 +1,27 @@
+#pragma once
+// The skin: where the picture and the boxes sit and the hand colours. The
+// program holds none of these itself; they come with the artwork.
+
+#include <string>
+
+#include "app/shared_types.h"
+
+namespace velmira {
+
+struct SkinLayout {
+    Point Image;  // top left of the character picture in the window
+    Rect FaceFrame;
+    Rect MouthArea;
+    Rect MojibanBox;
+    Rect MojibanHandArea;
+    Colour SecHandColor = 0;
+    Colour HandFillColor = 0;
+    Colour HandEdgeColor = 0;
+};
+
+// Reads the skin text: one "Name numbers..." line per entry, '#' comments.
+// Every entry must be present exactly once with its count of numbers, sizes
+// must not be negative; anything else fails and leaves `out` untouched.
+bool ParseSkinLayout(const std::string& text, SkinLayout& out);
+
+}  // namespace velmira

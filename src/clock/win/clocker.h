@@ -1,0 +1,88 @@
+#pragma once
+// TClocker: the one background thread. It reads the local clock and hands
+// each update to the user-interface thread, waiting until it has run there.
+
+#include <windows.h>
+
+#include <atomic>
+#include <functional>
+#include <string>
+
+#include "app/win/handles.h"
+#include "clock/clock_ticker.h"
+
+namespace velmira {
+
+// What the hand-overs call on the user-interface thread.
+class ClockTarget {
+public:
+    virtual ~ClockTarget() = default;
+    virtual void DrawSecondHand(int second) = 0;
+    virtual void RedrawClock(int hour, int minute) = 0;
+    virtual void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) = 0;
+    virtual void SetApplicationTitle(const std::wstring& title) = 0;
+};
+
+class TClocker : private TickSink {
+public:
+    // Call on the user-interface thread: the hand-over window lives there.
+    // The thread is created suspended and runs only after Resume().
+    explicit TClocker(ClockTarget& target);
+    // Only after Shutdown() returned true, or when the thread never ran.
+    ~TClocker() override;
+    TClocker(const TClocker&) = delete;
+    TClocker& operator=(const TClocker&) = delete;
+
+    bool Valid() const { return static_cast<bool>(thread_); }
+    void Resume();
+    bool Resumed() const { return resumed_; }
+    void SetPriority(int win32Priority);
+    int Priority() const;
+
+    // Asks the thread to end; returns at once. A pause in progress is cut short.
+    void Terminate();
+
+    // Call on the user-interface thread when the main stage goes away:
+    // refuses every further hand-over, then waits up to timeoutMs for the
+    // thread to end while answering the hand-overs already on their way.
+    // Returns true when the thread has ended.
+    bool Shutdown(DWORD timeoutMs);
+
+    // The ticker's fields; read them only inside a hand-over, while the
+    // clock thread waits.
+    const ClockTicker& Ticker() const { return ticker_; }
+
+    // Benchmark probe: runs on the user-interface thread at each second's
+    // hand-over with the reading taken there. Not set in the program.
+    static std::function<void(const SYSTEMTIME&)> secondProbe;
+
+private:
+    enum class Kind : WPARAM { Second = 1, Minute, Reminders, Title };
+
+    static DWORD WINAPI ThreadMain(void* self);
+    void Execute();
+    bool Handover(Kind kind, LPARAM data);
+    LRESULT RunHandover(Kind kind, LPARAM data);  // on the user-interface thread
+    static LRESULT CALLBACK HandoverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+    bool SyncSecond() override;
+    bool SyncMinute() override;
+    bool SyncReminders() override;
+    bool UpdateTitle(int toggle) override;
+
+    ClockTarget& target_;
+    ClockTicker ticker_;
+    HWND handoverWindow_ = nullptr;
+    UniqueHandleK thread_;
+    UniqueHandleK stopEvent_;
+    std::atomic<bool> stopRequested_{false};
+    std::atomic<bool> closing_{false};
+    bool resumed_ = false;
+    std::wstring morning_;
+    std::wstring afternoon_;
+};
+
+// The locale's morning and afternoon designators, or 午前 and 午後 when it has none.
+void LocaleDesignators(std::wstring& morning, std::wstring& afternoon);
+
+}  // namespace velmira

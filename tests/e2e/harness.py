@@ -1,0 +1,295 @@
+"""End-to-end harness: the real program under Xvfb and Wine.
+
+Each Session has its own Xvfb display, its own copy of the prepared Wine
+prefix and its own persistent wineserver; leaving the session kills only
+what it started. Tests drive the program like a person would (xdotool) and
+check windows, titles, screenshots and the registry.
+"""
+
+import argparse
+import os
+import re
+import shutil
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+ROOT = os.path.dirname(os.path.dirname(HERE))
+WINE = "/usr/lib/wine/wine64"
+SETTINGS_KEY = r"HKCU\SOFTWARE\Quorvane\ClockmoteOrvelle1"
+PARENT_KEY = r"HKCU\SOFTWARE\Quorvane"
+DESKTOP_HEX = "#3a6ea5"
+DESKTOP_RGB = (0x3A, 0x6E, 0xA5)
+FAKETIME_LIB = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+
+# Paths of the program and the helper, set from the command line by main().
+EXE = None
+HELPER = None
+
+
+def template_prefix():
+    out = subprocess.run([os.path.join(ROOT, "scripts", "wine-prefix.sh")],
+                         check=True, stdout=subprocess.PIPE, text=True)
+    return out.stdout.strip()
+
+
+class Image:
+    """A screenshot as RGB rows, read from a binary PPM."""
+
+    def __init__(self, data):
+        fields, pos = [], 0
+        while len(fields) < 4:  # magic, width, height, maximum; '#' starts a comment
+            while data[pos:pos + 1].isspace():
+                pos += 1
+            if data[pos:pos + 1] == b"#":
+                pos = data.index(b"\n", pos) + 1
+                continue
+            end = pos
+            while not data[end:end + 1].isspace():
+                end += 1
+            fields.append(data[pos:end])
+            pos = end
+        assert fields[0] == b"P6" and fields[3] == b"255", "not an 8-bit PPM"
+        self.width, self.height = int(fields[1]), int(fields[2])
+        self.pixels = data[pos + 1: pos + 1 + self.width * self.height * 3]
+
+    def pixel(self, x, y):
+        i = (y * self.width + x) * 3
+        return tuple(self.pixels[i: i + 3])
+
+    def region_differs(self, other, left, top, right, bottom):
+        """Count of pixels in [left,right) x [top,bottom) that differ."""
+        n = 0
+        for y in range(top, bottom):
+            a = (y * self.width + left) * 3
+            b = (y * self.width + right) * 3
+            if self.pixels[a:b] != other.pixels[a:b]:
+                for x in range(left, right):
+                    if self.pixel(x, y) != other.pixel(x, y):
+                        n += 1
+        return n
+
+
+class App:
+    def __init__(self, session, popen):
+        self.session = session
+        self.popen = popen
+        self.pid = popen.pid
+
+    def wait_window(self, name=".*", timeout=20.0, visible=True):
+        """Id of the first window of this process whose name matches."""
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            args = ["xdotool", "search", "--all", "--pid", str(self.pid), "--name", name]
+            if visible:
+                args.insert(3, "--onlyvisible")
+            out = self.session.run(args, check=False).stdout.split()
+            if out:
+                return out[0]
+            if self.popen.poll() is not None:
+                raise AssertionError("program exited with %s before its window appeared"
+                                     % self.popen.returncode)
+            time.sleep(0.1)
+        raise AssertionError("no window named %r within %.0f s" % (name, timeout))
+
+    def wait_exit(self, timeout=10.0):
+        try:
+            return self.popen.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            return None
+
+    def running(self):
+        return self.popen.poll() is None
+
+
+class Session:
+    def __init__(self, width=1280, height=1024):
+        self.size = (width, height)
+        self.work = tempfile.mkdtemp(prefix="velmira-e2e.")
+        self.env = dict(os.environ)
+        self.xvfb = None
+        self.apps = []
+        self.keys_down = []
+
+    # -- lifecycle -----------------------------------------------------------
+    def __enter__(self):
+        try:
+            self._start()
+        except BaseException:
+            self.close()
+            raise
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+        return False
+
+    def _start(self):
+        prefix = os.path.join(self.work, "prefix")
+        subprocess.run(["cp", "-a", template_prefix(), prefix], check=True)
+        display_file = os.path.join(self.work, "display")
+        with open(display_file, "w") as fd:
+            self.xvfb = subprocess.Popen(
+                ["Xvfb", "-displayfd", str(fd.fileno()), "-screen", "0",
+                 "%dx%dx24" % self.size, "-noreset", "-nolisten", "tcp"],
+                pass_fds=(fd.fileno(),), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        deadline = time.time() + 10
+        while time.time() < deadline:
+            with open(display_file) as f:
+                text = f.read().strip()
+            if text:
+                break
+            time.sleep(0.05)
+        else:
+            raise RuntimeError("Xvfb did not start")
+        self.env.update(DISPLAY=":" + text, WINEPREFIX=prefix, WINEDEBUG="-all")
+        # A desktop colour of its own, so her outline shows against it.
+        subprocess.run(["xsetroot", "-solid", DESKTOP_HEX], env=self.env, check=True)
+        self.env.pop("WINEDLLOVERRIDES", None)
+        subprocess.run(["wineserver", "-p"], env=self.env, check=True)
+        # The first Wine process starts the background services; let it be a
+        # throw-away one so they never hold a captured stdout.
+        subprocess.run([WINE, "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
+                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+
+    def close(self):
+        for key in reversed(self.keys_down):
+            self.run(["xdotool", "keyup", key], check=False)
+        self.keys_down = []
+        if "WINEPREFIX" in self.env:
+            subprocess.run(["wineserver", "-k"], env=self.env, stdout=subprocess.DEVNULL,
+                           stderr=subprocess.DEVNULL)
+        for app in self.apps:
+            if app.popen.poll() is None:
+                app.popen.kill()
+                app.popen.wait()
+        if self.xvfb and self.xvfb.poll() is None:
+            self.xvfb.send_signal(signal.SIGTERM)
+            self.xvfb.wait()
+        shutil.rmtree(self.work, ignore_errors=True)
+
+    # -- processes -------------------------------------------------------------
+    def run(self, args, check=True, timeout=60, **kw):
+        return subprocess.run(args, env=self.env, stdout=subprocess.PIPE,
+                              stderr=subprocess.PIPE, text=True, check=check,
+                              timeout=timeout, **kw)
+
+    def launch(self, exe=None, faketime=None, tz=None):
+        """Starts a Windows program; faketime '@2026-12-07 23:59:56' starts the clock there."""
+        env = dict(self.env)
+        if faketime:
+            env.update(LD_PRELOAD=FAKETIME_LIB, FAKETIME=faketime, NO_FAKE_STAT="1",
+                       FAKETIME_DONT_FAKE_MONOTONIC="1")
+        if tz:
+            env["TZ"] = tz
+        popen = subprocess.Popen([WINE, exe or EXE], env=env, stdin=subprocess.DEVNULL,
+                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        app = App(self, popen)
+        self.apps.append(app)
+        return app
+
+    def helper(self, *args, check=True):
+        return self.run([WINE, HELPER] + list(args), check=check)
+
+    def close_main_stage(self):
+        """WM_CLOSE to the program's main window, as the taskbar's Close does."""
+        return self.helper("close", "TMainStage", check=False).returncode == 0
+
+    # -- windows and input --------------------------------------------------------
+    def geometry(self, window):
+        out = self.run(["xwininfo", "-id", window]).stdout
+        get = lambda label: int(re.search(label + r":\s+(-?\d+)", out).group(1))
+        return (get("Absolute upper-left X"), get("Absolute upper-left Y"),
+                get("Width"), get("Height"))
+
+    def window_name(self, window):
+        return self.run(["xdotool", "getwindowname", window]).stdout.rstrip("\n")
+
+    def xdotool(self, *args):
+        return self.run(["xdotool"] + [str(a) for a in args])
+
+    def key_down(self, *keys):
+        for key in keys:
+            self.xdotool("keydown", key)
+            self.keys_down.append(key)
+
+    def key_up(self, *keys):
+        for key in keys:
+            self.xdotool("keyup", key)
+            if key in self.keys_down:
+                self.keys_down.remove(key)
+
+    def drag(self, x0, y0, x1, y1, steps=10):
+        self.xdotool("mousemove", x0, y0)
+        time.sleep(0.2)
+        self.xdotool("mousedown", 1)
+        time.sleep(0.2)
+        for i in range(1, steps + 1):
+            self.xdotool("mousemove", x0 + (x1 - x0) * i // steps, y0 + (y1 - y0) * i // steps)
+            time.sleep(0.05)
+        time.sleep(0.2)
+        self.xdotool("mouseup", 1)
+        time.sleep(0.3)
+
+    def screenshot(self, path=None):
+        """The whole screen as an Image; also saved as PNG when a path is given."""
+        xwd = subprocess.run(["xwd", "-root", "-silent"], env=self.env, stdout=subprocess.PIPE,
+                             check=True).stdout
+        ppm = subprocess.run(["/usr/bin/convert", "xwd:-", "-depth", "8", "ppm:-"], input=xwd,
+                             stdout=subprocess.PIPE, check=True).stdout
+        if path:
+            subprocess.run(["/usr/bin/convert", "xwd:-", path], input=xwd, check=True)
+        return Image(ppm)
+
+    # -- registry ------------------------------------------------------------
+    def reg(self, *args, check=True):
+        return self.run([WINE, "reg"] + list(args), check=check)
+
+    def reg_add(self, name, kind, data, key=SETTINGS_KEY):
+        self.reg("add", key, "/v", name, "/t", kind, "/d", str(data), "/f")
+
+    def key_exists(self, key=SETTINGS_KEY):
+        return self.reg("query", key, check=False).returncode == 0
+
+    def reg_values(self, key=SETTINGS_KEY):
+        """{name: (type, value)} of a key, texts decoded properly (via reg export)."""
+        path = os.path.join(self.work, "export.reg")
+        if os.path.exists(path):
+            os.remove(path)
+        r = self.reg("export", key, "Z:" + path.replace("/", "\\"), "/y", check=False)
+        if r.returncode != 0 or not os.path.exists(path):
+            return None
+        with open(path, "rb") as f:
+            raw = f.read()
+        text = raw.decode("utf-16") if raw[:2] in (b"\xff\xfe", b"\xfe\xff") else raw.decode()
+        values = {}
+        for line in text.splitlines():
+            m = re.match(r'^"((?:[^"\\]|\\.)*)"=(.*)$', line)
+            if not m:
+                continue
+            name, data = m.group(1), m.group(2)
+            if data.startswith("dword:"):
+                values[name] = ("REG_DWORD", int(data[6:], 16))
+            elif data.startswith('"'):
+                values[name] = ("REG_SZ", data[1:-1].replace('\\"', '"').replace("\\\\", "\\"))
+            else:
+                values[name] = ("OTHER", data)
+        return values
+
+
+def signed32(v):
+    return v - (1 << 32) if v >= 1 << 31 else v
+
+
+def main():
+    global EXE, HELPER
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--exe", required=True)
+    parser.add_argument("--helper", required=True)
+    args, rest = parser.parse_known_args()
+    EXE, HELPER = os.path.abspath(args.exe), os.path.abspath(args.helper)
+    unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

@@ -1,0 +1,76 @@
+// A small Win32 helper for the end-to-end tests, run in the same Wine prefix
+// as the program:
+//   e2e_helper close <class>     posts WM_CLOSE to every top-level window of that class
+//   e2e_helper window            shows a small window until it is closed or killed
+//                                (Wine sees keys held before a launch only while
+//                                some Wine window exists under the pointer)
+//   e2e_helper title <class>     prints the window text of the first window of that class (UTF-8)
+#include <windows.h>
+
+#include <cstdio>
+#include <cwchar>
+#include <string>
+
+namespace {
+
+struct CloseData {
+    const wchar_t* className;
+    int count;
+};
+
+BOOL CALLBACK CloseIfClass(HWND hwnd, LPARAM lParam) {
+    auto* data = reinterpret_cast<CloseData*>(lParam);
+    wchar_t name[256];
+    if (::GetClassNameW(hwnd, name, 256) && std::wcscmp(name, data->className) == 0) {
+        ::PostMessageW(hwnd, WM_CLOSE, 0, 0);
+        ++data->count;
+    }
+    return TRUE;
+}
+
+LRESULT CALLBACK HelperProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY) {
+        ::PostQuitMessage(0);
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, msg, wParam, lParam);
+}
+
+int ShowHelperWindow() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = HelperProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
+    wc.lpszClassName = L"VelmiraE2EHelper";
+    ::RegisterClassW(&wc);
+    HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-helper", WS_POPUP | WS_VISIBLE, 0,
+                                  0, 1280, 1024, nullptr, nullptr, wc.hInstance, nullptr);
+    if (!hwnd) return 1;
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    if (argc >= 3 && std::wcscmp(argv[1], L"close") == 0) {
+        CloseData data{argv[2], 0};
+        ::EnumWindows(&CloseIfClass, reinterpret_cast<LPARAM>(&data));
+        std::printf("%d\n", data.count);
+        return data.count > 0 ? 0 : 1;
+    }
+    if (argc >= 2 && std::wcscmp(argv[1], L"window") == 0) return ShowHelperWindow();
+    if (argc >= 3 && std::wcscmp(argv[1], L"title") == 0) {
+        HWND hwnd = ::FindWindowW(argv[2], nullptr);
+        if (!hwnd) return 1;
+        wchar_t text[512] = {};
+        ::GetWindowTextW(hwnd, text, 512);
+        char utf8[2048] = {};
+        ::WideCharToMultiByte(CP_UTF8, 0, text, -1, utf8, sizeof(utf8), nullptr, nullptr);
+        std::printf("%s\n", utf8);
+        return 0;
+    }
+    std::fprintf(stderr, "usage: e2e_helper close <class> | window | title <class>\n");
+    return 2;
+}

@@ -1,0 +1,193 @@
+// The clock thread's rules fed with sequences of local times.
+#include "clock/clock_ticker.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace velmira {
+namespace {
+
+LocalTime At(int day, int hour, int minute, int second, int month = 12) {
+    LocalTime t;
+    t.year = 2026;
+    t.month = static_cast<uint16_t>(month);
+    t.day = static_cast<uint16_t>(day);
+    t.hour = static_cast<uint16_t>(hour);
+    t.minute = static_cast<uint16_t>(minute);
+    t.second = static_cast<uint16_t>(second);
+    return t;
+}
+
+// Records each hand-over with what the routine would read at that moment.
+class RecordingSink : public TickSink {
+public:
+    explicit RecordingSink(const ClockTicker& ticker) : ticker_(ticker) {}
+    bool SyncSecond() override {
+        calls.push_back("second " + std::to_string(ticker_.lastSecond));
+        return !failSecond;
+    }
+    bool SyncMinute() override {
+        calls.push_back("minute " + std::to_string(ticker_.lastHour) + ":" +
+                        std::to_string(ticker_.lastMinute));
+        return true;
+    }
+    bool SyncReminders() override {
+        calls.push_back(std::string("reminders ") + (ticker_.dateChanged ? "T" : "F") +
+                        (ticker_.minuteChanged ? "T" : "F") + " " +
+                        std::to_string(ticker_.localTime.hour) + ":" +
+                        std::to_string(ticker_.localTime.minute));
+        return true;
+    }
+    bool UpdateTitle(int toggle) override {
+        calls.push_back("title " + std::to_string(toggle));
+        return true;
+    }
+    std::vector<std::string> Take() { return std::exchange(calls, {}); }
+
+    std::vector<std::string> calls;
+    bool failSecond = false;
+
+private:
+    const ClockTicker& ticker_;
+};
+
+using Calls = std::vector<std::string>;
+
+class ClockTickerTest : public ::testing::Test {
+protected:
+    ClockTicker ticker;
+    RecordingSink sink{ticker};
+    void Start(const LocalTime& t) {
+        ASSERT_TRUE(ticker.Start(t, sink));
+        sink.Take();
+    }
+};
+
+TEST_F(ClockTickerTest, StartDrawsTheMinuteAndChecksRemindersTwice) {
+    EXPECT_EQ(ticker.lastHour, ClockTicker::kUnset);
+    ASSERT_TRUE(ticker.Start(At(7, 10, 45, 20), sink));
+    EXPECT_EQ(sink.Take(), (Calls{"minute 10:45", "reminders TF 10:45", "reminders FT 10:45"}));
+    EXPECT_EQ(ticker.lastSecond, ClockTicker::kUnset);
+}
+
+TEST_F(ClockTickerTest, FirstPollDeliversTheSecondWithoutFurtherChecks) {
+    Start(At(7, 10, 45, 20));
+    EXPECT_EQ(ticker.Poll(At(7, 10, 45, 20), sink), ClockTicker::PollResult::Handled);
+    EXPECT_EQ(sink.Take(), (Calls{"second 20"}));
+}
+
+TEST_F(ClockTickerTest, RepeatedSecondDeliversNothing) {
+    Start(At(7, 10, 45, 20));
+    ticker.Poll(At(7, 10, 45, 20), sink);
+    sink.Take();
+    EXPECT_EQ(ticker.Poll(At(7, 10, 45, 20), sink), ClockTicker::PollResult::SameSecond);
+    EXPECT_TRUE(sink.Take().empty());
+}
+
+TEST_F(ClockTickerTest, SecondFiftyNineRedrawsTheComingMinute) {
+    struct Case {
+        int hour, minute, day;
+        const char* expected;
+    } cases[] = {{10, 45, 7, "minute 10:46"}, {10, 59, 7, "minute 11:0"}, {23, 59, 7, "minute 0:0"}};
+    for (const Case& c : cases) {
+        ClockTicker t;
+        RecordingSink s(t);
+        ASSERT_TRUE(t.Start(At(c.day, c.hour, c.minute, 50), s));
+        t.Poll(At(c.day, c.hour, c.minute, 58), s);
+        s.Take();
+        t.Poll(At(c.day, c.hour, c.minute, 59), s);
+        EXPECT_EQ(s.Take(), (Calls{"second 59", c.expected})) << c.hour << ":" << c.minute;
+    }
+}
+
+TEST_F(ClockTickerTest, NewMinuteAfterSecondFiftyNineChecksRemindersButDoesNotRedraw) {
+    Start(At(7, 10, 45, 58));
+    ticker.Poll(At(7, 10, 45, 58), sink);
+    ticker.Poll(At(7, 10, 45, 59), sink);
+    sink.Take();
+    ticker.Poll(At(7, 10, 46, 0), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 0", "reminders FT 10:46"}));
+}
+
+TEST_F(ClockTickerTest, MidnightChecksRemindersOnceWithBothFlags) {
+    Start(At(7, 23, 59, 58));
+    ticker.Poll(At(7, 23, 59, 58), sink);
+    ticker.Poll(At(7, 23, 59, 59), sink);
+    sink.Take();
+    ticker.Poll(At(8, 0, 0, 0), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 0", "reminders TT 0:0"}));
+}
+
+TEST_F(ClockTickerTest, MissedSecondFiftyNineRedrawsWithTheTrueMinute) {
+    Start(At(7, 10, 45, 57));
+    ticker.Poll(At(7, 10, 45, 58), sink);
+    sink.Take();
+    ticker.Poll(At(7, 10, 46, 0), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 0", "minute 10:46", "reminders FT 10:46"}));
+}
+
+TEST_F(ClockTickerTest, ClockSetForwardByHoursRedrawsAndChecks) {
+    Start(At(7, 10, 45, 20));
+    ticker.Poll(At(7, 10, 45, 20), sink);
+    sink.Take();
+    ticker.Poll(At(7, 13, 45, 21), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 21", "title 0", "minute 13:45"}));
+}
+
+TEST_F(ClockTickerTest, ClockSetBackAcrossDaysIsADateChange) {
+    Start(At(7, 10, 45, 20));
+    ticker.Poll(At(7, 10, 45, 20), sink);
+    sink.Take();
+    ticker.Poll(At(5, 10, 45, 22), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 22", "reminders TF 10:45"}));
+}
+
+TEST_F(ClockTickerTest, SameDayOfAnotherMonthIsNoDateChange) {
+    Start(At(7, 10, 45, 20, 12));
+    ticker.Poll(At(7, 10, 45, 20, 12), sink);
+    sink.Take();
+    ticker.Poll(At(7, 10, 45, 22, 3), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 22"}));
+}
+
+TEST_F(ClockTickerTest, TitleAlternatesAtSecondsEndingInOne) {
+    Start(At(7, 10, 45, 0));
+    std::vector<std::string> titles;
+    for (int s = 0; s < 60; ++s) {
+        ticker.Poll(At(7, 10, 45, s), sink);
+        for (const std::string& call : sink.Take())
+            if (call.rfind("title", 0) == 0) titles.push_back(std::to_string(s) + " " + call);
+    }
+    EXPECT_EQ(titles, (Calls{"1 title 0", "11 title 1", "21 title 0", "31 title 1", "41 title 0",
+                             "51 title 1"}));
+}
+
+TEST_F(ClockTickerTest, FailedHandOverStopsTheClock) {
+    Start(At(7, 10, 45, 20));
+    sink.failSecond = true;
+    EXPECT_EQ(ticker.Poll(At(7, 10, 45, 21), sink), ClockTicker::PollResult::Stopped);
+    EXPECT_EQ(sink.Take(), (Calls{"second 21"}));
+}
+
+TEST(TitleToggle, CyclesBetweenDateAndTime) {
+    EXPECT_EQ(NextTitleToggle(0), 1);
+    EXPECT_EQ(NextTitleToggle(1), 0);
+    EXPECT_EQ(NextTitleToggle(5), 0);
+}
+
+TEST(NextSecond, WaitsUntilTheBoundary) {
+    LocalTime t;
+    t.milliseconds = 0;
+    EXPECT_EQ(MillisecondsToNextSecond(t), 1000u);
+    t.milliseconds = 499;
+    EXPECT_EQ(MillisecondsToNextSecond(t), 501u);
+    t.milliseconds = 999;
+    EXPECT_EQ(MillisecondsToNextSecond(t), 1u);
+    t.milliseconds = 5000;  // a broken reading still waits a little, never forever
+    EXPECT_EQ(MillisecondsToNextSecond(t), 1u);
+}
+
+}  // namespace
+}  // namespace velmira
