@@ -1,0 +1,124 @@
+#include "character/region_block.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace velmira {
+
+namespace {
+
+using Runs = std::vector<std::pair<int32_t, int32_t>>;
+
+Runs RowRuns(const std::vector<uint8_t>& mask, int width, int y) {
+    Runs runs;
+    const uint8_t* row = mask.data() + static_cast<size_t>(y) * static_cast<size_t>(width);
+    int x = 0;
+    while (x < width) {
+        while (x < width && row[x] == 0) ++x;
+        if (x == width) break;
+        const int start = x;
+        while (x < width && row[x] != 0) ++x;
+        runs.emplace_back(start, x);
+    }
+    return runs;
+}
+
+void PutU32(std::vector<uint8_t>& out, uint32_t v) {
+    for (int i = 0; i < 4; ++i) out.push_back(static_cast<uint8_t>((v >> (8 * i)) & 0xFF));
+}
+
+void PutRect(std::vector<uint8_t>& out, const RegionRect& r) {
+    PutU32(out, static_cast<uint32_t>(r.left));
+    PutU32(out, static_cast<uint32_t>(r.top));
+    PutU32(out, static_cast<uint32_t>(r.right));
+    PutU32(out, static_cast<uint32_t>(r.bottom));
+}
+
+uint32_t GetU32(const std::vector<uint8_t>& in, size_t at) {
+    uint32_t v = 0;
+    for (int i = 3; i >= 0; --i) v = (v << 8) | in[at + static_cast<size_t>(i)];
+    return v;
+}
+
+RegionRect GetRect(const std::vector<uint8_t>& in, size_t at) {
+    RegionRect r;
+    r.left = static_cast<int32_t>(GetU32(in, at));
+    r.top = static_cast<int32_t>(GetU32(in, at + 4));
+    r.right = static_cast<int32_t>(GetU32(in, at + 8));
+    r.bottom = static_cast<int32_t>(GetU32(in, at + 12));
+    return r;
+}
+
+}  // namespace
+
+std::vector<RegionRect> MaskToRegionRects(const std::vector<uint8_t>& mask, int width, int height) {
+    std::vector<RegionRect> rects;
+    if (width <= 0 || height <= 0 ||
+        mask.size() < static_cast<size_t>(width) * static_cast<size_t>(height)) {
+        return rects;
+    }
+    Runs bandRuns;        // runs of the open band; empty when none is open
+    size_t bandStart = 0;  // index in rects of the open band's first rect
+    for (int y = 0; y < height; ++y) {
+        Runs runs = RowRuns(mask, width, y);
+        if (!runs.empty() && runs == bandRuns) {
+            // same runs as the row above: the band just grows downward
+            for (size_t i = bandStart; i < rects.size(); ++i) rects[i].bottom = y + 1;
+            continue;
+        }
+        bandStart = rects.size();
+        for (const auto& run : runs) rects.push_back({run.first, y, run.second, y + 1});
+        bandRuns = std::move(runs);
+    }
+    return rects;
+}
+
+RegionRect RegionBound(const std::vector<RegionRect>& rects) {
+    if (rects.empty()) return {};
+    RegionRect b = rects.front();
+    for (const auto& r : rects) {
+        b.left = std::min(b.left, r.left);
+        b.top = std::min(b.top, r.top);
+        b.right = std::max(b.right, r.right);
+        b.bottom = std::max(b.bottom, r.bottom);
+    }
+    return b;
+}
+
+std::vector<uint8_t> EncodeRegionBlock(const std::vector<RegionRect>& rects) {
+    std::vector<uint8_t> out;
+    out.reserve(kRegionHeaderSize + rects.size() * 16);
+    const auto count = static_cast<uint32_t>(rects.size());
+    PutU32(out, kRegionHeaderSize);
+    PutU32(out, kRegionRectangles);
+    PutU32(out, count);
+    PutU32(out, count * 16);
+    PutRect(out, RegionBound(rects));
+    for (const auto& r : rects) PutRect(out, r);
+    return out;
+}
+
+std::vector<uint8_t> BuildRegionBlock(const std::vector<uint8_t>& mask, int width, int height) {
+    return EncodeRegionBlock(MaskToRegionRects(mask, width, height));
+}
+
+bool ParseRegionBlock(const std::vector<uint8_t>& block, RegionData& out) {
+    if (block.size() < kRegionHeaderSize) return false;
+    const uint32_t headerSize = GetU32(block, 0);
+    const uint32_t type = GetU32(block, 4);
+    const uint32_t count = GetU32(block, 8);
+    const uint32_t rgnSize = GetU32(block, 12);
+    if (headerSize != kRegionHeaderSize || type != kRegionRectangles) return false;
+    if (count > (block.size() - kRegionHeaderSize) / 16) return false;
+    if (rgnSize != count * 16 || block.size() != kRegionHeaderSize + static_cast<size_t>(count) * 16) {
+        return false;
+    }
+    RegionData data;
+    data.bound = GetRect(block, 16);
+    data.rects.reserve(count);
+    for (uint32_t i = 0; i < count; ++i) data.rects.push_back(GetRect(block, kRegionHeaderSize + i * 16));
+    out = std::move(data);
+    return true;
+}
+
+}  // namespace velmira
