@@ -1,0 +1,40 @@
+#pragma once
+// The question shown when the program starts with Shift and Ctrl held:
+// delete the stored settings and run on the defaults?
+
+#include <windows.h>
+
+#include "app/win/components.h"
+#include "app/win/handles.h"
+
+namespace velmira {
+
+class TDelRegDlg {
+public:
+    // Layout of the dialog, in pixels of its client area.
+    static constexpr int kClientWidth = 464;
+    static constexpr int kClientHeight = 83;
+    static constexpr int kLabelId = 100;
+
+    // Shows the dialog modally and destroys it again; true when it closed with OK.
+    static bool Execute(HWND owner);
+
+private:
+    explicit TDelRegDlg(HWND owner) : owner_(owner) {}
+    INT_PTR ShowModal();
+
+    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    void FormCreate();
+    void FormShow();
+    void PaintBox1Paint(HDC dc);
+
+    HWND owner_;
+    HWND hwnd_ = nullptr;
+    bool shown_ = false;
+    UniqueFont font_;
+    TPaintBox PaintBox1;
+};
+
+}  // namespace velmira
