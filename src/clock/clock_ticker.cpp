@@ -71,4 +71,11 @@ uint32_t MillisecondsToNextSecond(const LocalTime& now) {
     return 1000 - ms;
 }
 
+uint32_t PauseAfterPoll(ClockTicker::PollResult result, const LocalTime& now) {
+    const uint32_t toNextSecond = MillisecondsToNextSecond(now);
+    if (result != ClockTicker::PollResult::Handled) return toNextSecond;
+    // A second that took long to hand over still pauses the full 500 ms.
+    return toNextSecond > kPauseAfterSecondMs ? toNextSecond : kPauseAfterSecondMs;
+}
+
 }  // namespace velmira

@@ -55,4 +55,10 @@ int NextTitleToggle(int toggle);
 // Milliseconds from this reading to the start of the next second, at least 1.
 uint32_t MillisecondsToNextSecond(const LocalTime& now);
 
+// How long the clock thread sleeps after a poll, given a fresh reading: after
+// a handled second at least kPauseAfterSecondMs and on to the next second;
+// while the second is unchanged, until the next second is due.
+constexpr uint32_t kPauseAfterSecondMs = 500;
+uint32_t PauseAfterPoll(ClockTicker::PollResult result, const LocalTime& now);
+
 }  // namespace velmira

@@ -191,3 +191,24 @@ TEST(NextSecond, WaitsUntilTheBoundary) {
 
 }  // namespace
 }  // namespace velmira
+
+namespace velmira {
+namespace {
+
+LocalTime AtMs(int ms) {
+    LocalTime t;
+    t.milliseconds = static_cast<uint16_t>(ms);
+    return t;
+}
+
+TEST(PauseAfterPoll, AHandledSecondPausesAtLeastHalfASecondThenWaitsForTheNext) {
+    using R = ClockTicker::PollResult;
+    EXPECT_EQ(PauseAfterPoll(R::Handled, AtMs(3)), 997u);    // on to the next second
+    EXPECT_EQ(PauseAfterPoll(R::Handled, AtMs(499)), 501u);
+    EXPECT_EQ(PauseAfterPoll(R::Handled, AtMs(700)), 500u);  // a slow hand-over keeps the pause
+    EXPECT_EQ(PauseAfterPoll(R::SameSecond, AtMs(700)), 300u);
+    EXPECT_EQ(PauseAfterPoll(R::SameSecond, AtMs(999)), 1u);
+}
+
+}  // namespace
+}  // namespace velmira

@@ -12,7 +12,6 @@ std::function<void(const SYSTEMTIME&)> TClocker::secondProbe;
 namespace {
 
 constexpr wchar_t kHandoverClass[] = L"VelmiraClockHandover";
-constexpr DWORD kPauseAfterSecondMs = 500;
 
 LocalTime ToLocalTime(const SYSTEMTIME& st) {
     LocalTime t;
@@ -128,13 +127,10 @@ void TClocker::Execute() {
         const LocalTime now = ReadLocalTime();
         const ClockTicker::PollResult result = ticker_.Poll(now, *this);
         if (result == ClockTicker::PollResult::Stopped) return;
-        // Sleep instead of re-reading the clock: after a handled second the
-        // usual pause, otherwise until the next second is due. A stop
-        // request wakes the thread at once.
-        const DWORD wait = result == ClockTicker::PollResult::Handled
-                               ? kPauseAfterSecondMs
-                               : MillisecondsToNextSecond(now);
-        ::WaitForSingleObject(stopEvent_.get(), wait);
+        // Sleep instead of re-reading the clock: after a handled second at
+        // least the usual pause, and on until the next second is due, so a
+        // quiet second costs one wake-up. A stop request wakes the thread at once.
+        ::WaitForSingleObject(stopEvent_.get(), PauseAfterPoll(result, ReadLocalTime()));
     }
 }
 
