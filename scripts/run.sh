@@ -37,7 +37,12 @@ wineserver -p >/dev/null 2>&1
 /usr/lib/wine/wine64 "$exe" </dev/null >/dev/null 2>&1 &
 sleep "${VELMIRA_RUN_SECONDS:-6}"
 shot="$root/build/screenshot.png"
-xwd -root -silent | /usr/bin/convert xwd:- -crop 400x560+0+0 "$shot"
+xwd -root -silent | /usr/bin/convert xwd:- "$tmp/screen.png"
+# Xvfb leaves stale pixels where her window's shape uncovers the desktop; cut
+# the picture with her window region, as a real desktop would show her.
+window="$(xdotool search --onlyvisible --class velmiraclock.exe | head -n1)"
+geometry="$(xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x","y","w","h}')"
+python3 "$root/tools/readme_screenshot.py" --cut "$tmp/screen.png" --window "$geometry" --out "$shot" >/dev/null
 echo "No display here: VelmiraClock ran on a virtual display ($DISPLAY)."
 echo "Screenshot saved to $shot"
 cmake --build --preset win64 --target e2e_helper >/dev/null

@@ -8,6 +8,8 @@ same region blocks the program uses, over the desktop colour.
 
 usage: tools/readme_screenshot.py --exe build/win64/VelmiraClock.exe
                                   --helper build/win64/e2e_helper.exe [--out docs/velmira.png]
+       tools/readme_screenshot.py --cut screen.png --window X,Y,W,H --out her.png
+         (cuts a screenshot already taken, e.g. by scripts/run.sh)
 """
 
 import argparse
@@ -43,13 +45,36 @@ def window_mask(width, height):
     return b"P5\n%d %d\n255\n" % (width, height) + bytes(mask)
 
 
+def cut_window(shot, geometry, out, margin=12):
+    """Her window from a screenshot, cut to her window region, on the desktop colour."""
+    x, y, width, height = geometry
+    with tempfile.TemporaryDirectory() as tmp:
+        mask = os.path.join(tmp, "mask.pgm")
+        with open(mask, "wb") as f:
+            f.write(window_mask(width, height))
+        cut = os.path.join(tmp, "cut.png")
+        subprocess.run(["/usr/bin/convert", shot, "-crop", "%dx%d+%d+%d" % (width, height, x, y),
+                        "+repage", mask, "-alpha", "off", "-compose", "CopyOpacity", "-composite",
+                        cut], check=True)
+        subprocess.run(["/usr/bin/convert",
+                        "-size", "%dx%d" % (width + 2 * margin, height + 2 * margin),
+                        "xc:" + harness.DESKTOP_HEX, cut, "-geometry", "+%d+%d" % (margin, margin),
+                        "-composite", "-strip", out], check=True)
+
+
 def main():
     parser = argparse.ArgumentParser()
-    parser.add_argument("--exe", required=True)
-    parser.add_argument("--helper", required=True)
+    parser.add_argument("--exe")
+    parser.add_argument("--helper")
+    parser.add_argument("--cut")
+    parser.add_argument("--window")
     parser.add_argument("--out", default=os.path.join(ROOT, "docs", "velmira.png"))
     parser.add_argument("--time", default="@2026-12-07 10:08:36")
     args = parser.parse_args()
+    if args.cut:
+        cut_window(args.cut, [int(v) for v in args.window.split(",")], args.out)
+        print(args.out)
+        return
     harness.EXE, harness.HELPER = os.path.abspath(args.exe), os.path.abspath(args.helper)
     with tempfile.TemporaryDirectory() as tmp, harness.Session() as s:
         app = s.launch(faketime=args.time)
@@ -63,15 +88,7 @@ def main():
         mask = os.path.join(tmp, "mask.pgm")
         with open(mask, "wb") as f:
             f.write(window_mask(width, height))
-        margin = 12
-        cut = os.path.join(tmp, "cut.png")
-        subprocess.run(["/usr/bin/convert", shot, "-crop", "%dx%d+%d+%d" % (width, height, x, y),
-                        "+repage", mask, "-alpha", "off", "-compose", "CopyOpacity", "-composite",
-                        cut], check=True)
-        subprocess.run(["/usr/bin/convert",
-                        "-size", "%dx%d" % (width + 2 * margin, height + 2 * margin),
-                        "xc:" + harness.DESKTOP_HEX, cut, "-geometry", "+%d+%d" % (margin, margin),
-                        "-composite", "-strip", args.out], check=True)
+        cut_window(shot, (x, y, width, height), args.out)
     print(args.out)
 
 
