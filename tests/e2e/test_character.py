@@ -13,6 +13,14 @@ def window_under_pointer(s, x, y):
     return fields["WINDOW"]
 
 
+def store_position(s, left, top):
+    """The values a load reads before the position, then the position."""
+    s.reg_add("AnaDigi", "REG_DWORD", 1)
+    s.reg_add("StayOnTop", "REG_DWORD", 0)
+    s.reg_add("FormLeft", "REG_DWORD", left & 0xFFFFFFFF)
+    s.reg_add("FormTop", "REG_DWORD", top & 0xFFFFFFFF)
+
+
 class Character(unittest.TestCase):
     def test_without_settings_she_stands_at_40_64_cut_to_her_outline(self):
         with harness.Session() as s:
@@ -46,10 +54,7 @@ class Character(unittest.TestCase):
 
     def test_a_position_off_every_screen_opens_at_the_default(self):
         with harness.Session() as s:
-            s.reg_add("AnaDigi", "REG_DWORD", 1)
-            s.reg_add("StayOnTop", "REG_DWORD", 0)
-            s.reg_add("FormLeft", "REG_DWORD", -5000 & 0xFFFFFFFF)
-            s.reg_add("FormTop", "REG_DWORD", 64)
+            store_position(s, -5000, 64)
             app = s.launch()
             w = app.wait_window()
             self.assertEqual(s.geometry(w)[:2], (40, 64))
@@ -58,10 +63,7 @@ class Character(unittest.TestCase):
 
     def test_a_position_on_the_screen_is_kept(self):
         with harness.Session() as s:
-            s.reg_add("AnaDigi", "REG_DWORD", 1)
-            s.reg_add("StayOnTop", "REG_DWORD", 0)
-            s.reg_add("FormLeft", "REG_DWORD", 900)
-            s.reg_add("FormTop", "REG_DWORD", 10)
+            store_position(s, 900, 10)
             app = s.launch()
             w = app.wait_window()
             self.assertEqual(s.geometry(w)[:2], (900, 10))
