@@ -4,7 +4,7 @@
 set -euo pipefail
 
 template="${VELMIRA_WINE_TEMPLATE:-${XDG_CACHE_HOME:-$HOME/.cache}/velmira/wine-template}"
-stamp="$template/.velmira-ready-4"
+stamp="$template/.velmira-ready-5"
 
 if [ -f "$stamp" ]; then
     echo "$template"
@@ -37,6 +37,7 @@ reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ Ｐゴシック' /t R
 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'MS PGothic' /t REG_SZ /d IPAPGothic /f
 reg add 'HKCU\Software\Wine\Fonts\Replacements' /v 'ＭＳ ゴシック' /t REG_SZ /d IPAGothic /f
 reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v Tahoma /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f
+reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v 'Tahoma Bold' /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f
 reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v 'MS Shell Dlg' /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f
 reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v 'MS Shell Dlg 2' /t REG_MULTI_SZ /d 'ipagp.ttf,IPAPGothic' /f
 fonts="$template/drive_c/windows/Fonts"

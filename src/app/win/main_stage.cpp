@@ -6,6 +6,7 @@
 
 #include "app/win/application.h"
 #include "clock/thread_priority.h"
+#include "reminders/win/message_balloon.h"
 
 namespace velmira {
 
@@ -169,6 +170,8 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             MenuCommand(LOWORD(wParam));
             return 0;
+        case WM_NOTIFY:
+            return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         case WM_TIMER:
             if (wParam == MainTimer.Id()) MainTimerTimer();
             else if (wParam == SamishiiTimer.Id()) SamishiiTimerTimer();
@@ -239,8 +242,11 @@ int RunVelmiraClock(HINSTANCE instance) {
         auto stage = std::make_unique<TMainStage>();
         if (!stage->Create()) return 0;
         Application.SetMainForm(stage->Handle());
+        auto balloon = std::make_unique<TMessageBalloon>();
+        balloon->Create(stage->Handle());
         Application.Run();
         Application.SetMainForm(nullptr);
+        balloon.reset();
     } catch (const std::exception& e) {
         const std::string what = e.what();
         std::wstring text(what.begin(), what.end());

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "app/win/components.h"
 #include "app/win/form_window.h"
 #include "app/win/handles.h"
+#include "app/win/popup_menu.h"
 #include "clock/dial_geometry.h"
 #include "clock/digital_layout.h"
 #include "clock/win/clocker.h"
@@ -101,6 +103,27 @@ public:
     void CheckThreadPriorityItem();
     void ApplyThreadPriority();
     void ApplyStayOnTop();
+    void CreateDebugControls();
+    void ReleaseCalendarPopups();
+    LRESULT OnNotify(const NMHDR& header);
+    // The debug controls' clicks; filled by the faces and reminders work.
+    void MessageTestClick();
+    void FaceTestClick();
+    void NakuTestClick();
+    void RandomFace1Click();
+    // The loneliness wait items of the hidden MIGaman submenu; filled by the faces work.
+    void MIGaman5Click(UINT itemId);
+    // Whether a key or mouse button is down now (top bit of GetAsyncKeyState).
+    // Tests put their own key states here.
+    std::function<bool(int virtualKey)> asyncKeyHeld = [](int virtualKey) {
+        return (::GetAsyncKeyState(virtualKey) & 0x8000) != 0;
+    };
+    // Control ids of the debug controls.
+    static constexpr UINT kDateTimePicker1Id = 0x0200;
+    static constexpr UINT kMessageTestId = 0x0201;
+    static constexpr UINT kFaceTestId = 0x0202;
+    static constexpr UINT kNakuTestId = 0x0203;
+    static constexpr UINT kRandomFace1Id = 0x0204;
 
     // ---- faces and loneliness (main_stage_faces.cpp)
     void StopLonelinessTimer();
@@ -142,7 +165,8 @@ public:
     std::vector<std::wstring> DialogStrList;
     TTimer MainTimer;
     TTimer SamishiiTimer;
-    UniqueMenu PopupMenu1;
+    TPopupMenu PopupMenu1;
+    UniqueFont Font;  // the form's font, "ＭＳ Ｐゴシック" 12 px, for its controls
 
     // ---- dial state (main_stage_dial.cpp adds what it needs here); the
     // tables, pivots, hand shapes and digit places come from DialGeometry and

@@ -1,0 +1,112 @@
+#include "app/menu_visibility.h"
+
+#include <cstring>
+
+namespace velmira {
+
+namespace {
+
+using K = MenuItemKind;
+using S = MenuShow;
+namespace id = menu_command;
+
+// Indexes of the two submenus in the table below.
+constexpr int kThreadPriority = 2;
+constexpr int kGaman = 16;
+
+constexpr int kThreadPrioGroup = 125;
+constexpr int kGamanGroup = 126;
+
+const PopupMenuItem kItems[] = {
+    {"About1", L"バージョン情報...(&A)", id::kAbout1, 0, 0, K::Command, -1, S::Always, true},
+    {"MIDebugMode", L"デバッグモード", id::kMIDebugMode, 0, 0, K::Check, -1, S::ShiftControl, true},
+    {"MIThreadPriority", L"スレッドの使用頻度", 0, 0, 0, K::Submenu, -1, S::ShiftRight, true},
+    {"MIThreadPrio1", L"アイドル時のみ", id::kMIThreadPrio1 + 0, 0, kThreadPrioGroup, K::Radio,
+     kThreadPriority, S::Always, true},
+    {"MIThreadPrio2", L"最低", id::kMIThreadPrio1 + 1, 1, kThreadPrioGroup, K::Radio,
+     kThreadPriority, S::Always, true},
+    {"MIThreadPrio3", L"低", id::kMIThreadPrio1 + 2, 2, kThreadPrioGroup, K::Radio, kThreadPriority,
+     S::Always, true},
+    {"MIThreadPrio4", L"通常", id::kMIThreadPrio1 + 3, 3, kThreadPrioGroup, K::Radio,
+     kThreadPriority, S::Always, true},
+    {"MIThreadPrio5", L"高", id::kMIThreadPrio1 + 4, 4, kThreadPrioGroup, K::Radio, kThreadPriority,
+     S::Always, true},
+    {"MIThreadPrio6", L"最高", id::kMIThreadPrio1 + 5, 5, kThreadPrioGroup, K::Radio,
+     kThreadPriority, S::Always, true},
+    {"N3", nullptr, 0, 0, 0, K::Separator, -1, S::Always, true},
+    {"StayOnTop1", L"常に一番手前に表示(&S)", id::kStayOnTop1, 0, 0, K::Check, -1, S::Always, true},
+    {"MIDigiAna", L"デジタル表示(&D)", id::kMIDigiAna, 0, 0, K::Check, -1, S::ShiftUp, true},
+    // Shown exactly when the digital display item is.
+    {"MIAmPm", L"12時間制[デジタル表示時](&H)", id::kMIAmPm, 0, 0, K::Check, -1, S::ShiftUp, true},
+    {"N2", nullptr, 0, 0, 0, K::Separator, -1, S::Always, true},
+    {"MIMemorialSet", L"記念日設定...", id::kMIMemorialSet, 0, 0, K::Command, -1, S::Always, true},
+    {"MIScheduleSet", L"予定設定...", id::kMIScheduleSet, 0, 0, K::Command, -1, S::Always, true},
+    {"MIGaman", L"ほうっておくと嫌いになるよ", 0, 0, 0, K::Submenu, -1, S::Never, true},
+    {"MIGaman1", L"あばれちゃうぞ", id::kMIGaman1 + 0, 600, kGamanGroup, K::Radio, kGaman,
+     S::Always, true},
+    {"MIGaman2", L"もっとかまってほしいな", id::kMIGaman1 + 1, 1200, kGamanGroup, K::Radio, kGaman,
+     S::Always, true},
+    {"MIGaman3", L"好きなのにぃ！", id::kMIGaman1 + 2, 1800, kGamanGroup, K::Radio, kGaman,
+     S::Always, true},
+    {"MIGaman4", L"気づいて…", id::kMIGaman1 + 3, 3600, kGamanGroup, K::Radio, kGaman, S::Always,
+     true},
+    {"MIGaman5", L"独りでも平気だよ", id::kMIGaman1 + 4, 14400, kGamanGroup, K::Radio, kGaman,
+     S::Always, true},
+    {"MIGaman0", L"はじめから気にしてないの[オフ]", id::kMIGaman0, 0, kGamanGroup, K::Radio, kGaman,
+     S::Always, true},
+    {"N1", nullptr, 0, 0, 0, K::Separator, -1, S::Always, false},
+    {"X1", L"終了(&X)", id::kX1, 0, 0, K::Command, -1, S::Always, true},
+};
+
+const PopupMenuLayout kLayout{kItems, sizeof(kItems) / sizeof(kItems[0])};
+
+}  // namespace
+
+const PopupMenuLayout& PopupMenu1Layout() { return kLayout; }
+
+int FindMenuItem(const char* name) {
+    for (size_t i = 0; i < kLayout.count; ++i)
+        if (std::strcmp(kLayout[i].name, name) == 0) return static_cast<int>(i);
+    return -1;
+}
+
+int FindMenuCommand(uint16_t commandId) {
+    if (commandId == 0) return -1;
+    for (size_t i = 0; i < kLayout.count; ++i)
+        if (kLayout[i].commandId == commandId) return static_cast<int>(i);
+    return -1;
+}
+
+bool MenuItemShows(MenuShow show, const MenuKeys& keys) {
+    switch (show) {
+        case MenuShow::Always:
+            return true;
+        case MenuShow::ShiftControl:
+            return keys.shift && keys.control;
+        case MenuShow::ShiftRight:
+            return keys.shift && keys.right;
+        case MenuShow::ShiftUp:
+            return keys.shift && keys.up;
+        case MenuShow::Never:
+            return false;
+    }
+    return false;
+}
+
+std::vector<int> VisibleMenuItems(int parent, const MenuKeys& keys) {
+    std::vector<int> visible;
+    for (size_t i = 0; i < kLayout.count; ++i)
+        if (kLayout[i].parent == parent && MenuItemShows(kLayout[i].show, keys))
+            visible.push_back(static_cast<int>(i));
+    return visible;
+}
+
+int ThreadPriorityMenuItem(int32_t threadPrio) {
+    // Walk the submenu in menu order and stop at the first match.
+    for (size_t i = 0; i < kLayout.count; ++i)
+        if (kLayout[i].parent == kThreadPriority && kLayout[i].tag == threadPrio)
+            return static_cast<int>(i);
+    return -1;
+}
+
+}  // namespace velmira

@@ -1,0 +1,68 @@
+#pragma once
+// TPopupMenu: a Win32 popup menu built from a PopupMenuLayout, with items
+// that can be hidden. Win32 menus have no hidden items, so the menu keeps
+// every item's state (shown, checked) itself and rebuilds its item lists from
+// that state; the submenus are made once and only moved in and out.
+
+#include <windows.h>
+
+#include <map>
+#include <vector>
+
+#include "app/menu_visibility.h"
+#include "app/win/handles.h"
+
+namespace velmira {
+
+class TPopupMenu {
+public:
+    TPopupMenu() = default;
+    ~TPopupMenu();
+    TPopupMenu(const TPopupMenu&) = delete;
+    TPopupMenu& operator=(const TPopupMenu&) = delete;
+
+    // Makes the menu with every item of the layout; items whose rule is not
+    // Always start hidden, as with no key held. False when Windows refuses.
+    bool Build(const PopupMenuLayout& layout);
+    HMENU Handle() const { return menu_.get(); }
+    // The menu of a submenu item; null for any other item.
+    HMENU Submenu(int index) const;
+
+    // Index in the layout of the item with this command id; -1 when none.
+    int IndexOfCommand(UINT commandId) const;
+    // The tag of the item with this command id; 0 for an unknown id.
+    int32_t Tag(UINT commandId) const;
+
+    // Shown or hidden from the next Refresh on.
+    void SetVisible(int index, bool visible);
+    bool Visible(int index) const;
+    // Puts the shown items into the menus, in layout order, with their marks.
+    void Refresh();
+
+    // The check mark of a check item, or of a radio item (without touching
+    // the others of its group).
+    void SetChecked(int index, bool checked);
+    bool Checked(int index) const;
+    // Gives a radio item the one check mark of its group.
+    void CheckRadioItem(int index);
+    // Takes the check mark from every item of a radio group.
+    void ClearRadioGroup(int group);
+
+private:
+    struct ItemState {
+        bool visible = true;
+        bool checked = false;
+        UniqueMenu submenu;  // owned here; detached from its parent before it goes
+    };
+    bool Valid(int index) const { return index >= 0 && static_cast<size_t>(index) < items_.size(); }
+    HMENU ParentMenu(int index) const;
+    void FillMenu(HMENU menu, int parent);
+    void DetachAll();
+
+    const PopupMenuLayout* layout_ = nullptr;
+    UniqueMenu menu_;
+    std::vector<ItemState> items_;
+    std::map<UINT, int> commandIndex_;
+};
+
+}  // namespace velmira

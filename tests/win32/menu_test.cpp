@@ -1,0 +1,579 @@
+// The main stage's popup menu as Windows holds it: items, captions, marks
+// and radio groups, what held keys reveal, the commands behind the items,
+// the debug controls and the hit test that lets her be dragged.
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <functional>
+#include <set>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "app/menu_visibility.h"
+#include "app/win/main_stage.h"
+#include "settings/settings_rules.h"
+
+namespace velmira {
+namespace {
+
+namespace cmd = menu_command;
+
+struct MenuEntry {
+    std::wstring caption;
+    UINT id = 0;
+    UINT type = 0;
+    UINT state = 0;
+    HMENU submenu = nullptr;
+    bool Separator() const { return (type & MFT_SEPARATOR) != 0; }
+    bool Checked() const { return (state & MFS_CHECKED) != 0; }
+    bool Radio() const { return (type & MFT_RADIOCHECK) != 0; }
+};
+
+std::vector<MenuEntry> Entries(HMENU menu) {
+    std::vector<MenuEntry> entries;
+    const int count = GetMenuItemCount(menu);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[128] = {};
+        MENUITEMINFOW info{};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_FTYPE | MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_SUBMENU;
+        info.dwTypeData = text;
+        info.cch = 128;
+        EXPECT_TRUE(GetMenuItemInfoW(menu, static_cast<UINT>(i), TRUE, &info));
+        MenuEntry entry;
+        entry.caption = text;
+        entry.id = info.wID;
+        entry.type = info.fType;
+        entry.state = info.fState;
+        entry.submenu = info.hSubMenu;
+        entries.push_back(entry);
+    }
+    return entries;
+}
+
+std::vector<std::wstring> Captions(HMENU menu) {
+    std::vector<std::wstring> captions;
+    for (const MenuEntry& e : Entries(menu)) captions.push_back(e.Separator() ? L"-" : e.caption);
+    return captions;
+}
+
+const std::vector<std::wstring> kPlainMenu = {L"バージョン情報...(&A)",
+                                              L"-",
+                                              L"常に一番手前に表示(&S)",
+                                              L"-",
+                                              L"記念日設定...",
+                                              L"予定設定...",
+                                              L"-",
+                                              L"終了(&X)"};
+
+const std::vector<std::wstring> kFullMenu = {L"バージョン情報...(&A)",
+                                             L"デバッグモード",
+                                             L"スレッドの使用頻度",
+                                             L"-",
+                                             L"常に一番手前に表示(&S)",
+                                             L"デジタル表示(&D)",
+                                             L"12時間制[デジタル表示時](&H)",
+                                             L"-",
+                                             L"記念日設定...",
+                                             L"予定設定...",
+                                             L"-",
+                                             L"終了(&X)"};
+
+const std::vector<std::wstring> kPriorityItems = {L"アイドル時のみ", L"最低", L"低",
+                                                  L"通常",           L"高",   L"最高"};
+
+// A menu entry by its command id; fails the test when it is not there.
+MenuEntry EntryOf(HMENU menu, UINT id) {
+    for (const MenuEntry& e : Entries(menu)) {
+        if (e.id == id && !e.submenu) return e;
+        if (e.submenu)
+            for (const MenuEntry& inner : Entries(e.submenu))
+                if (inner.id == id) return inner;
+    }
+    ADD_FAILURE() << "no item " << id;
+    return MenuEntry{};
+}
+
+HMENU PrioritySubmenu(TMainStage& stage) {
+    return stage.PopupMenu1.Submenu(FindMenuItem("MIThreadPriority"));
+}
+
+std::vector<bool> PriorityMarks(TMainStage& stage) {
+    std::vector<bool> marks;
+    for (const MenuEntry& e : Entries(PrioritySubmenu(stage))) marks.push_back(e.Checked());
+    return marks;
+}
+
+class MenuStage : public ::testing::Test {
+protected:
+    void SetUp() override {
+        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
+        InitCommonControlsEx(&icc);
+        ASSERT_TRUE(stage.Create());
+        ShowWindow(stage.Handle(), SW_SHOWNOACTIVATE);
+        Hold({});
+    }
+    void TearDown() override {
+        if (stage.Handle()) DestroyWindow(stage.Handle());
+    }
+    // The keys and buttons that count as held from now on.
+    void Hold(std::set<int> keys) {
+        held = std::move(keys);
+        stage.asyncKeyHeld = [this](int vk) { return held.count(vk) > 0; };
+    }
+    void OpenWith(std::set<int> keys) {
+        Hold(std::move(keys));
+        stage.PopupMenu1Popup();
+    }
+    TMainStage stage;
+    std::set<int> held;
+};
+
+TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "as built";
+    OpenWith({});
+    const std::vector<MenuEntry> entries = Entries(stage.PopupMenu1.Handle());
+    ASSERT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu);
+    EXPECT_EQ(entries[0].id, cmd::kAbout1);
+    EXPECT_EQ(entries[2].id, cmd::kStayOnTop1);
+    EXPECT_EQ(entries[4].id, cmd::kMIMemorialSet);
+    EXPECT_EQ(entries[5].id, cmd::kMIScheduleSet);
+    EXPECT_EQ(entries[7].id, cmd::kX1);
+    // Of the three separators only the last one is disabled.
+    EXPECT_FALSE(entries[1].state & MFS_DISABLED);
+    EXPECT_FALSE(entries[3].state & MFS_DISABLED);
+    EXPECT_TRUE(entries[6].state & MFS_DISABLED);
+    for (const MenuEntry& e : entries) {
+        EXPECT_EQ(e.submenu, nullptr) << "no submenu shows without keys";
+        if (!e.Separator()) EXPECT_FALSE(e.state & MFS_DISABLED);
+    }
+}
+
+TEST_F(MenuStage, HeldKeysRevealTheirItemsEachTimeTheMenuOpens) {
+    OpenWith({VK_SHIFT, VK_CONTROL, VK_RIGHT, VK_UP});
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kFullMenu);
+    const std::vector<MenuEntry> full = Entries(stage.PopupMenu1.Handle());
+    EXPECT_EQ(full[1].id, cmd::kMIDebugMode);
+    ASSERT_NE(full[2].submenu, nullptr);
+    EXPECT_EQ(Captions(full[2].submenu), kPriorityItems);
+    EXPECT_EQ(full[5].id, cmd::kMIDigiAna);
+    EXPECT_EQ(full[6].id, cmd::kMIAmPm);
+
+    OpenWith({VK_CONTROL});
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "Ctrl alone";
+    OpenWith({VK_SHIFT});
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "Shift alone";
+    OpenWith({VK_CONTROL, VK_RIGHT, VK_UP});
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "all but Shift";
+
+    OpenWith({VK_SHIFT, VK_CONTROL});
+    std::vector<std::wstring> expected = kPlainMenu;
+    expected.insert(expected.begin() + 1, L"デバッグモード");
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), expected) << "Shift and Ctrl";
+
+    OpenWith({VK_SHIFT, VK_RIGHT});
+    expected = kPlainMenu;
+    expected.insert(expected.begin() + 1, L"スレッドの使用頻度");
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), expected) << "Shift and Right";
+
+    OpenWith({VK_SHIFT, VK_UP});
+    expected = kPlainMenu;
+    expected.insert(expected.begin() + 3, {L"デジタル表示(&D)", L"12時間制[デジタル表示時](&H)"});
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), expected) << "Shift and Up";
+
+    OpenWith({});
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "nothing stays from before";
+}
+
+TEST_F(MenuStage, TheLonelinessSubmenuExistsButNeverShows) {
+    const int gaman = FindMenuItem("MIGaman");
+    HMENU submenu = stage.PopupMenu1.Submenu(gaman);
+    ASSERT_NE(submenu, nullptr);
+    EXPECT_EQ(Captions(submenu),
+              (std::vector<std::wstring>{L"あばれちゃうぞ", L"もっとかまってほしいな",
+                                         L"好きなのにぃ！", L"気づいて…", L"独りでも平気だよ",
+                                         L"はじめから気にしてないの[オフ]"}));
+    for (const MenuEntry& e : Entries(submenu)) EXPECT_TRUE(e.Radio());
+    OpenWith({VK_SHIFT, VK_CONTROL, VK_RIGHT, VK_UP});
+    for (const MenuEntry& e : Entries(stage.PopupMenu1.Handle())) EXPECT_NE(e.submenu, submenu);
+    EXPECT_FALSE(stage.PopupMenu1.Visible(gaman));
+    // Its tags are the waits in seconds, kept by command id.
+    EXPECT_EQ(stage.PopupMenu1.Tag(cmd::kMIGaman1), 600);
+    EXPECT_EQ(stage.PopupMenu1.Tag(cmd::kMIGaman1 + 4), 14400);
+    EXPECT_EQ(stage.PopupMenu1.Tag(cmd::kMIGaman0), 0);
+    // A radio mark set while it is hidden is there in its submenu.
+    stage.PopupMenu1.CheckRadioItem(FindMenuItem("MIGaman4"));
+    std::vector<bool> marks;
+    for (const MenuEntry& e : Entries(submenu)) marks.push_back(e.Checked());
+    EXPECT_EQ(marks, (std::vector<bool>{false, false, false, true, false, false}));
+}
+
+TEST_F(MenuStage, CheckMarksFollowTheSettingsAndSurviveHiding) {
+    // A first start: analog, 24-hour, not on top.
+    OpenWith({VK_SHIFT, VK_UP});
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIAmPm).Checked());
+
+    stage.AnaDigi = false;
+    stage.DigiAMPM = true;
+    stage.StayOnTop = true;
+    OpenWith({});  // the display items are out of the menu now
+    stage.ApplyMenuMarks();
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+    OpenWith({VK_SHIFT, VK_UP});
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIAmPm).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Radio());
+
+    stage.AnaDigi = true;
+    stage.DigiAMPM = false;
+    stage.StayOnTop = false;
+    stage.ApplyMenuMarks();
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIAmPm).Checked());
+}
+
+TEST_F(MenuStage, ThePriorityMarkGoesToTheFirstItemWithTheStoredTag) {
+    HMENU submenu = PrioritySubmenu(stage);
+    ASSERT_NE(submenu, nullptr);
+    for (const MenuEntry& e : Entries(submenu)) EXPECT_TRUE(e.Radio()) << "a radio group";
+    EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{true, false, false, false, false, false}))
+        << "the default index 0 is idle only";
+    stage.ThreadPrio = 5;
+    stage.CheckThreadPriorityItem();
+    EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{false, false, false, false, false, true}));
+    for (int outside : {6, -1, 600}) {
+        stage.ThreadPrio = outside;
+        stage.CheckThreadPriorityItem();
+        EXPECT_EQ(PriorityMarks(stage), std::vector<bool>(6, false)) << outside;
+    }
+    // And the mark holds while the submenu comes and goes.
+    stage.ThreadPrio = 2;
+    stage.CheckThreadPriorityItem();
+    OpenWith({});
+    OpenWith({VK_SHIFT, VK_RIGHT});
+    EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{false, false, true, false, false, false}));
+}
+
+TEST_F(MenuStage, APriorityItemSetsTheIndexTheMarkAndTheThreadAtOnce) {
+    ASSERT_NE(stage.clocker, nullptr);
+    const int priorities[] = {THREAD_PRIORITY_IDLE,         THREAD_PRIORITY_LOWEST,
+                              THREAD_PRIORITY_BELOW_NORMAL, THREAD_PRIORITY_NORMAL,
+                              THREAD_PRIORITY_ABOVE_NORMAL, THREAD_PRIORITY_HIGHEST};
+    for (int index : {3, 5, 0, 1, 4, 2}) {
+        SCOPED_TRACE(index);
+        // The way a menu choice arrives: a command message to the stage.
+        SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIThreadPrio1 + index, 0);
+        EXPECT_EQ(stage.ThreadPrio, index);
+        EXPECT_EQ(stage.clocker->Priority(), priorities[index]);
+        std::vector<bool> expected(6, false);
+        expected[static_cast<size_t>(index)] = true;
+        EXPECT_EQ(PriorityMarks(stage), expected);
+    }
+}
+
+TEST_F(MenuStage, StayOnTopSwitchesTheStyleAndTheMarkAtOnce) {
+    ASSERT_FALSE(stage.StayOnTop);
+    ASSERT_FALSE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kStayOnTop1, 0);
+    EXPECT_TRUE(stage.StayOnTop);
+    EXPECT_TRUE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+    stage.StayOnTop1Click();
+    EXPECT_FALSE(stage.StayOnTop);
+    EXPECT_FALSE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+}
+
+std::wstring ClassOf(HWND hwnd) {
+    wchar_t name[64] = {};
+    GetClassNameW(hwnd, name, 64);
+    return name;
+}
+
+std::wstring TextOf(HWND hwnd) {
+    wchar_t text[64] = {};
+    GetWindowTextW(hwnd, text, 64);
+    return text;
+}
+
+TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
+    struct Expected {
+        HWND hwnd;
+        UINT id;
+        const wchar_t* className;
+        const wchar_t* caption;
+        RECT place;
+    };
+    const Expected expected[] = {
+        {stage.DateTimePicker1,
+         TMainStage::kDateTimePicker1Id,
+         L"SysDateTimePick32",
+         nullptr,
+         {198, 119, 263, 139}},
+        {stage.MessageTest,
+         TMainStage::kMessageTestId,
+         L"Button",
+         L"Message",
+         {202, 143, 259, 160}},
+        {stage.FaceTest, TMainStage::kFaceTestId, L"Button", L"Face", {206, 163, 249, 180}},
+        {stage.NakuTest, TMainStage::kNakuTestId, L"Button", L"泣く", {171, 184, 216, 201}},
+        {stage.RandomFace1, TMainStage::kRandomFace1Id, L"Button", L"笑顔", {226, 185, 269, 202}},
+    };
+    for (const Expected& e : expected) {
+        ASSERT_NE(e.hwnd, nullptr);
+        SCOPED_TRACE(ClassOf(e.hwnd) + L" " + TextOf(e.hwnd));
+        EXPECT_EQ(GetParent(e.hwnd), stage.Handle());
+        EXPECT_EQ(static_cast<UINT>(GetDlgCtrlID(e.hwnd)), e.id);
+        EXPECT_EQ(_wcsicmp(ClassOf(e.hwnd).c_str(), e.className), 0);
+        if (e.caption) EXPECT_EQ(TextOf(e.hwnd), e.caption);
+        RECT r;
+        GetWindowRect(e.hwnd, &r);
+        MapWindowPoints(nullptr, stage.Handle(), reinterpret_cast<POINT*>(&r), 2);
+        EXPECT_EQ(r.left, e.place.left);
+        EXPECT_EQ(r.top, e.place.top);
+        EXPECT_EQ(r.right, e.place.right);
+        EXPECT_EQ(r.bottom, e.place.bottom);
+        EXPECT_FALSE(IsWindowVisible(e.hwnd));
+        EXPECT_FALSE(IsWindowEnabled(e.hwnd));
+        // The stage's font, as the layout gives it.
+        LOGFONTW font{};
+        GetObjectW(reinterpret_cast<HFONT>(SendMessageW(e.hwnd, WM_GETFONT, 0, 0)), sizeof(font),
+                   &font);
+        EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
+        EXPECT_EQ(font.lfHeight, -12);
+    }
+    EXPECT_TRUE(GetWindowLongPtrW(stage.DateTimePicker1, GWL_STYLE) & DTS_TIMEFORMAT)
+        << "time only";
+    EXPECT_EQ(GetWindowLongPtrW(stage.NakuTest, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+}
+
+TEST_F(MenuStage, DebugModeShowsAndHidesAllFiveTogether) {
+    const HWND controls[] = {stage.DateTimePicker1, stage.MessageTest, stage.FaceTest,
+                             stage.NakuTest, stage.RandomFace1};
+    const int debugItem = FindMenuItem("MIDebugMode");
+    for (int round = 0; round < 2; ++round) {
+        SCOPED_TRACE(round);
+        SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIDebugMode, 0);
+        EXPECT_TRUE(stage.PopupMenu1.Checked(debugItem));
+        for (HWND c : controls) {
+            EXPECT_TRUE(IsWindowVisible(c));
+            EXPECT_TRUE(IsWindowEnabled(c));
+        }
+        OpenWith({VK_SHIFT, VK_CONTROL});
+        EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDebugMode).Checked());
+        stage.MIDebugModeClick();
+        EXPECT_FALSE(stage.PopupMenu1.Checked(debugItem));
+        EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDebugMode).Checked());
+        for (HWND c : controls) {
+            EXPECT_FALSE(IsWindowVisible(c));
+            EXPECT_FALSE(IsWindowEnabled(c));
+        }
+    }
+}
+
+TEST_F(MenuStage, ThePickedTimeRedrawsTheDial) {
+    stage.MIDebugModeClick();
+    stage.AnaDigi = true;
+    stage.RedrawClock(-1, -1);
+    auto picture = [&] {
+        DIBSECTION dib{};
+        GetObjectW(stage.dialBitmap.get(), sizeof(dib), &dib);
+        GdiFlush();
+        const auto* bits = static_cast<const uint32_t*>(dib.dsBm.bmBits);
+        return std::vector<uint32_t>(bits, bits + dib.dsBm.bmWidth * dib.dsBm.bmHeight);
+    };
+    const std::vector<uint32_t> bare = picture();
+    SYSTEMTIME picked{};
+    GetLocalTime(&picked);
+    picked.wHour = 3;
+    picked.wMinute = 0;
+    ASSERT_TRUE(DateTime_SetSystemtime(stage.DateTimePicker1, GDT_VALID, &picked));
+    EXPECT_EQ(picture(), bare) << "setting the time sends no change by itself";
+    // The picker's change notice, as it comes when the user edits the time.
+    NMDATETIMECHANGE change{};
+    change.nmhdr.hwndFrom = stage.DateTimePicker1;
+    change.nmhdr.idFrom = TMainStage::kDateTimePicker1Id;
+    change.nmhdr.code = DTN_DATETIMECHANGE;
+    change.dwFlags = GDT_VALID;
+    change.st = picked;
+    SendMessageW(stage.Handle(), WM_NOTIFY, change.nmhdr.idFrom, reinterpret_cast<LPARAM>(&change));
+    EXPECT_NE(picture(), bare) << "the hands are drawn for the picked time";
+
+    // Other notices from the picker change nothing.
+    stage.RedrawClock(-1, -1);
+    change.nmhdr.code = DTN_DROPDOWN;
+    SendMessageW(stage.Handle(), WM_NOTIFY, change.nmhdr.idFrom, reinterpret_cast<LPARAM>(&change));
+    EXPECT_EQ(picture(), bare);
+}
+
+TEST_F(MenuStage, ThePrimaryButtonHeldMakesHerATitleBar) {
+    ASSERT_EQ(GetSystemMetrics(SM_SWAPBUTTON), 0);
+    EXPECT_EQ(SendMessageW(stage.Handle(), WM_NCHITTEST, 0, MAKELPARAM(150, 200)), HTCLIENT);
+    Hold({VK_LBUTTON});
+    EXPECT_EQ(SendMessageW(stage.Handle(), WM_NCHITTEST, 0, MAKELPARAM(150, 200)), HTCAPTION);
+    Hold({VK_RBUTTON});
+    EXPECT_EQ(SendMessageW(stage.Handle(), WM_NCHITTEST, 0, MAKELPARAM(150, 200)), HTCLIENT)
+        << "the secondary button reaches the menu";
+
+    // With swapped buttons the right-hand button drags.
+    SwapMouseButton(TRUE);
+    const bool swapped = GetSystemMetrics(SM_SWAPBUTTON) != 0;
+    Hold({VK_RBUTTON});
+    const LRESULT right = SendMessageW(stage.Handle(), WM_NCHITTEST, 0, MAKELPARAM(150, 200));
+    Hold({VK_LBUTTON});
+    const LRESULT left = SendMessageW(stage.Handle(), WM_NCHITTEST, 0, MAKELPARAM(150, 200));
+    SwapMouseButton(FALSE);
+    ASSERT_TRUE(swapped);
+    EXPECT_EQ(right, HTCAPTION);
+    EXPECT_EQ(left, HTCLIENT);
+}
+
+TEST_F(MenuStage, DebugControlsAnswerTheirOwnHitTests) {
+    stage.MIDebugModeClick();
+    Hold({VK_LBUTTON});
+    RECT r;
+    GetWindowRect(stage.MessageTest, &r);
+    const LPARAM inside = MAKELPARAM(r.left + 5, r.top + 5);
+    EXPECT_EQ(SendMessageW(stage.MessageTest, WM_NCHITTEST, 0, inside), HTCLIENT)
+        << "a press on a debug button clicks it";
+    EXPECT_EQ(SendMessageW(stage.Handle(), WM_NCHITTEST, 0, inside), HTCAPTION);
+}
+
+bool* seenMenu = nullptr;
+
+void CALLBACK DismissMenu(HWND, UINT, UINT_PTR, DWORD) {
+    HWND menu = FindWindowW(L"#32768", nullptr);
+    if (menu && IsWindowVisible(menu)) *seenMenu = true;
+    EndMenu();
+}
+
+// Opens the menu the way the secondary button does and closes it again from
+// a timer inside the menu's own loop; `seen` tells whether a menu window was up.
+void OpenAndDismiss(TMainStage& stage, bool& seen) {
+    seenMenu = &seen;
+    seen = false;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 300, &DismissMenu);
+    stage.ShowPopupMenu1(300, 300);
+    KillTimer(nullptr, timer);
+}
+
+TEST_F(MenuStage, OpeningTheMenuReadsTheKeysFirst) {
+    Hold({VK_SHIFT, VK_CONTROL, VK_RIGHT, VK_UP});
+    bool seen = false;
+    OpenAndDismiss(stage, seen);
+    EXPECT_TRUE(seen) << "the menu was on the screen";
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kFullMenu);
+    Hold({});
+    OpenAndDismiss(stage, seen);
+    EXPECT_TRUE(seen);
+    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu);
+}
+
+TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueOnlyWhileTheyAreOpen) {
+    stage.dialogOpen = false;
+    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIMemorialSet, 0);
+    EXPECT_FALSE(stage.dialogOpen);
+    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIScheduleSet, 0);
+    EXPECT_FALSE(stage.dialogOpen);
+}
+
+TEST_F(MenuStage, UnknownCommandsChangeNothing) {
+    const bool stayOnTop = stage.StayOnTop;
+    const int32_t prio = stage.ThreadPrio;
+    for (UINT id : {0u, 0x0100u, 0x0116u, 0x0151u, 0x0205u, 0xF140u}) stage.MenuCommand(id);
+    EXPECT_EQ(stage.StayOnTop, stayOnTop);
+    EXPECT_EQ(stage.ThreadPrio, prio);
+    EXPECT_NE(stage.Handle(), nullptr);
+    EXPECT_FALSE(IsWindowVisible(stage.MessageTest));
+}
+
+TEST_F(MenuStage, OnlyTheScreenSaverCommandDropsTheClockToIdle) {
+    ASSERT_NE(stage.clocker, nullptr);
+    stage.ThreadPrio = 4;
+    stage.ApplyThreadPriority();
+    bool handled = false;
+    // wParam 0xF140 on other messages means nothing.
+    for (UINT other : {UINT(WM_COMMAND), UINT(WM_KEYDOWN), UINT(WM_SYSKEYDOWN), UINT(WM_APP)}) {
+        MSG msg{stage.Handle(), other, SC_SCREENSAVE, 0, 0, {0, 0}};
+        stage.AppMessage(msg, handled);
+    }
+    MSG close{stage.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0, 0, {0, 0}};
+    stage.AppMessage(close, handled);
+    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
+    EXPECT_FALSE(stage.priorityRestorePending);
+
+    MSG saver{stage.Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, {0, 0}};
+    stage.AppMessage(saver, handled);
+    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE);
+    EXPECT_TRUE(stage.priorityRestorePending);
+    EXPECT_FALSE(handled) << "the command goes on to its dispatch";
+    // A second start before the dial is painted changes nothing more.
+    stage.AppMessage(saver, handled);
+    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE);
+    EXPECT_TRUE(stage.priorityRestorePending);
+    // A priority chosen in between takes effect at once and is kept by the restore.
+    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIThreadPrio1 + 5, 0);
+    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_HIGHEST);
+    HDC dc = GetDC(stage.Handle());
+    stage.MojibanBoxPaint(dc);
+    ReleaseDC(stage.Handle(), dc);
+    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_HIGHEST);
+    EXPECT_FALSE(stage.priorityRestorePending);
+}
+
+// Pumps this thread's messages until `done` or two seconds have passed.
+bool PumpUntil(const std::function<bool()>& done) {
+    for (int i = 0; i < 200 && !done(); ++i) {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+        Sleep(10);
+    }
+    return done();
+}
+
+TEST_F(MenuStage, ExitClosesTheStageAndWritesTheSettings) {
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
+    stage.ThreadPrio = 4;  // a value the defaults do not have
+    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kX1, 0);
+    EXPECT_TRUE(PumpUntil([&] { return stage.Handle() == nullptr; })) << "the stage closed";
+    DWORD value = 0, size = sizeof(value);
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, L"ThreadPrio", RRF_RT_REG_DWORD,
+                           nullptr, &value, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(value, 4u);
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
+}
+
+// The About item opens the version dialog modally over the stage.
+TEST_F(MenuStage, TheAboutItemShowsTheVersionDialogOwnedByTheStage) {
+    std::atomic<HWND> dialog{nullptr};
+    std::atomic<HWND> owner{nullptr};
+    std::thread driver([&] {
+        for (int i = 0; i < 250 && !dialog; ++i) {
+            HWND found = FindWindowW(L"#32770", L"バージョン情報");
+            if (found && IsWindowVisible(found))
+                dialog = found;
+            else
+                Sleep(20);
+        }
+        if (!dialog) return;
+        owner = GetWindow(dialog, GW_OWNER);
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kAbout1, 0);
+    driver.join();
+    ASSERT_NE(dialog.load(), nullptr);
+    EXPECT_EQ(owner.load(), stage.Handle());
+    EXPECT_FALSE(IsWindow(dialog)) << "destroyed when it closed";
+    EXPECT_TRUE(IsWindowEnabled(stage.Handle()));
+}
+
+}  // namespace
+}  // namespace velmira
