@@ -22,31 +22,13 @@ const DialogControl kControls[] = {
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
 
-
 Rect ScreenRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 }  // namespace
 
 INT_PTR TAboutBox::ShowModal() {
-    const DialogTemplate t(kDialogStyle, kDialogExStyle, L"バージョン情報", kControls,
-                           sizeof(kControls) / sizeof(kControls[0]));
-    const INT_PTR result =
-        ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), t.Get(), owner_,
-                                  &TAboutBox::DialogProc, reinterpret_cast<LPARAM>(this));
-    hwnd_ = nullptr;
-    return result;
-}
-
-INT_PTR CALLBACK TAboutBox::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TAboutBox* self = nullptr;
-    if (msg == WM_INITDIALOG) {
-        self = reinterpret_cast<TAboutBox*>(lParam);
-        self->hwnd_ = hwnd;
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    } else {
-        self = reinterpret_cast<TAboutBox*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    return self ? self->HandleMessage(msg, wParam, lParam) : FALSE;
+    return RunModal(DialogTemplate(kDialogStyle, kDialogExStyle, L"バージョン情報", kControls,
+                                   sizeof(kControls) / sizeof(kControls[0])));
 }
 
 INT_PTR TAboutBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -6,10 +6,11 @@
 
 #include "app/win/components.h"
 #include "app/win/handles.h"
+#include "app/win/modal_dialog.h"
 
 namespace velmira {
 
-class TAboutBox {
+class TAboutBox : public ModalDialog {
 public:
     // Layout of the dialog, in pixels of its client area.
     static constexpr int kClientWidth = 229;
@@ -19,9 +20,7 @@ public:
 
     // The picture is the bitmap resource `pictureName` of the program.
     explicit TAboutBox(HWND owner, const wchar_t* pictureName = L"AboutImage")
-        : owner_(owner), pictureName_(pictureName) {}
-    TAboutBox(const TAboutBox&) = delete;
-    TAboutBox& operator=(const TAboutBox&) = delete;
+        : ModalDialog(owner), pictureName_(pictureName) {}
 
     // Shows the dialog modally; returns how it was closed (IDOK, IDCANCEL),
     // which callers are free to ignore.
@@ -31,15 +30,12 @@ public:
     TPaintBox ImagePaint;
 
 private:
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     void FormCreate();
     void ImagePaintPaint(HDC dc);
 
-    HWND owner_;
     const wchar_t* pictureName_;
-    HWND hwnd_ = nullptr;
     UniqueFont font_;
     UniqueBitmap aboutBitmap;
 };

@@ -25,22 +25,8 @@ bool TDelRegDlg::Execute(HWND owner) {
 }
 
 INT_PTR TDelRegDlg::ShowModal() {
-    const DialogTemplate t(kDialogStyle, kDialogExStyle, L"?", kControls,
-                           sizeof(kControls) / sizeof(kControls[0]));
-    return ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), t.Get(), owner_, &TDelRegDlg::DialogProc,
-                                     reinterpret_cast<LPARAM>(this));
-}
-
-INT_PTR CALLBACK TDelRegDlg::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    TDelRegDlg* self = nullptr;
-    if (msg == WM_INITDIALOG) {
-        self = reinterpret_cast<TDelRegDlg*>(lParam);
-        self->hwnd_ = hwnd;
-        ::SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
-    } else {
-        self = reinterpret_cast<TDelRegDlg*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
-    }
-    return self ? self->HandleMessage(msg, wParam, lParam) : FALSE;
+    return RunModal(DialogTemplate(kDialogStyle, kDialogExStyle, L"?", kControls,
+                                   sizeof(kControls) / sizeof(kControls[0])));
 }
 
 INT_PTR TDelRegDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -6,10 +6,11 @@
 
 #include "app/win/components.h"
 #include "app/win/handles.h"
+#include "app/win/modal_dialog.h"
 
 namespace velmira {
 
-class TDelRegDlg {
+class TDelRegDlg : public ModalDialog {
 public:
     // Layout of the dialog, in pixels of its client area.
     static constexpr int kClientWidth = 464;
@@ -20,18 +21,15 @@ public:
     static bool Execute(HWND owner);
 
 private:
-    explicit TDelRegDlg(HWND owner) : owner_(owner) {}
+    explicit TDelRegDlg(HWND owner) : ModalDialog(owner) {}
     INT_PTR ShowModal();
 
-    static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     void FormCreate();
     void FormShow();
     void PaintBox1Paint(HDC dc);
 
-    HWND owner_;
-    HWND hwnd_ = nullptr;
     bool shown_ = false;
     UniqueFont font_;
     TPaintBox PaintBox1;
