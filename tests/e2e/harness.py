@@ -247,7 +247,17 @@ class Session:
 
     # -- registry ------------------------------------------------------------
     def reg(self, *args, check=True):
-        return self.run([WINE, "reg"] + list(args), check=check)
+        # Wine's reg.exe now and then fails to start while the prefix is busy
+        # (seen once in a few hundred calls); a second try is reliable.
+        for attempt in range(3):
+            result = self.run([WINE, "reg"] + list(args), check=False)
+            if result.returncode == 0 or not check:
+                return result
+            print("wine reg %s failed (%d), trying again: %s" % (
+                " ".join(args), result.returncode, result.stderr.strip()), file=sys.stderr)
+            time.sleep(0.3)
+        raise AssertionError("wine reg %s failed (%d): %s %s" % (
+            " ".join(args), result.returncode, result.stdout.strip(), result.stderr.strip()))
 
     def reg_add(self, name, kind, data, key=SETTINGS_KEY):
         self.reg("add", key, "/v", name, "/t", kind, "/d", str(data), "/f")
