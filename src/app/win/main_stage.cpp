@@ -65,10 +65,9 @@ TMainStage::TMainStage()
 }
 
 TMainStage::~TMainStage() {
-    if (ownedClocker_ && ownedClocker_->Valid() && ownedClocker_->Resumed()) {
-        // The window is gone without a close (a failed start): stop the clock first.
-        if (!ownedClocker_->Shutdown(kClockShutdownMs)) (void)ownedClocker_.release();
-    }
+    // Without a close (a failed start, a test) the clock still has to stop first;
+    // after OnDestroy there is nothing left to stop.
+    if (ownedClocker_ && !ownedClocker_->Shutdown(kClockShutdownMs)) (void)ownedClocker_.release();
     ownedClocker_.reset();
     clocker = nullptr;
     if (ImageList1) ImageList_Destroy(ImageList1);

@@ -79,22 +79,28 @@ void TMainStage::MojibanBoxPaint(HDC dc) {
     }
 }
 
+namespace {
+
+// A display switch shows at once, without waiting for the clock's next minute.
+void RedrawNow(TMainStage& stage) {
+    SYSTEMTIME now;
+    ::GetLocalTime(&now);
+    stage.RedrawClock(now.wHour, now.wMinute);
+    stage.DrawSecondHand(now.wSecond);
+}
+
+}  // namespace
+
 void TMainStage::MIDigiAnaClick() {
     AnaDigi = !AnaDigi;
     SetMenuChecked(kMIDigiAnaId, !AnaDigi);
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    RedrawClock(now.wHour, now.wMinute);
-    DrawSecondHand(now.wSecond);
+    RedrawNow(*this);
 }
 
 void TMainStage::MIAmPmClick() {
     DigiAMPM = !DigiAMPM;
     SetMenuChecked(kMIAmPmId, DigiAMPM);
-    SYSTEMTIME now;
-    ::GetLocalTime(&now);
-    RedrawClock(now.wHour, now.wMinute);
-    DrawSecondHand(now.wSecond);
+    RedrawNow(*this);
 }
 
 void TMainStage::DateTimePicker1Change() {
