@@ -262,6 +262,13 @@ class Session:
     def reg_add(self, name, kind, data, key=SETTINGS_KEY):
         self.reg("add", key, "/v", name, "/t", kind, "/d", str(data), "/f")
 
+    def seed(self, values, key=SETTINGS_KEY):
+        """Stores {name: (type, value)}; REG_DWORD values may be negative."""
+        for name, (kind, data) in values.items():
+            if kind == "REG_DWORD":
+                data = "0x%08X" % (data & 0xFFFFFFFF)
+            self.reg_add(name, kind, data, key=key)
+
     def key_exists(self, key=SETTINGS_KEY):
         return self.reg("query", key, check=False).returncode == 0
 

@@ -15,10 +15,8 @@ def window_under_pointer(s, x, y):
 
 def store_position(s, left, top):
     """The values a load reads before the position, then the position."""
-    s.reg_add("AnaDigi", "REG_DWORD", 1)
-    s.reg_add("StayOnTop", "REG_DWORD", 0)
-    s.reg_add("FormLeft", "REG_DWORD", left & 0xFFFFFFFF)
-    s.reg_add("FormTop", "REG_DWORD", top & 0xFFFFFFFF)
+    s.seed({"AnaDigi": ("REG_DWORD", 1), "StayOnTop": ("REG_DWORD", 0),
+            "FormLeft": ("REG_DWORD", left), "FormTop": ("REG_DWORD", top)})
 
 
 class Character(unittest.TestCase):

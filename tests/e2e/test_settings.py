@@ -63,13 +63,6 @@ for _i in range(3):
     })
 
 
-def seed(session, values, key=harness.SETTINGS_KEY):
-    for name, (kind, data) in values.items():
-        if kind == "REG_DWORD":
-            data = "0x%08X" % data
-        session.reg_add(name, kind, data, key=key)
-
-
 def close_and_wait(test, session, app):
     test.assertTrue(session.close_main_stage(), "the main stage was not found")
     test.assertEqual(0, app.wait_exit(20), "the program did not end after the close")
@@ -87,7 +80,7 @@ class StoredSettings(unittest.TestCase):
 
     def test_seeded_values_come_back_unchanged(self):
         with harness.Session() as s:
-            seed(s, SEEDED)
+            s.seed(SEEDED)
             s.reg_add("NotOurs", "REG_SZ", "left alone")
             self.assertEqual(len(SEEDED) + 1, len(s.reg_values()))
             app = s.launch()
@@ -110,7 +103,7 @@ class StoredSettings(unittest.TestCase):
             values["KiHi0"] = ("REG_DWORD", 300)
             values["KiHi1"] = ("REG_DWORD", 0xFFFFFFFE)   # -2 stays -2
             values["KiTuki0"] = ("REG_DWORD", 0x00070105)
-            seed(s, values)
+            s.seed(values)
             app = s.launch()
             app.wait_window()
             close_and_wait(self, s, app)
@@ -124,7 +117,7 @@ class StoredSettings(unittest.TestCase):
         with harness.Session() as s:
             values = dict(SEEDED)
             del values["FormLeft"]
-            seed(s, values)
+            s.seed(values)
             app = s.launch()
             app.wait_window()
             close_and_wait(self, s, app)
@@ -175,7 +168,7 @@ class ResetAtStart(unittest.TestCase):
 
     def test_ok_deletes_the_key_and_cancel_at_close_keeps_it_deleted(self):
         with harness.Session() as s:
-            seed(s, SEEDED)
+            s.seed(SEEDED)
             app, dialog = self.start_with_shift_and_ctrl(s)
             self.assertTrue(s.key_exists(), "nothing is deleted before the answer")
             self.answer(s, dialog, "Return")
@@ -193,7 +186,7 @@ class ResetAtStart(unittest.TestCase):
 
     def test_ok_at_close_writes_the_defaults(self):
         with harness.Session() as s:
-            seed(s, SEEDED)
+            s.seed(SEEDED)
             s.reg("add", harness.PARENT_KEY + r"\OtherProduct", "/f")
             app, dialog = self.start_with_shift_and_ctrl(s)
             self.answer(s, dialog, "Return")
@@ -210,7 +203,7 @@ class ResetAtStart(unittest.TestCase):
 
     def test_cancel_keeps_and_loads_the_settings(self):
         with harness.Session() as s:
-            seed(s, SEEDED)
+            s.seed(SEEDED)
             app, dialog = self.start_with_shift_and_ctrl(s)
             self.answer(s, dialog, "Escape")
             window = self.wait_for_main_stage(s, app)
