@@ -1,7 +1,7 @@
 #pragma once
 // Where the about box puts its picture and itself.
 
-#include "app/shared_types.h"
+#include "base/types.h"
 
 namespace velmira {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "app/shared_types.h"
+#include "base/types.h"
 
 namespace velmira {
 

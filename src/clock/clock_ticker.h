@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "app/shared_types.h"
+#include "base/types.h"
 
 namespace velmira {
 

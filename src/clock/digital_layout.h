@@ -5,7 +5,7 @@
 #include <array>
 #include <cstdint>
 
-#include "app/shared_types.h"
+#include "base/types.h"
 
 namespace velmira {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/shared_types.h"
+#include "base/types.h"
 
 namespace velmira {
 

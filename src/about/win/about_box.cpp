@@ -2,7 +2,7 @@
 
 #include "about/about_layout.h"
 
-#include "app/win/dialog_template.h"
+#include "base/win/dialog_template.h"
 
 namespace velmira {
 

@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-#include "app/win/components.h"
-#include "app/win/handles.h"
-#include "app/win/modal_dialog.h"
+#include "base/win/components.h"
+#include "base/win/handles.h"
+#include "base/win/modal_dialog.h"
 
 namespace velmira {
 

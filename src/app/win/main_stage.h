@@ -13,10 +13,10 @@
 #include <string>
 #include <vector>
 
-#include "app/shared_types.h"
-#include "app/win/components.h"
-#include "app/win/form_window.h"
-#include "app/win/handles.h"
+#include "base/types.h"
+#include "base/win/components.h"
+#include "base/win/form_window.h"
+#include "base/win/handles.h"
 #include "app/win/popup_menu.h"
 #include "clock/dial_geometry.h"
 #include "clock/digital_layout.h"
@@ -25,12 +25,6 @@
 #include "settings/stage_settings.h"
 
 namespace velmira {
-
-// An entry of the reminder queue: kind 0 anniversary, 1 schedule; a slot index.
-struct QueuedReminder {
-    int32_t kind = 0;
-    int32_t slot = 0;
-};
 
 // The dial geometry and the digital layout are fields of the stage itself,
 // like the settings.

@@ -2,7 +2,7 @@
 // commands, and the debug controls that the debug mode shows.
 #include "about/win/about_box.h"
 #include "app/menu_visibility.h"
-#include "app/win/dialog_template.h"
+#include "base/win/dialog_template.h"
 #include "app/win/main_stage.h"
 #include "clock/thread_priority.h"
 #include "reminders/win/message_balloon.h"

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "app/menu_visibility.h"
-#include "app/win/handles.h"
+#include "base/win/handles.h"
 
 namespace velmira {
 

@@ -2,7 +2,7 @@
 
 #include <exception>
 
-#include "app/win/app_messages.h"
+#include "base/win/app_messages.h"
 #include "clock/title_format.h"
 
 namespace velmira {

@@ -8,7 +8,7 @@
 #include <functional>
 #include <string>
 
-#include "app/win/handles.h"
+#include "base/win/handles.h"
 #include "clock/clock_ticker.h"
 
 namespace velmira {

@@ -11,8 +11,8 @@
 
 #include <cstdint>
 
-#include "app/shared_types.h"
-#include "app/win/handles.h"
+#include "base/types.h"
+#include "base/win/handles.h"
 #include "clock/dial_geometry.h"
 #include "clock/digital_layout.h"
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/win/form_window.h"
+#include "base/win/form_window.h"
 
 namespace velmira {
 

@@ -1,6 +1,6 @@
 #include "settings/win/del_reg_dlg.h"
 
-#include "app/win/dialog_template.h"
+#include "base/win/dialog_template.h"
 
 namespace velmira {
 

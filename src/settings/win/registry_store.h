@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win/handles.h"
+#include "base/win/handles.h"
 #include "settings/settings_store.h"
 
 namespace velmira {

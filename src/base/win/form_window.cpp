@@ -1,4 +1,4 @@
-#include "app/win/form_window.h"
+#include "base/win/form_window.h"
 
 namespace velmira {
 

@@ -1,4 +1,4 @@
-#include "app/win/dialog_template.h"
+#include "base/win/dialog_template.h"
 
 namespace velmira {
 

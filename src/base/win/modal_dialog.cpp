@@ -1,4 +1,4 @@
-#include "app/win/modal_dialog.h"
+#include "base/win/modal_dialog.h"
 
 namespace velmira {
 

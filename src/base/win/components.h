@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "app/win/handles.h"
+#include "base/win/handles.h"
 
 namespace velmira {
 

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "app/win/dialog_template.h"
+#include "base/win/dialog_template.h"
 
 namespace velmira {
 

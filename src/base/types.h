@@ -2,7 +2,6 @@
 // Plain value types shared by every subsystem. Portable: no Windows headers.
 
 #include <cstdint>
-#include <string>
 
 namespace velmira {
 
@@ -34,23 +33,5 @@ struct Rect {
     int32_t width = 0;
     int32_t height = 0;
 };
-
-// One anniversary slot: KiTuki is the packed month word, KiHi the day.
-struct AnniversaryEntry {
-    std::wstring message;
-    std::wstring sound;
-    uint16_t KiTuki = 0;
-    int8_t KiHi = 1;
-};
-
-// One schedule slot: Yotei is a time code whose month or day may be 0
-// (every month, every day), bit 31 set while the slot is in use.
-struct ScheduleEntry {
-    std::wstring message;
-    std::wstring sound;
-    int32_t Yotei = 0;
-};
-
-constexpr int kSlotCount = 3;
 
 }  // namespace velmira

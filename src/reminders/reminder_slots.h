@@ -1,0 +1,35 @@
+#pragma once
+// The reminder slots the user fills in the two settings dialogs, and the
+// entries of the queue that announces them. Portable: no Windows headers.
+
+#include <cstdint>
+#include <string>
+
+namespace velmira {
+
+// One anniversary slot: KiTuki is the packed month word, KiHi the day.
+struct AnniversaryEntry {
+    std::wstring message;
+    std::wstring sound;
+    uint16_t KiTuki = 0;
+    int8_t KiHi = 1;
+};
+
+// One schedule slot: Yotei is a time code whose month or day may be 0
+// (every month, every day), bit 31 set while the slot is in use.
+struct ScheduleEntry {
+    std::wstring message;
+    std::wstring sound;
+    int32_t Yotei = 0;
+};
+
+constexpr int kSlotCount = 3;
+
+// An entry of the reminder queue: which kind of slot, and which slot.
+struct QueuedReminder {
+    enum Kind : int32_t { Anniversary = 0, Schedule = 1 };
+    int32_t kind = Anniversary;
+    int32_t slot = 0;
+};
+
+}  // namespace velmira
