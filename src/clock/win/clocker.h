@@ -23,6 +23,14 @@ public:
     virtual void SetApplicationTitle(const std::wstring& title) = 0;
 };
 
+// Watches each second's hand-over on the user-interface thread, with a
+// reading of the clock taken there. Benchmarks pass one in; the program none.
+class HandoverObserver {
+public:
+    virtual ~HandoverObserver() = default;
+    virtual void SecondHandedOver(const LocalTime& now) = 0;
+};
+
 class TClocker : private TickSink {
 public:
     // Call on the user-interface thread: the hand-over window lives there.
