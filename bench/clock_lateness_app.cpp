@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <vector>
 
-#include "app/win/main_stage.h"
+#include "app/win/run_clock.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     std::vector<int> lateness;
@@ -15,7 +15,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     velmira::TClocker::secondProbe = [&lateness](const SYSTEMTIME& st) {
         lateness.push_back(st.wMilliseconds);
     };
-    const int rc = velmira::RunVelmiraClock(instance);
+    const int rc = velmira::RunVelmiraClock(instance, velmira::StageEnvironment::System());
     char path[MAX_PATH] = {};
     if (GetEnvironmentVariableA("VELMIRA_LATENESS_LOG", path, MAX_PATH)) {
         if (FILE* f = std::fopen(path, "w")) {

@@ -45,24 +45,24 @@ int main() {
     HINSTANCE self = ::GetModuleHandleW(nullptr);
     DialGeometry geometry;
     geometry.SetUpDialGeometry(Rect{14, 266, 100, 100}, Rect{0, 252, kDial, kDial});
-    HIMAGELIST faces = LoadDialFaces(self, kDial, kDial);
-    HIMAGELIST digits = LoadGlyphStrip(self, L"DigiNumber", 24, 48);
-    HIMAGELIST smallDigits = LoadGlyphStrip(self, L"DigiNumSmall", 16, 32);
-    HIMAGELIST ampm = LoadGlyphStrip(self, L"AmPm", 64, 16);
+    UniqueImageList faces = LoadDialFaces(self, kDial, kDial);
+    UniqueImageList digits = LoadGlyphStrip(self, L"DigiNumber", 24, 48);
+    UniqueImageList smallDigits = LoadGlyphStrip(self, L"DigiNumSmall", 16, 32);
+    UniqueImageList ampm = LoadGlyphStrip(self, L"AmPm", 64, 16);
     if (!faces || !digits || !smallDigits || !ampm) {
         std::printf("dial artwork missing from the resources\n");
         return 1;
     }
     DigitalLayout layout;
-    layout.SetUpDigitalLayout(geometry.secondPivot, ImageListCellSize(digits),
-                              ImageListCellSize(smallDigits), ImageListCellSize(ampm));
+    layout.SetUpDigitalLayout(geometry.secondPivot, ImageListCellSize(digits.get()),
+                              ImageListCellSize(smallDigits.get()), ImageListCellSize(ampm.get()));
     UniqueBitmap background(static_cast<HBITMAP>(
         ::LoadImageW(self, L"CharBmp", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
     if (!background) background = CreateDialBitmap(246, 441);
 
     UniqueBitmap dial = CreateDialBitmap(kDial, kDial);
     DialPainter painter;
-    painter.Attach(dial.get(), geometry, layout, DialArtwork{faces, digits, smallDigits, ampm},
+    painter.Attach(dial.get(), geometry, layout, DialArtwork{faces.get(), digits.get(), smallDigits.get(), ampm.get()},
                    DialColours{0xB8960C, 0xFF00FF, 0x400080});
 
     const int minuteCalls = 2000;
@@ -132,9 +132,5 @@ int main() {
     }
 
     painter.Detach();
-    ::ImageList_Destroy(faces);
-    ::ImageList_Destroy(digits);
-    ::ImageList_Destroy(smallDigits);
-    ::ImageList_Destroy(ampm);
     return 0;
 }

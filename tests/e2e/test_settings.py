@@ -201,6 +201,16 @@ class ResetAtStart(unittest.TestCase):
             self.assertEqual(0, app.wait_exit(20))
             self.assertEqual(DEFAULTS, s.reg_values())
 
+    def test_a_close_while_the_question_is_open_leaves_the_key_as_it_was(self):
+        with harness.Session() as s:
+            s.seed(SEEDED)
+            before = s.reg_values()
+            app, dialog = self.start_with_shift_and_ctrl(s)
+            # The taskbar's close goes to the main stage, hidden behind the question.
+            self.assertTrue(s.close_main_stage())
+            self.assertEqual(0, app.wait_exit(20), "the program ends")
+            self.assertEqual(before, s.reg_values(), "not one value was written")
+
     def test_cancel_keeps_and_loads_the_settings(self):
         with harness.Session() as s:
             s.seed(SEEDED)

@@ -80,5 +80,27 @@ class StartAndClose(unittest.TestCase):
                 self.assertEqual(app.wait_exit(5), 0, "run %d" % run)
 
 
+class OneCopy(unittest.TestCase):
+    def test_a_second_start_leaves_the_running_copy_alone(self):
+        with harness.Session() as s:
+            s.seed({"ThreadPrio": ("REG_DWORD", 0)})
+            first = s.launch()
+            window = first.wait_window()
+            second = s.launch()
+            self.assertEqual(second.wait_exit(15), 0, "the second copy ends at once, cleanly")
+            self.assertTrue(first.running())
+            self.assertEqual(s.helper("count", "TMainStage").stdout.strip(), "1")
+            self.assertEqual(s.geometry(window)[:2], (40, 64))
+            # Only the running copy writes at its close.
+            self.assertTrue(s.close_main_stage())
+            self.assertEqual(first.wait_exit(5), 0)
+            self.assertEqual(s.reg_values()["FormLeft"], ("REG_DWORD", 40))
+            # And once it has gone, the program starts again.
+            again = s.launch()
+            again.wait_window()
+            self.assertTrue(s.close_main_stage())
+            self.assertEqual(again.wait_exit(5), 0)
+
+
 if __name__ == "__main__":
     harness.main()

@@ -118,39 +118,33 @@ HIMAGELIST SyntheticStrip(int cellW, int cellH, int count,
     return list;
 }
 
-struct ImageListOwner {
-    HIMAGELIST list;
-    ~ImageListOwner() {
-        if (list) ::ImageList_Destroy(list);
-    }
-};
 
 class DialDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
         geometry.SetUpDialGeometry(Rect{14, 266, 100, 100}, Rect{0, 252, kDial, kDial});
         layout.SetUpDigitalLayout(geometry.secondPivot, {24, 48}, {16, 32}, {64, 16});
-        faces.list = SyntheticFaces();
-        digits.list = SyntheticStrip(24, 48, 13, [](int g, int x, int y) {
+        faces.reset(SyntheticFaces());
+        digits.reset(SyntheticStrip(24, 48, 13, [](int g, int x, int y) {
             const bool border = x == 0 || y == 0 || x == 23 || y == 47;
             return border ? RGB(255, 255, 255) : GlyphColour(g);
-        });
-        smallDigits.list = SyntheticStrip(16, 32, 13, [](int g, int x, int y) {
+        }));
+        smallDigits.reset(SyntheticStrip(16, 32, 13, [](int g, int x, int y) {
             const bool border = x == 0 || y == 0 || x == 15 || y == 31;
             return border ? RGB(255, 255, 255) : SmallGlyphColour(g);
-        });
+        }));
         // AM dark at the left of its cell, PM at the right.
-        ampm.list = SyntheticStrip(64, 16, 2, [](int g, int x, int y) {
+        ampm.reset(SyntheticStrip(64, 16, 2, [](int g, int x, int y) {
             const bool ink =
                 y >= 2 && y <= 13 && (g == 0 ? (x >= 4 && x <= 26) : (x >= 37 && x <= 58));
             return ink ? RGB(0, 0, 0) : RGB(255, 255, 255);
-        });
+        }));
         background.reset(SolidBitmap24(246, 441, [](int, int) { return kBackgroundColour; }));
         dial = CreateDialBitmap(kDial, kDial, &dialBits);
         ASSERT_TRUE(dial);
         ASSERT_TRUE(painter.Attach(
             dial.get(), geometry, layout,
-            DialArtwork{faces.list, digits.list, smallDigits.list, ampm.list}, kColours));
+            DialArtwork{faces.get(), digits.get(), smallDigits.get(), ampm.get()}, kColours));
     }
 
     COLORREF DialPixel(int x, int y) const { return Pixel(dialBits, kDial, x, y); }
@@ -160,7 +154,7 @@ protected:
 
     DialGeometry geometry;
     DigitalLayout layout;
-    ImageListOwner faces{nullptr}, digits{nullptr}, smallDigits{nullptr}, ampm{nullptr};
+    UniqueImageList faces, digits, smallDigits, ampm;
     UniqueBitmap background;
     UniqueBitmap dial;
     uint32_t* dialBits = nullptr;
@@ -342,32 +336,32 @@ TEST_F(SecondHand, DigitalSecondsAreTwoSmallDigits) {
 
 TEST(DialArtworkResources, LoadWithTheirCellSizes) {
     HINSTANCE self = ::GetModuleHandleW(nullptr);
-    ImageListOwner faces{LoadDialFaces(self, kDial, kDial)};
-    ImageListOwner digits{LoadGlyphStrip(self, L"DigiNumber", 24, 48)};
-    ImageListOwner small{LoadGlyphStrip(self, L"DigiNumSmall", 16, 32)};
-    ImageListOwner ampm{LoadGlyphStrip(self, L"AmPm", 64, 16)};
-    ASSERT_NE(faces.list, nullptr);
-    ASSERT_NE(digits.list, nullptr);
-    ASSERT_NE(small.list, nullptr);
-    ASSERT_NE(ampm.list, nullptr);
-    EXPECT_EQ(::ImageList_GetImageCount(faces.list), 2);
-    EXPECT_EQ(::ImageList_GetImageCount(digits.list), 13);
-    EXPECT_EQ(::ImageList_GetImageCount(small.list), 13);
-    EXPECT_EQ(::ImageList_GetImageCount(ampm.list), 2);
-    const GlyphCellSize big = ImageListCellSize(digits.list);
+    UniqueImageList faces = LoadDialFaces(self, kDial, kDial);
+    UniqueImageList digits = LoadGlyphStrip(self, L"DigiNumber", 24, 48);
+    UniqueImageList small = LoadGlyphStrip(self, L"DigiNumSmall", 16, 32);
+    UniqueImageList ampm = LoadGlyphStrip(self, L"AmPm", 64, 16);
+    ASSERT_NE(faces.get(), nullptr);
+    ASSERT_NE(digits.get(), nullptr);
+    ASSERT_NE(small.get(), nullptr);
+    ASSERT_NE(ampm.get(), nullptr);
+    EXPECT_EQ(::ImageList_GetImageCount(faces.get()), 2);
+    EXPECT_EQ(::ImageList_GetImageCount(digits.get()), 13);
+    EXPECT_EQ(::ImageList_GetImageCount(small.get()), 13);
+    EXPECT_EQ(::ImageList_GetImageCount(ampm.get()), 2);
+    const GlyphCellSize big = ImageListCellSize(digits.get());
     EXPECT_EQ(big.width, 24);
     EXPECT_EQ(big.height, 48);
 }
 
 TEST(DialArtworkResources, ShippedAmAndPmStandAtDifferentPlaces) {
     HINSTANCE self = ::GetModuleHandleW(nullptr);
-    ImageListOwner ampm{LoadGlyphStrip(self, L"AmPm", 64, 16)};
-    ASSERT_NE(ampm.list, nullptr);
+    UniqueImageList ampm = LoadGlyphStrip(self, L"AmPm", 64, 16);
+    ASSERT_NE(ampm.get(), nullptr);
     int inkLeft[2] = {0, 0};
     int inkRight[2] = {0, 0};
     for (int image = 0; image < 2; ++image) {
         Surface s(64, 16, RGB(255, 255, 255));
-        ::ImageList_Draw(ampm.list, image, s.dc.get(), 0, 0, ILD_TRANSPARENT);
+        ::ImageList_Draw(ampm.get(), image, s.dc.get(), 0, 0, ILD_TRANSPARENT);
         for (int y = 0; y < 16; ++y)
             for (int x = 0; x < 64; ++x)
                 if (Pixel(s.bits, 64, x, y) != RGB(255, 255, 255))

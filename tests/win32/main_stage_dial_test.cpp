@@ -24,7 +24,7 @@ protected:
     // The dial picture's pixels, 0x00RRGGBB, row by row from the top.
     std::vector<uint32_t> DialPicture() {
         DIBSECTION dib{};
-        EXPECT_EQ(GetObjectW(stage.dialBitmap.get(), sizeof(dib), &dib), int(sizeof(dib)));
+        EXPECT_EQ(GetObjectW(stage.Dial().dialBitmap.get(), sizeof(dib), &dib), int(sizeof(dib)));
         GdiFlush();
         const auto* bits = static_cast<const uint32_t*>(dib.dsBm.bmBits);
         return std::vector<uint32_t>(bits, bits + dib.dsBm.bmWidth * dib.dsBm.bmHeight);
@@ -39,30 +39,30 @@ protected:
 constexpr uint32_t kMagenta = 0xFF00FF;
 
 TEST_F(DialStage, SetUpBuildsGeometryAndLayoutFromTheSkin) {
-    EXPECT_EQ(stage.minutePivot, (Point{64, 64}));
-    EXPECT_EQ(stage.hourPivot, (Point{64, 64}));
-    EXPECT_EQ(stage.secondPivot, (Point{64, 64}));
-    EXPECT_EQ(stage.minuteHandLength, 40);
-    EXPECT_EQ(stage.hourHandLength, 30);
-    EXPECT_EQ(stage.secondHandLength, 36);
-    EXPECT_EQ(stage.sinTable[15], -1.0);
-    EXPECT_EQ(stage.digitLeft, 10);
-    EXPECT_EQ(stage.digitTop, 24);
-    EXPECT_EQ(stage.secondsLeft, 86);
-    EXPECT_EQ(stage.secondsTop, 72);
-    EXPECT_EQ(stage.ampmLeft, 10);
-    EXPECT_EQ(stage.ampmTop, 88);
+    EXPECT_EQ(stage.Dial().geometry.minutePivot, (Point{64, 64}));
+    EXPECT_EQ(stage.Dial().geometry.hourPivot, (Point{64, 64}));
+    EXPECT_EQ(stage.Dial().geometry.secondPivot, (Point{64, 64}));
+    EXPECT_EQ(stage.Dial().geometry.minuteHandLength, 40);
+    EXPECT_EQ(stage.Dial().geometry.hourHandLength, 30);
+    EXPECT_EQ(stage.Dial().geometry.secondHandLength, 36);
+    EXPECT_EQ(stage.Dial().geometry.sinTable[15], -1.0);
+    EXPECT_EQ(stage.Dial().layout.digitLeft, 10);
+    EXPECT_EQ(stage.Dial().layout.digitTop, 24);
+    EXPECT_EQ(stage.Dial().layout.secondsLeft, 86);
+    EXPECT_EQ(stage.Dial().layout.secondsTop, 72);
+    EXPECT_EQ(stage.Dial().layout.ampmLeft, 10);
+    EXPECT_EQ(stage.Dial().layout.ampmTop, 88);
 
     BITMAP bm{};
-    ASSERT_TRUE(GetObjectW(stage.dialBitmap.get(), sizeof(bm), &bm));
+    ASSERT_TRUE(GetObjectW(stage.Dial().dialBitmap.get(), sizeof(bm), &bm));
     EXPECT_EQ(bm.bmWidth, 128);
     EXPECT_EQ(bm.bmHeight, 128);
     EXPECT_EQ(bm.bmBitsPixel, 32);
-    EXPECT_EQ(ImageList_GetImageCount(stage.ImageList1), 2);
+    EXPECT_EQ(ImageList_GetImageCount(stage.Dial().ImageList1.get()), 2);
 }
 
 TEST_F(DialStage, RedrawClockDrawsHandsOnlyForARealTime) {
-    stage.AnaDigi = true;
+    stage.Settings().AnaDigi = true;
     stage.RedrawClock(-1, -1);
     const std::vector<uint32_t> face = DialPicture();
     for (int y = 0; y < 128; ++y)
@@ -75,13 +75,13 @@ TEST_F(DialStage, RedrawClockDrawsHandsOnlyForARealTime) {
 }
 
 TEST_F(DialStage, DisplaySwitchesToggleAndRedrawAtOnce) {
-    stage.AnaDigi = true;
-    stage.DigiAMPM = false;
+    stage.Settings().AnaDigi = true;
+    stage.Settings().DigiAMPM = false;
     stage.RedrawClock(-1, -1);
     const std::vector<uint32_t> analogFace = DialPicture();
 
     stage.MIDigiAnaClick();
-    EXPECT_FALSE(stage.AnaDigi);
+    EXPECT_FALSE(stage.Settings().AnaDigi);
     const std::vector<uint32_t> digital = DialPicture();
     // The faded face: the rim of the dial is lighter than before.
     EXPECT_NE(At(digital, 64, 3), At(analogFace, 64, 3));
@@ -89,7 +89,7 @@ TEST_F(DialStage, DisplaySwitchesToggleAndRedrawAtOnce) {
         for (int x = 0; x < 128; ++x) ASSERT_NE(At(digital, x, y), kMagenta) << "no hands";
 
     stage.MIAmPmClick();
-    EXPECT_TRUE(stage.DigiAMPM);
+    EXPECT_TRUE(stage.Settings().DigiAMPM);
     const std::vector<uint32_t> twelveHour = DialPicture();
     int markInk = 0;  // the AM or PM letters are black, below the hour
     for (int y = 88; y < 104; ++y)
@@ -97,9 +97,9 @@ TEST_F(DialStage, DisplaySwitchesToggleAndRedrawAtOnce) {
     EXPECT_GT(markInk, 20);
 
     stage.MIAmPmClick();
-    EXPECT_FALSE(stage.DigiAMPM);
+    EXPECT_FALSE(stage.Settings().DigiAMPM);
     stage.MIDigiAnaClick();
-    EXPECT_TRUE(stage.AnaDigi);
+    EXPECT_TRUE(stage.Settings().AnaDigi);
     const std::vector<uint32_t> analogAgain = DialPicture();
     int magenta = 0;
     for (int y = 0; y < 128; ++y)
@@ -108,18 +108,18 @@ TEST_F(DialStage, DisplaySwitchesToggleAndRedrawAtOnce) {
 }
 
 TEST_F(DialStage, FirstRepaintAfterTheScreenSaverRestoresThePriority) {
-    ASSERT_NE(stage.clocker, nullptr);
-    stage.ThreadPrio = 3;  // normal
-    stage.clocker->SetPriority(THREAD_PRIORITY_IDLE);
+    ASSERT_NE(stage.Clocker(), nullptr);
+    stage.Settings().ThreadPrio = 3;  // normal
+    stage.Clocker()->SetPriority(THREAD_PRIORITY_IDLE);
 
     HDC dc = GetDC(stage.Handle());
     stage.priorityRestorePending = false;
     stage.MojibanBoxPaint(dc);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE) << "no restore without the drop";
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE) << "no restore without the drop";
 
     stage.priorityRestorePending = true;
     stage.MojibanBoxPaint(dc);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_NORMAL);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_NORMAL);
     EXPECT_FALSE(stage.priorityRestorePending);
     ReleaseDC(stage.Handle(), dc);
 }

@@ -39,28 +39,26 @@ TEST(MainStageStart, FirstStartRunsOnTheDefaults) {
     ClearSettings();
     TMainStage stage;
     ASSERT_TRUE(stage.Create());
-    EXPECT_TRUE(stage.AnaDigi);
-    EXPECT_FALSE(stage.StayOnTop);
-    EXPECT_EQ(stage.FormLeft, 40);
-    EXPECT_EQ(stage.FormTop, 64);
-    EXPECT_EQ(stage.samiLim, 3600);
-    EXPECT_EQ(stage.ThreadPrio, 0);
-    EXPECT_FALSE(stage.DigiAMPM);
-    EXPECT_FALSE(stage.settingsDeleted);
+    EXPECT_TRUE(stage.Settings().AnaDigi);
+    EXPECT_FALSE(stage.Settings().StayOnTop);
+    EXPECT_EQ(stage.Settings().FormLeft, 40);
+    EXPECT_EQ(stage.Settings().FormTop, 64);
+    EXPECT_EQ(stage.Settings().samiLim, 3600);
+    EXPECT_EQ(stage.Settings().ThreadPrio, 0);
+    EXPECT_FALSE(stage.Settings().DigiAMPM);
+    EXPECT_FALSE(stage.Session().settingsDeleted);
     for (int i = 0; i < kSlotCount; ++i) {
-        EXPECT_TRUE(stage.anniversaries[i].message.empty());
-        EXPECT_EQ(stage.anniversaries[i].KiHi, 1);
-        EXPECT_EQ(stage.anniversaries[i].KiTuki, 0);
-        EXPECT_EQ(stage.schedules[i].Yotei, 0);
+        EXPECT_TRUE(stage.Settings().anniversaries[i].message.empty());
+        EXPECT_EQ(stage.Settings().anniversaries[i].KiHi, 1);
+        EXPECT_EQ(stage.Settings().anniversaries[i].KiTuki, 0);
+        EXPECT_EQ(stage.Settings().schedules[i].Yotei, 0);
     }
     EXPECT_EQ(stage.Tag, 0);
-    EXPECT_EQ(MainStage, &stage);
-    ASSERT_NE(stage.clocker, nullptr);
-    EXPECT_FALSE(stage.clocker->Resumed());
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE);
+    ASSERT_NE(stage.Clocker(), nullptr);
+    EXPECT_FALSE(stage.Clocker()->Resumed());
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
     ASSERT_FALSE(stage.exeDir.empty());
     EXPECT_EQ(stage.exeDir.back(), L'\\');
-    EXPECT_EQ(stage.DefaultStrings.at(1), L"予定の時間になりました。");
     DestroyWindow(stage.Handle());
 }
 
@@ -69,8 +67,8 @@ TEST(MainStageStart, StoredPriorityIsAppliedToTheClockThread) {
     {
         TMainStage stage;
         ASSERT_TRUE(stage.Create());
-        EXPECT_EQ(stage.ThreadPrio, 5);
-        EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_HIGHEST);
+        EXPECT_EQ(stage.Settings().ThreadPrio, 5);
+        EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
         DestroyWindow(stage.Handle());
     }
     // An index outside the menu's 0..5 runs the clock at idle.
@@ -78,8 +76,8 @@ TEST(MainStageStart, StoredPriorityIsAppliedToTheClockThread) {
     {
         TMainStage stage;
         ASSERT_TRUE(stage.Create());
-        EXPECT_EQ(stage.ThreadPrio, 9);
-        EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE);
+        EXPECT_EQ(stage.Settings().ThreadPrio, 9);
+        EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
         DestroyWindow(stage.Handle());
     }
     ClearSettings();
@@ -121,17 +119,17 @@ TEST(MainStageStart, ScreenSaverDropsTheClockToIdleOnlyForItsOwnCommand) {
     StoreThroughThreadPrio(4);
     TMainStage stage;
     ASSERT_TRUE(stage.Create());
-    ASSERT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
+    ASSERT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
     bool handled = false;
     MSG other{stage.Handle(), WM_COMMAND, SC_SCREENSAVE, 0, 0, {0, 0}};
     stage.AppMessage(other, handled);
     EXPECT_FALSE(stage.priorityRestorePending);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
     MSG saver{stage.Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, {0, 0}};
     stage.AppMessage(saver, handled);
     EXPECT_FALSE(handled);
     EXPECT_TRUE(stage.priorityRestorePending);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
     DestroyWindow(stage.Handle());
     ClearSettings();
 }

@@ -96,7 +96,7 @@ MenuEntry EntryOf(HMENU menu, UINT id) {
 }
 
 HMENU PrioritySubmenu(TMainStage& stage) {
-    return stage.PopupMenu1.Submenu(FindMenuItem("MIThreadPriority"));
+    return stage.PopupMenu1().Submenu(FindMenuItem("MIThreadPriority"));
 }
 
 std::vector<bool> PriorityMarks(TMainStage& stage) {
@@ -112,29 +112,30 @@ protected:
         InitCommonControlsEx(&icc);
         ASSERT_TRUE(stage.Create());
         ShowWindow(stage.Handle(), SW_SHOWNOACTIVATE);
-        Hold({});
     }
     void TearDown() override {
         if (stage.Handle()) DestroyWindow(stage.Handle());
     }
     // The keys and buttons that count as held from now on.
-    void Hold(std::set<int> keys) {
-        held = std::move(keys);
-        stage.asyncKeyHeld = [this](int vk) { return held.count(vk) > 0; };
-    }
+    void Hold(std::set<int> keys) { held = std::move(keys); }
     void OpenWith(std::set<int> keys) {
         Hold(std::move(keys));
         stage.PopupMenu1Popup();
     }
-    TMainStage stage;
+    StageEnvironment Environment() {
+        StageEnvironment environment = StageEnvironment::System();
+        environment.keyHeld = [this](int vk) { return held.count(vk) > 0; };
+        return environment;
+    }
     std::set<int> held;
+    TMainStage stage{Environment()};
 };
 
 TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "as built";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "as built";
     OpenWith({});
-    const std::vector<MenuEntry> entries = Entries(stage.PopupMenu1.Handle());
-    ASSERT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu);
+    const std::vector<MenuEntry> entries = Entries(stage.PopupMenu1().Handle());
+    ASSERT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu);
     EXPECT_EQ(entries[0].id, cmd::kAbout1);
     EXPECT_EQ(entries[2].id, cmd::kStayOnTop1);
     EXPECT_EQ(entries[4].id, cmd::kMIMemorialSet);
@@ -152,8 +153,8 @@ TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
 
 TEST_F(MenuStage, HeldKeysRevealTheirItemsEachTimeTheMenuOpens) {
     OpenWith({VK_SHIFT, VK_CONTROL, VK_RIGHT, VK_UP});
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kFullMenu);
-    const std::vector<MenuEntry> full = Entries(stage.PopupMenu1.Handle());
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kFullMenu);
+    const std::vector<MenuEntry> full = Entries(stage.PopupMenu1().Handle());
     EXPECT_EQ(full[1].id, cmd::kMIDebugMode);
     ASSERT_NE(full[2].submenu, nullptr);
     EXPECT_EQ(Captions(full[2].submenu), kPriorityItems);
@@ -161,34 +162,34 @@ TEST_F(MenuStage, HeldKeysRevealTheirItemsEachTimeTheMenuOpens) {
     EXPECT_EQ(full[6].id, cmd::kMIAmPm);
 
     OpenWith({VK_CONTROL});
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "Ctrl alone";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "Ctrl alone";
     OpenWith({VK_SHIFT});
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "Shift alone";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "Shift alone";
     OpenWith({VK_CONTROL, VK_RIGHT, VK_UP});
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "all but Shift";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "all but Shift";
 
     OpenWith({VK_SHIFT, VK_CONTROL});
     std::vector<std::wstring> expected = kPlainMenu;
     expected.insert(expected.begin() + 1, L"デバッグモード");
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), expected) << "Shift and Ctrl";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), expected) << "Shift and Ctrl";
 
     OpenWith({VK_SHIFT, VK_RIGHT});
     expected = kPlainMenu;
     expected.insert(expected.begin() + 1, L"スレッドの使用頻度");
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), expected) << "Shift and Right";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), expected) << "Shift and Right";
 
     OpenWith({VK_SHIFT, VK_UP});
     expected = kPlainMenu;
     expected.insert(expected.begin() + 3, {L"デジタル表示(&D)", L"12時間制[デジタル表示時](&H)"});
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), expected) << "Shift and Up";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), expected) << "Shift and Up";
 
     OpenWith({});
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu) << "nothing stays from before";
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "nothing stays from before";
 }
 
 TEST_F(MenuStage, TheLonelinessSubmenuExistsButNeverShows) {
     const int gaman = FindMenuItem("MIGaman");
-    HMENU submenu = stage.PopupMenu1.Submenu(gaman);
+    HMENU submenu = stage.PopupMenu1().Submenu(gaman);
     ASSERT_NE(submenu, nullptr);
     EXPECT_EQ(Captions(submenu),
               (std::vector<std::wstring>{L"あばれちゃうぞ", L"もっとかまってほしいな",
@@ -196,14 +197,14 @@ TEST_F(MenuStage, TheLonelinessSubmenuExistsButNeverShows) {
                                          L"はじめから気にしてないの[オフ]"}));
     for (const MenuEntry& e : Entries(submenu)) EXPECT_TRUE(e.Radio());
     OpenWith({VK_SHIFT, VK_CONTROL, VK_RIGHT, VK_UP});
-    for (const MenuEntry& e : Entries(stage.PopupMenu1.Handle())) EXPECT_NE(e.submenu, submenu);
-    EXPECT_FALSE(stage.PopupMenu1.Visible(gaman));
+    for (const MenuEntry& e : Entries(stage.PopupMenu1().Handle())) EXPECT_NE(e.submenu, submenu);
+    EXPECT_FALSE(stage.PopupMenu1().Visible(gaman));
     // Its tags are the waits in seconds, kept by command id.
-    EXPECT_EQ(stage.PopupMenu1.Tag(cmd::kMIGaman1), 600);
-    EXPECT_EQ(stage.PopupMenu1.Tag(cmd::kMIGaman1 + 4), 14400);
-    EXPECT_EQ(stage.PopupMenu1.Tag(cmd::kMIGaman0), 0);
+    EXPECT_EQ(stage.PopupMenu1().Tag(cmd::kMIGaman1), 600);
+    EXPECT_EQ(stage.PopupMenu1().Tag(cmd::kMIGaman1 + 4), 14400);
+    EXPECT_EQ(stage.PopupMenu1().Tag(cmd::kMIGaman0), 0);
     // A radio mark set while it is hidden is there in its submenu.
-    stage.PopupMenu1.CheckRadioItem(FindMenuItem("MIGaman4"));
+    stage.PopupMenu1().CheckRadioItem(FindMenuItem("MIGaman4"));
     std::vector<bool> marks;
     for (const MenuEntry& e : Entries(submenu)) marks.push_back(e.Checked());
     EXPECT_EQ(marks, (std::vector<bool>{false, false, false, true, false, false}));
@@ -212,28 +213,28 @@ TEST_F(MenuStage, TheLonelinessSubmenuExistsButNeverShows) {
 TEST_F(MenuStage, CheckMarksFollowTheSettingsAndSurviveHiding) {
     // A first start: analog, 24-hour, not on top.
     OpenWith({VK_SHIFT, VK_UP});
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIAmPm).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
 
-    stage.AnaDigi = false;
-    stage.DigiAMPM = true;
-    stage.StayOnTop = true;
+    stage.Settings().AnaDigi = false;
+    stage.Settings().DigiAMPM = true;
+    stage.Settings().StayOnTop = true;
     OpenWith({});  // the display items are out of the menu now
     stage.ApplyMenuMarks();
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
     OpenWith({VK_SHIFT, VK_UP});
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Checked());
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIAmPm).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Radio());
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Radio());
 
-    stage.AnaDigi = true;
-    stage.DigiAMPM = false;
-    stage.StayOnTop = false;
+    stage.Settings().AnaDigi = true;
+    stage.Settings().DigiAMPM = false;
+    stage.Settings().StayOnTop = false;
     stage.ApplyMenuMarks();
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDigiAna).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIAmPm).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
 }
 
 TEST_F(MenuStage, ThePriorityMarkGoesToTheFirstItemWithTheStoredTag) {
@@ -242,16 +243,16 @@ TEST_F(MenuStage, ThePriorityMarkGoesToTheFirstItemWithTheStoredTag) {
     for (const MenuEntry& e : Entries(submenu)) EXPECT_TRUE(e.Radio()) << "a radio group";
     EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{true, false, false, false, false, false}))
         << "the default index 0 is idle only";
-    stage.ThreadPrio = 5;
+    stage.Settings().ThreadPrio = 5;
     stage.CheckThreadPriorityItem();
     EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{false, false, false, false, false, true}));
     for (int outside : {6, -1, 600}) {
-        stage.ThreadPrio = outside;
+        stage.Settings().ThreadPrio = outside;
         stage.CheckThreadPriorityItem();
         EXPECT_EQ(PriorityMarks(stage), std::vector<bool>(6, false)) << outside;
     }
     // And the mark holds while the submenu comes and goes.
-    stage.ThreadPrio = 2;
+    stage.Settings().ThreadPrio = 2;
     stage.CheckThreadPriorityItem();
     OpenWith({});
     OpenWith({VK_SHIFT, VK_RIGHT});
@@ -259,7 +260,7 @@ TEST_F(MenuStage, ThePriorityMarkGoesToTheFirstItemWithTheStoredTag) {
 }
 
 TEST_F(MenuStage, APriorityItemSetsTheIndexTheMarkAndTheThreadAtOnce) {
-    ASSERT_NE(stage.clocker, nullptr);
+    ASSERT_NE(stage.Clocker(), nullptr);
     const int priorities[] = {THREAD_PRIORITY_IDLE,         THREAD_PRIORITY_LOWEST,
                               THREAD_PRIORITY_BELOW_NORMAL, THREAD_PRIORITY_NORMAL,
                               THREAD_PRIORITY_ABOVE_NORMAL, THREAD_PRIORITY_HIGHEST};
@@ -267,8 +268,8 @@ TEST_F(MenuStage, APriorityItemSetsTheIndexTheMarkAndTheThreadAtOnce) {
         SCOPED_TRACE(index);
         // The way a menu choice arrives: a command message to the stage.
         SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIThreadPrio1 + index, 0);
-        EXPECT_EQ(stage.ThreadPrio, index);
-        EXPECT_EQ(stage.clocker->Priority(), priorities[index]);
+        EXPECT_EQ(stage.Settings().ThreadPrio, index);
+        EXPECT_EQ(stage.Clocker()->Priority(), priorities[index]);
         std::vector<bool> expected(6, false);
         expected[static_cast<size_t>(index)] = true;
         EXPECT_EQ(PriorityMarks(stage), expected);
@@ -276,16 +277,16 @@ TEST_F(MenuStage, APriorityItemSetsTheIndexTheMarkAndTheThreadAtOnce) {
 }
 
 TEST_F(MenuStage, StayOnTopSwitchesTheStyleAndTheMarkAtOnce) {
-    ASSERT_FALSE(stage.StayOnTop);
+    ASSERT_FALSE(stage.Settings().StayOnTop);
     ASSERT_FALSE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     SendMessageW(stage.Handle(), WM_COMMAND, cmd::kStayOnTop1, 0);
-    EXPECT_TRUE(stage.StayOnTop);
+    EXPECT_TRUE(stage.Settings().StayOnTop);
     EXPECT_TRUE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
     stage.StayOnTop1Click();
-    EXPECT_FALSE(stage.StayOnTop);
+    EXPECT_FALSE(stage.Settings().StayOnTop);
     EXPECT_FALSE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
 }
 
 std::wstring ClassOf(HWND hwnd) {
@@ -309,19 +310,19 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
         RECT place;
     };
     const Expected expected[] = {
-        {stage.DateTimePicker1,
-         TMainStage::kDateTimePicker1Id,
+        {stage.DebugControls().DateTimePicker1,
+         TDebugControls::kDateTimePicker1Id,
          L"SysDateTimePick32",
          nullptr,
          {198, 119, 263, 139}},
-        {stage.MessageTest,
-         TMainStage::kMessageTestId,
+        {stage.DebugControls().MessageTest,
+         TDebugControls::kMessageTestId,
          L"Button",
          L"Message",
          {202, 143, 259, 160}},
-        {stage.FaceTest, TMainStage::kFaceTestId, L"Button", L"Face", {206, 163, 249, 180}},
-        {stage.NakuTest, TMainStage::kNakuTestId, L"Button", L"泣く", {171, 184, 216, 201}},
-        {stage.RandomFace1, TMainStage::kRandomFace1Id, L"Button", L"笑顔", {226, 185, 269, 202}},
+        {stage.DebugControls().FaceTest, TDebugControls::kFaceTestId, L"Button", L"Face", {206, 163, 249, 180}},
+        {stage.DebugControls().NakuTest, TDebugControls::kNakuTestId, L"Button", L"泣く", {171, 184, 216, 201}},
+        {stage.DebugControls().RandomFace1, TDebugControls::kRandomFace1Id, L"Button", L"笑顔", {226, 185, 269, 202}},
     };
     for (const Expected& e : expected) {
         ASSERT_NE(e.hwnd, nullptr);
@@ -346,28 +347,28 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
         EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
         EXPECT_EQ(font.lfHeight, -12);
     }
-    EXPECT_TRUE(GetWindowLongPtrW(stage.DateTimePicker1, GWL_STYLE) & DTS_TIMEFORMAT)
+    EXPECT_TRUE(GetWindowLongPtrW(stage.DebugControls().DateTimePicker1, GWL_STYLE) & DTS_TIMEFORMAT)
         << "time only";
-    EXPECT_EQ(GetWindowLongPtrW(stage.NakuTest, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    EXPECT_EQ(GetWindowLongPtrW(stage.DebugControls().NakuTest, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
 }
 
 TEST_F(MenuStage, DebugModeShowsAndHidesAllFiveTogether) {
-    const HWND controls[] = {stage.DateTimePicker1, stage.MessageTest, stage.FaceTest,
-                             stage.NakuTest, stage.RandomFace1};
+    const HWND controls[] = {stage.DebugControls().DateTimePicker1, stage.DebugControls().MessageTest, stage.DebugControls().FaceTest,
+                             stage.DebugControls().NakuTest, stage.DebugControls().RandomFace1};
     const int debugItem = FindMenuItem("MIDebugMode");
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
         SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIDebugMode, 0);
-        EXPECT_TRUE(stage.PopupMenu1.Checked(debugItem));
+        EXPECT_TRUE(stage.PopupMenu1().Checked(debugItem));
         for (HWND c : controls) {
             EXPECT_TRUE(IsWindowVisible(c));
             EXPECT_TRUE(IsWindowEnabled(c));
         }
         OpenWith({VK_SHIFT, VK_CONTROL});
-        EXPECT_TRUE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDebugMode).Checked());
+        EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDebugMode).Checked());
         stage.MIDebugModeClick();
-        EXPECT_FALSE(stage.PopupMenu1.Checked(debugItem));
-        EXPECT_FALSE(EntryOf(stage.PopupMenu1.Handle(), cmd::kMIDebugMode).Checked());
+        EXPECT_FALSE(stage.PopupMenu1().Checked(debugItem));
+        EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDebugMode).Checked());
         for (HWND c : controls) {
             EXPECT_FALSE(IsWindowVisible(c));
             EXPECT_FALSE(IsWindowEnabled(c));
@@ -375,13 +376,51 @@ TEST_F(MenuStage, DebugModeShowsAndHidesAllFiveTogether) {
     }
 }
 
+TEST_F(MenuStage, WhileTheDebugControlsShowTheShapeHoldsThemWhole) {
+    auto inShape = [&](int x, int y) {
+        UniqueRgn shape(CreateRectRgn(0, 0, 0, 0));
+        GetWindowRgn(stage.Handle(), shape.get());
+        return PtInRegion(shape.get(), x, y) != FALSE;
+    };
+    const std::vector<RECT> rects = stage.DebugControls().Rects();
+    ASSERT_EQ(rects.size(), 5u);
+    int cornersOutside = 0;  // her outline cuts some of them
+    for (const RECT& r : rects)
+        for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top},
+                        POINT{r.left, r.bottom - 1}, POINT{r.right - 1, r.bottom - 1}})
+            cornersOutside += !inShape(p.x, p.y);
+    ASSERT_GT(cornersOutside, 0) << "the artwork no longer cuts them: pick another check";
+
+    stage.MIDebugModeClick();
+    for (const RECT& r : rects)
+        for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top},
+                        POINT{r.left, r.bottom - 1}, POINT{r.right - 1, r.bottom - 1}})
+            EXPECT_TRUE(inShape(p.x, p.y)) << p.x << "," << p.y;
+    EXPECT_FALSE(inShape(0, 0)) << "the rest of the shape is hers";
+
+    stage.MIDebugModeClick();
+    int outsideAgain = 0;
+    for (const RECT& r : rects)
+        for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top},
+                        POINT{r.left, r.bottom - 1}, POINT{r.right - 1, r.bottom - 1}})
+            outsideAgain += !inShape(p.x, p.y);
+    EXPECT_EQ(outsideAgain, cornersOutside) << "hiding them gives her outline back";
+}
+
+TEST_F(MenuStage, TheDebugTimePickerStartsAtZeroFortySix) {
+    int hour = -1, minute = -1;
+    ASSERT_TRUE(stage.DebugControls().PickedTime(hour, minute));
+    EXPECT_EQ(hour, 0);
+    EXPECT_EQ(minute, 46);
+}
+
 TEST_F(MenuStage, ThePickedTimeRedrawsTheDial) {
     stage.MIDebugModeClick();
-    stage.AnaDigi = true;
+    stage.Settings().AnaDigi = true;
     stage.RedrawClock(-1, -1);
     auto picture = [&] {
         DIBSECTION dib{};
-        GetObjectW(stage.dialBitmap.get(), sizeof(dib), &dib);
+        GetObjectW(stage.Dial().dialBitmap.get(), sizeof(dib), &dib);
         GdiFlush();
         const auto* bits = static_cast<const uint32_t*>(dib.dsBm.bmBits);
         return std::vector<uint32_t>(bits, bits + dib.dsBm.bmWidth * dib.dsBm.bmHeight);
@@ -391,12 +430,12 @@ TEST_F(MenuStage, ThePickedTimeRedrawsTheDial) {
     GetLocalTime(&picked);
     picked.wHour = 3;
     picked.wMinute = 0;
-    ASSERT_TRUE(DateTime_SetSystemtime(stage.DateTimePicker1, GDT_VALID, &picked));
+    ASSERT_TRUE(DateTime_SetSystemtime(stage.DebugControls().DateTimePicker1, GDT_VALID, &picked));
     EXPECT_EQ(picture(), bare) << "setting the time sends no change by itself";
     // The picker's change notice, as it comes when the user edits the time.
     NMDATETIMECHANGE change{};
-    change.nmhdr.hwndFrom = stage.DateTimePicker1;
-    change.nmhdr.idFrom = TMainStage::kDateTimePicker1Id;
+    change.nmhdr.hwndFrom = stage.DebugControls().DateTimePicker1;
+    change.nmhdr.idFrom = TDebugControls::kDateTimePicker1Id;
     change.nmhdr.code = DTN_DATETIMECHANGE;
     change.dwFlags = GDT_VALID;
     change.st = picked;
@@ -436,9 +475,9 @@ TEST_F(MenuStage, DebugControlsAnswerTheirOwnHitTests) {
     stage.MIDebugModeClick();
     Hold({VK_LBUTTON});
     RECT r;
-    GetWindowRect(stage.MessageTest, &r);
+    GetWindowRect(stage.DebugControls().MessageTest, &r);
     const LPARAM inside = MAKELPARAM(r.left + 5, r.top + 5);
-    EXPECT_EQ(SendMessageW(stage.MessageTest, WM_NCHITTEST, 0, inside), HTCLIENT)
+    EXPECT_EQ(SendMessageW(stage.DebugControls().MessageTest, WM_NCHITTEST, 0, inside), HTCLIENT)
         << "a press on a debug button clicks it";
     EXPECT_EQ(SendMessageW(stage.Handle(), WM_NCHITTEST, 0, inside), HTCAPTION);
 }
@@ -466,11 +505,11 @@ TEST_F(MenuStage, OpeningTheMenuReadsTheKeysFirst) {
     bool seen = false;
     OpenAndDismiss(stage, seen);
     EXPECT_TRUE(seen) << "the menu was on the screen";
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kFullMenu);
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kFullMenu);
     Hold({});
     OpenAndDismiss(stage, seen);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(Captions(stage.PopupMenu1.Handle()), kPlainMenu);
+    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu);
 }
 
 TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueOnlyWhileTheyAreOpen) {
@@ -482,18 +521,18 @@ TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueOnlyWhileTheyAreOpen) {
 }
 
 TEST_F(MenuStage, UnknownCommandsChangeNothing) {
-    const bool stayOnTop = stage.StayOnTop;
-    const int32_t prio = stage.ThreadPrio;
+    const bool stayOnTop = stage.Settings().StayOnTop;
+    const int32_t prio = stage.Settings().ThreadPrio;
     for (UINT id : {0u, 0x0100u, 0x0116u, 0x0151u, 0x0205u, 0xF140u}) stage.MenuCommand(id);
-    EXPECT_EQ(stage.StayOnTop, stayOnTop);
-    EXPECT_EQ(stage.ThreadPrio, prio);
+    EXPECT_EQ(stage.Settings().StayOnTop, stayOnTop);
+    EXPECT_EQ(stage.Settings().ThreadPrio, prio);
     EXPECT_NE(stage.Handle(), nullptr);
-    EXPECT_FALSE(IsWindowVisible(stage.MessageTest));
+    EXPECT_FALSE(IsWindowVisible(stage.DebugControls().MessageTest));
 }
 
 TEST_F(MenuStage, OnlyTheScreenSaverCommandDropsTheClockToIdle) {
-    ASSERT_NE(stage.clocker, nullptr);
-    stage.ThreadPrio = 4;
+    ASSERT_NE(stage.Clocker(), nullptr);
+    stage.Settings().ThreadPrio = 4;
     stage.ApplyThreadPriority();
     bool handled = false;
     // wParam 0xF140 on other messages means nothing.
@@ -503,25 +542,25 @@ TEST_F(MenuStage, OnlyTheScreenSaverCommandDropsTheClockToIdle) {
     }
     MSG close{stage.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0, 0, {0, 0}};
     stage.AppMessage(close, handled);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
     EXPECT_FALSE(stage.priorityRestorePending);
 
     MSG saver{stage.Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, {0, 0}};
     stage.AppMessage(saver, handled);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
     EXPECT_TRUE(stage.priorityRestorePending);
     EXPECT_FALSE(handled) << "the command goes on to its dispatch";
     // A second start before the dial is painted changes nothing more.
     stage.AppMessage(saver, handled);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_IDLE);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
     EXPECT_TRUE(stage.priorityRestorePending);
     // A priority chosen in between takes effect at once and is kept by the restore.
     SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIThreadPrio1 + 5, 0);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_HIGHEST);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
     HDC dc = GetDC(stage.Handle());
     stage.MojibanBoxPaint(dc);
     ReleaseDC(stage.Handle(), dc);
-    EXPECT_EQ(stage.clocker->Priority(), THREAD_PRIORITY_HIGHEST);
+    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
     EXPECT_FALSE(stage.priorityRestorePending);
 }
 
@@ -540,7 +579,7 @@ bool PumpUntil(const std::function<bool()>& done) {
 
 TEST_F(MenuStage, ExitClosesTheStageAndWritesTheSettings) {
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
-    stage.ThreadPrio = 4;  // a value the defaults do not have
+    stage.Settings().ThreadPrio = 4;  // a value the defaults do not have
     SendMessageW(stage.Handle(), WM_COMMAND, cmd::kX1, 0);
     EXPECT_TRUE(PumpUntil([&] { return stage.Handle() == nullptr; })) << "the stage closed";
     DWORD value = 0, size = sizeof(value);

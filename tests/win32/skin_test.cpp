@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "app/win/main_stage.h"
+#include "base/win/resources.h"
 
 namespace velmira {
 namespace {
@@ -24,9 +25,9 @@ RECT Box(HRGN rgn) {
 }
 
 TEST(SkinRegions, ResourcesGiveTheCharacterAndTheDialOutlines) {
-    TMainStage stage;
-    UniqueRgn character(stage.LoadRegionResource(1));
-    UniqueRgn dial(stage.LoadRegionResource(2));
+    const HINSTANCE self = GetModuleHandleW(nullptr);
+    UniqueRgn character = LoadRegionResource(self, 1);
+    UniqueRgn dial = LoadRegionResource(self, 2);
     ASSERT_TRUE(character);
     ASSERT_TRUE(dial);
     EXPECT_TRUE(RectIs(Box(character.get()), 0, 0, 246, 441));
@@ -35,7 +36,7 @@ TEST(SkinRegions, ResourcesGiveTheCharacterAndTheDialOutlines) {
     EXPECT_FALSE(PtInRegion(dial.get(), 0, 0));
     EXPECT_FALSE(PtInRegion(dial.get(), 127, 127));
     EXPECT_TRUE(PtInRegion(dial.get(), 64, 64));
-    EXPECT_FALSE(stage.LoadRegionResource(3));
+    EXPECT_FALSE(LoadRegionResource(self, 3));
 }
 
 class ShownStage : public ::testing::Test {
@@ -51,18 +52,18 @@ protected:
 };
 
 TEST_F(ShownStage, ApplySkinTakesTheCarriersLayout) {
-    EXPECT_EQ(stage.imageLeft, 47);
-    EXPECT_EQ(stage.imageTop, 0);
-    EXPECT_EQ(stage.Image1.PictureWidth, 246);
-    EXPECT_EQ(stage.Image1.PictureHeight, 441);
-    EXPECT_EQ(stage.MojibanBox.Left, 0);
-    EXPECT_EQ(stage.MojibanBox.Top, 252);
-    EXPECT_EQ(stage.FaceFrame.Left, 117);
-    EXPECT_EQ(stage.MouthArea.Width, 17);
-    EXPECT_EQ(stage.MojibanHandArea.Top, 266);
-    EXPECT_EQ(stage.secHandColor, 0xB8960Cu);
-    EXPECT_EQ(stage.handFillColor, 0xFF00FFu);
-    EXPECT_EQ(stage.handEdgeColor, 0x400080u);
+    EXPECT_EQ(stage.Skin().imageLeft, 47);
+    EXPECT_EQ(stage.Skin().imageTop, 0);
+    EXPECT_EQ(stage.Skin().Image1.PictureWidth, 246);
+    EXPECT_EQ(stage.Skin().Image1.PictureHeight, 441);
+    EXPECT_EQ(stage.Skin().MojibanBox.Left, 0);
+    EXPECT_EQ(stage.Skin().MojibanBox.Top, 252);
+    EXPECT_EQ(stage.Skin().FaceFrame.Left, 117);
+    EXPECT_EQ(stage.Skin().MouthArea.Width, 17);
+    EXPECT_EQ(stage.Skin().MojibanHandArea.Top, 266);
+    EXPECT_EQ(stage.Skin().secHandColor, 0xB8960Cu);
+    EXPECT_EQ(stage.Skin().handFillColor, 0xFF00FFu);
+    EXPECT_EQ(stage.Skin().handEdgeColor, 0x400080u);
 }
 
 TEST_F(ShownStage, FirstShowShapesAndPlacesTheWindow) {
@@ -85,11 +86,11 @@ TEST_F(ShownStage, FirstShowShapesAndPlacesTheWindow) {
     EXPECT_FALSE(PtInRegion(shape.get(), 292, 0));
 
     // The dial region stays with the stage, in client coordinates.
-    ASSERT_TRUE(stage.dialRegion);
-    EXPECT_TRUE(RectIs(Box(stage.dialRegion.get()), 0, 252, 128, 380));
+    ASSERT_TRUE(stage.Dial().dialRegion);
+    EXPECT_TRUE(RectIs(Box(stage.Dial().dialRegion.get()), 0, 252, 128, 380));
     EXPECT_EQ(stage.Tag, 1);
-    ASSERT_NE(stage.clocker, nullptr);
-    EXPECT_TRUE(stage.clocker->Resumed());
+    ASSERT_NE(stage.Clocker(), nullptr);
+    EXPECT_TRUE(stage.Clocker()->Resumed());
 }
 
 TEST_F(ShownStage, LaterShowsKeepThePositionAndLeakNoGdiObjects) {
@@ -114,7 +115,7 @@ TEST_F(ShownStage, AStoredPositionOffEveryScreenOpensAtTheDefault) {
     DestroyStage(stage.Handle());
     TMainStage lost;
     ASSERT_TRUE(lost.Create());
-    lost.FormLeft = -5000;
+    lost.Settings().FormLeft = -5000;
     lost.Tag = 0;
     ShowWindow(lost.Handle(), SW_SHOWNOACTIVATE);
     RECT window{};

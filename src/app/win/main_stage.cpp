@@ -1,83 +1,52 @@
 #include "app/win/main_stage.h"
 
-#include <cstdlib>
-#include <ctime>
-#include <exception>
+#include <stdexcept>
+#include <utility>
 
 #include "app/win/application.h"
+#include "base/win/desktop.h"
+#include "base/win/resources.h"
+#include "character/placement.h"
 #include "clock/thread_priority.h"
-#include "reminders/win/message_balloon.h"
 
 namespace velmira {
-
-TMainStage* MainStage = nullptr;
 
 namespace {
 
 constexpr wchar_t kMainStageClass[] = L"TMainStage";
-constexpr UINT_PTR kMainTimerId = 1;
-constexpr UINT_PTR kSamishiiTimerId = 2;
-// How long the close waits for the clock thread before the process goes anyway.
+constexpr Point kDefaultPosition{40, 64};
+// How long the end of the stage waits for the clock thread before the process goes anyway.
 constexpr DWORD kClockShutdownMs = 800;
 
-std::wstring ExecutableFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return std::wstring();
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const size_t slash = path.find_last_of(L'\\');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+BOOL CALLBACK CancelOwnedDialog(HWND hwnd, LPARAM stage) {
+    wchar_t className[16] = {};
+    if (::GetWindow(hwnd, GW_OWNER) == reinterpret_cast<HWND>(stage) &&
+        ::GetClassNameW(hwnd, className, 16) && ::lstrcmpW(className, L"#32770") == 0)
+        ::PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
+    return TRUE;
 }
 
 }  // namespace
 
-TMainStage::TMainStage()
-    : MainTimer(kMainTimerId, 2000), SamishiiTimer(kSamishiiTimerId, 1000) {
-    MainStage = this;
-    // Layout places, replaced by the skin where it carries a box of the same name.
-    Image1.SetBounds(0, 0, 640, 480);
-    MojibanBox.SetBounds(128, 288, 128, 128);
-    MouthArea.SetBounds(85, 50, 26, 26);
-    MouthArea.Enabled = false;
-    FaceFrame.SetBounds(60, 12, 64, 64);
-    FaceFrame.Enabled = false;
-    MojibanHandArea.SetBounds(142, 302, 101, 100);
-    MojibanHandArea.Visible = false;
-    DefaultStrings = {L"記念日です。", L"予定の時間になりました。"};
-    DialogStrList = {L"", L"起動時にレジストリが削除されています。OKを選ぶと現在の設定内容を保存します。"};
+void TMainStage::StopClockThread::operator()(TClocker* clocker) const {
+    if (clocker->Shutdown(kClockShutdownMs)) delete clocker;
+}
 
+TMainStage::TMainStage(StageEnvironment environment)
+    : env_(std::move(environment)),
+      resources_(env_.resources ? env_.resources : ::GetModuleHandleW(nullptr)),
+      session_(env_.settings, env_.keyHeld) {
     exeDir = ExecutableFolder();
-    appMinimized = false;
-
     Application.OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
     Application.OnMinimize = [this] { AppMinimize(); };
     Application.OnRestore = [this] { AppRestore(); };
-
-    // The random smile is the generator's only user.
-    std::srand(static_cast<unsigned>(std::time(nullptr)));
-    // Scalar and slot defaults come from StageSettings and the member initialisers.
 }
 
 TMainStage::~TMainStage() {
-    // Without a close (a failed start, a test) the clock still has to stop first;
-    // after OnDestroy there is nothing left to stop.
-    if (ownedClocker_ && !ownedClocker_->Shutdown(kClockShutdownMs)) (void)ownedClocker_.release();
-    ownedClocker_.reset();
-    clocker = nullptr;
-    if (ImageList1) ImageList_Destroy(ImageList1);
-    if (AmPm) ImageList_Destroy(AmPm);
-    if (DigiNumber) ImageList_Destroy(DigiNumber);
-    if (DigiNumSmall) ImageList_Destroy(DigiNumSmall);
+    clocker_.reset();
     Application.OnMessage = nullptr;
     Application.OnMinimize = nullptr;
     Application.OnRestore = nullptr;
-    if (MainStage == this) MainStage = nullptr;
 }
 
 bool TMainStage::Create() {
@@ -88,54 +57,110 @@ bool TMainStage::Create() {
                     WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, L"MainStage", 329,
                     210, 640, 479, nullptr, nullptr, icon))
         return false;
-    MainTimer.SetOwner(Handle());
-    SamishiiTimer.SetOwner(Handle());
     FormCreate();
+    if (closedDuringStart_) {
+        // Closed before the user agreed to anything: nothing is written.
+        ::DestroyWindow(Handle());
+        return false;
+    }
+    // Not owned by the stage: under Wine a window with an owned popup no
+    // longer takes the stay-on-top style. The balloon follows that style itself.
+    balloon_ = std::make_unique<TMessageBalloon>();
+    balloon_->Create(nullptr);
+    balloon_->SetStayOnTop(Settings().StayOnTop);
     return true;
 }
 
 void TMainStage::FormCreate() {
-    ResetSettingsAtStart();
-    if (!settingsDeleted) LoadSettings();
-    ApplySkin();
-    SetUpDial();
-    CreatePopupMenu1();
+    session_.Start(Handle());
+    skin_.ApplySkin(resources_);
+    dial_.SetUpDial(resources_, BoxRect(skin_.MojibanBox), BoxRect(skin_.MojibanHandArea),
+                    DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor});
+    popupMenu_.Build(PopupMenu1Layout());
+    debugControls_.Create(Handle());
     CheckThreadPriorityItem();
 
-    ownedClocker_ = std::make_unique<TClocker>(*this);
-    clocker = ownedClocker_.get();
+    clocker_.reset(new TClocker(*this));
+    if (!clocker_->Valid()) throw std::runtime_error(ToUtf8(L"時計のスレッドを開始できません。"));
     ApplyThreadPriority();
 
     ApplyMenuMarks();
     RedrawClock(-1, -1);
-    StopLonelinessTimer();
     Tag = 0;
     ApplyStayOnTop();
+    started_ = true;
+}
+
+void TMainStage::FormShow() {
+    if (Tag == 0) {
+        // A stored position on no monitor would lose her for good: open at the default.
+        const Point at = FirstShowPosition(Point{Settings().FormLeft, Settings().FormTop},
+                                           skin_.WindowWidth(), skin_.WindowHeight(),
+                                           MonitorRects(), kDefaultPosition);
+        ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    backgroundBlack_ = true;
+    Tag = 1;
+    dial_.LoadDialRegion(resources_);
+    ApplyShape();
+    if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
+}
+
+void TMainStage::ApplyShape() {
+    std::vector<RECT> extras;
+    if (debugControls_.Shown()) extras = debugControls_.Rects();
+    skin_.ApplyShape(Handle(), resources_, dial_.DialRegion(), extras);
+}
+
+void TMainStage::FormCloseQuery() {
+    session_.FormCloseQuery(Handle());
+    // The close is never refused; the clock is asked to end and waited for
+    // only when the stage goes.
+    if (clocker_) clocker_->Terminate();
 }
 
 void TMainStage::AppMessage(MSG& msg, bool& handled) {
     // The screen saver is starting: let the clock idle until the dial is next painted.
     if (msg.message == WM_SYSCOMMAND && msg.wParam == SC_SCREENSAVE) {
-        if (clocker) clocker->SetPriority(THREAD_PRIORITY_IDLE);
+        if (clocker_) clocker_->SetPriority(THREAD_PRIORITY_IDLE);
         priorityRestorePending = true;
     }
     (void)handled;  // never handled here: the message goes on to its dispatch
 }
 
-void TMainStage::AppMinimize() { appMinimized = true; }
-
-void TMainStage::AppRestore() { appMinimized = false; }
-
 void TMainStage::X1Click() { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
 void TMainStage::SetApplicationTitle(const std::wstring& title) { Application.SetTitle(title); }
 
+void TMainStage::DrawSecondHand(int second) { dial_.DrawSecondHand(Handle(), Mode(), second); }
+
+void TMainStage::RedrawClock(int hour, int minute) {
+    dial_.RedrawClock(skin_.Image1.Bitmap.get(), Mode(), hour, minute);
+}
+
+void TMainStage::MojibanBoxPaint(HDC dc) {
+    dial_.DrawSecondHandOn(dc, Mode(), env_.clock().second);
+    // The first repaint after the screen saver gives the clock its priority back.
+    if (priorityRestorePending) {
+        ApplyThreadPriority();
+        priorityRestorePending = false;
+    }
+}
+
+void TMainStage::RedrawNow() {
+    // A display switch shows at once, without waiting for the clock's next minute.
+    const LocalTime now = env_.clock();
+    RedrawClock(now.hour, now.minute);
+    DrawSecondHand(now.second);
+}
+
 void TMainStage::ApplyThreadPriority() {
-    if (clocker) clocker->SetPriority(ThreadPriorityForIndex(ThreadPrio));
+    if (clocker_) clocker_->SetPriority(ThreadPriorityForIndex(Settings().ThreadPrio));
 }
 
 void TMainStage::ApplyStayOnTop() {
-    ::SetWindowPos(Handle(), StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    ::SetWindowPos(Handle(), Settings().StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -150,8 +175,8 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             RECT rc;
             ::GetClientRect(Handle(), &rc);
             ::FillRect(reinterpret_cast<HDC>(wParam), &rc,
-                       background_black_ ? static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))
-                                         : greenBrush_.get());
+                       backgroundBlack_ ? static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))
+                                        : greenBrush_.get());
             return 1;
         }
         case WM_PAINT:
@@ -160,7 +185,8 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CONTEXTMENU: {
             POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (pt.x == -1 && pt.y == -1) {  // from the keyboard: open at the dial
-                pt = {MojibanBox.Left + MojibanBox.Width / 2, MojibanBox.Top + MojibanBox.Height / 2};
+                const Rect& box = dial_.Box();
+                pt = {box.left + box.width / 2, box.top + box.height / 2};
                 ::ClientToScreen(Handle(), &pt);
             }
             ShowPopupMenu1(pt.x, pt.y);
@@ -169,21 +195,29 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_COMMAND:
             MenuCommand(LOWORD(wParam));
             return 0;
-        case WM_NOTIFY:
-            return OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        case WM_TIMER:
-            if (wParam == MainTimer.Id()) MainTimerTimer();
-            else if (wParam == SamishiiTimer.Id()) SamishiiTimerTimer();
+        case WM_NOTIFY: {
+            const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
+            if (header.idFrom == TDebugControls::kDateTimePicker1Id &&
+                header.hwndFrom == debugControls_.DateTimePicker1 &&
+                header.code == DTN_DATETIMECHANGE)
+                DateTimePicker1Change();
             return 0;
+        }
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED) Application.NotifyMinimized();
             else if (wParam == SIZE_RESTORED) Application.NotifyRestored();
+            return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;  // never refused: the settings are written when it ends
+        case WM_ENDSESSION:
+            OnEndSession(wParam != 0);
             return 0;
         case WM_CLOSE:
             OnClose();
             return 0;
         case WM_DESTROY:
-            OnDestroy();
+            // The loop ends when the main form closes.
+            if (Application.MainForm() == Handle()) ::PostQuitMessage(0);
             return 0;
         default:
             return Default(msg, wParam, lParam);
@@ -193,65 +227,41 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TMainStage::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(Handle(), &ps);
-    if (Image1.Bitmap) {
-        UniqueMemDc mem(::CreateCompatibleDC(dc));
-        SelectInDc select(mem.get(), Image1.Bitmap.get());
-        ::BitBlt(dc, Image1.Left, Image1.Top, Image1.PictureWidth, Image1.PictureHeight, mem.get(),
-                 0, 0, SRCCOPY);
-    }
-    RECT dial = MojibanBox.BoundsRect();
+    skin_.PaintPicture(dc);
+    const Rect& box = dial_.Box();
+    const RECT dial{box.left, box.top, box.left + box.width, box.top + box.height};
     RECT overlap;
     if (::IntersectRect(&overlap, &dial, &ps.rcPaint)) MojibanBoxPaint(dc);
-    RECT face = FaceFrame.BoundsRect();
-    if (::IntersectRect(&overlap, &face, &ps.rcPaint)) FaceFramePaint(dc);
     ::EndPaint(Handle(), &ps);
 }
 
 void TMainStage::OnClose() {
+    if (!started_) {
+        // A close while the start-up still runs (the reset question is open):
+        // answer the question with Cancel and end once the start-up is back,
+        // writing nothing.
+        closedDuringStart_ = true;
+        CancelStartQuestion();
+        return;
+    }
+    // A second close while the exit question is open changes nothing.
     if (closing_) return;
-    FormCloseQuery();  // never refuses: writes the settings and asks the clock to end
     closing_ = true;
+    FormCloseQuery();
     ::DestroyWindow(Handle());
 }
 
-void TMainStage::OnDestroy() {
-    // No hand-over may reach the stage from here on. Wait briefly for the
-    // thread, answering hand-overs already on their way; a thread that does
-    // not end in time is left to the process exit and never touched again.
-    MainTimer.SetEnabled(false);
-    SamishiiTimer.SetEnabled(false);
-    if (ownedClocker_) {
-        if (ownedClocker_->Shutdown(kClockShutdownMs))
-            ownedClocker_.reset();
-        else
-            (void)ownedClocker_.release();
-    }
-    clocker = nullptr;
-    // The loop ends when the main form closes.
-    if (Application.MainForm() == Handle()) ::PostQuitMessage(0);
+void TMainStage::CancelStartQuestion() {
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CancelOwnedDialog,
+                        reinterpret_cast<LPARAM>(Handle()));
 }
 
-int RunVelmiraClock(HINSTANCE instance) {
-    try {
-        Application.Initialize(instance);
-        Application.SetTitle(L"Velmira時計");
-        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
-        ::InitCommonControlsEx(&icc);
-
-        auto stage = std::make_unique<TMainStage>();
-        if (!stage->Create()) return 0;
-        Application.SetMainForm(stage->Handle());
-        auto balloon = std::make_unique<TMessageBalloon>();
-        balloon->Create(stage->Handle());
-        Application.Run();
-        Application.SetMainForm(nullptr);
-        balloon.reset();
-    } catch (const std::exception& e) {
-        const std::string what = e.what();
-        std::wstring text(what.begin(), what.end());
-        ::MessageBoxW(nullptr, text.c_str(), Application.Title().c_str(), MB_OK | MB_ICONSTOP);
-    }
-    return 0;
+void TMainStage::OnEndSession(bool ending) {
+    if (!ending) return;
+    // Windows ends the process once this returns: write now, and stop the clock.
+    session_.SaveAtSessionEnd(Handle());
+    closing_ = true;
+    clocker_.reset();
 }
 
 }  // namespace velmira

@@ -1,7 +1,7 @@
 #pragma once
 // What the main stage reads from the machine, handed in at its creation:
-// held keys, the local clock, the random source of her smiles and where the
-// settings live. The program takes the real machine's (System()); tests and
+// held keys, the local clock, the random source of her smiles, where the
+// settings live and where her artwork comes from. The program takes the real machine's (System()); tests and
 // benchmarks hand in their own.
 
 #include "base/inputs.h"
@@ -16,6 +16,8 @@ struct StageEnvironment {
     LocalClock clock = ReadSystemLocalTime;
     RandomSource random;  // seeded once per run by System()
     SettingsLocation settings;
+    // The module whose resources hold her artwork; null for the program itself.
+    HINSTANCE resources = nullptr;
     // Sees each second's hand-over on the user-interface thread; benchmarks only.
     HandoverObserver* handoverObserver = nullptr;
 

@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <utility>
+
 #include "base/win/handles.h"
 
 namespace velmira {
@@ -34,10 +36,10 @@ struct TImage : TPaintBox {
     int PictureHeight = 0;
 
     // Takes ownership of a bitmap and reads its size.
-    void Assign(HBITMAP bitmap) {
-        Bitmap.reset(bitmap);
+    void Assign(UniqueBitmap bitmap) {
+        Bitmap = std::move(bitmap);
         BITMAP bm{};
-        if (bitmap && ::GetObjectW(bitmap, sizeof(bm), &bm)) {
+        if (Bitmap && ::GetObjectW(Bitmap.get(), sizeof(bm), &bm)) {
             PictureWidth = bm.bmWidth;
             PictureHeight = bm.bmHeight;
         } else {

@@ -1,5 +1,9 @@
 #include "base/win/form_window.h"
 
+#include <exception>
+
+#include "base/win/error_box.h"
+
 namespace velmira {
 
 FormWindow::~FormWindow() {
@@ -48,7 +52,15 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         self = reinterpret_cast<FormWindow*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
     if (!self) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
-    const LRESULT result = self->HandleMessage(msg, wParam, lParam);
+    LRESULT result = 0;
+    try {
+        result = self->HandleMessage(msg, wParam, lParam);
+    } catch (const std::exception& error) {
+        // An error in a handler must not unwind through Windows' own frames:
+        // say what went wrong and let the loop run on.
+        ShowErrorBox(hwnd, error);
+        result = ::DefWindowProcW(hwnd, msg, wParam, lParam);
+    }
     if (msg == WM_NCDESTROY) {
         ::SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;

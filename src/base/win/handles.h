@@ -3,6 +3,8 @@
 // whoever takes ownership from then on (SetWindowRgn owns the region it gets).
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h
+#include <commctrl.h>
 
 #include <utility>
 
@@ -64,6 +66,11 @@ struct MenuTraits {
     static void Close(HMENU h) { ::DestroyMenu(h); }
 };
 
+struct ImageListTraits {
+    static HIMAGELIST Invalid() { return nullptr; }
+    static void Close(HIMAGELIST h) { ::ImageList_Destroy(h); }
+};
+
 using UniqueRgn = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
@@ -73,6 +80,7 @@ using UniqueHandleK = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueKey = UniqueHandle<HKEY, RegKeyTraits>;
 using UniqueMemDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 
 // A window DC from GetDC, given back with ReleaseDC.
 class WindowDc {

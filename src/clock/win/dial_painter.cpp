@@ -46,9 +46,9 @@ UniqueBitmap CreateDialBitmap(int width, int height, uint32_t** bits) {
     return bitmap;
 }
 
-HIMAGELIST LoadDialFaces(HINSTANCE instance, int width, int height) {
-    HIMAGELIST list = ::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 2, 0);
-    if (!list) return nullptr;
+UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height) {
+    UniqueImageList list(::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 2, 0));
+    if (!list) return list;
     const wchar_t* const names[2][2] = {{L"Mojiban", L"MojibanMask"},
                                         {L"MojibanDigi", L"MojibanDigiMask"}};
     for (const auto& pair : names) {
@@ -56,23 +56,19 @@ HIMAGELIST LoadDialFaces(HINSTANCE instance, int width, int height) {
         UniqueBitmap face(LoadBitmapResource(instance, pair[0]));
         UniqueBitmap mask(static_cast<HBITMAP>(
             ::LoadImageW(instance, pair[1], IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
-        if (!face || !mask || ::ImageList_Add(list, face.get(), mask.get()) < 0) {
-            ::ImageList_Destroy(list);
-            return nullptr;
-        }
+        if (!face || !mask || ::ImageList_Add(list.get(), face.get(), mask.get()) < 0)
+            return UniqueImageList();
     }
     return list;
 }
 
-HIMAGELIST LoadGlyphStrip(HINSTANCE instance, const wchar_t* name, int cellWidth, int cellHeight) {
+UniqueImageList LoadGlyphStrip(HINSTANCE instance, const wchar_t* name, int cellWidth,
+                               int cellHeight) {
     UniqueBitmap strip(LoadBitmapResource(instance, name));
-    if (!strip) return nullptr;
-    HIMAGELIST list = ::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK, 13, 0);
-    if (!list) return nullptr;
-    if (::ImageList_AddMasked(list, strip.get(), kGlyphKey) < 0) {
-        ::ImageList_Destroy(list);
-        return nullptr;
-    }
+    if (!strip) return UniqueImageList();
+    UniqueImageList list(
+        ::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK, 13, 0));
+    if (list && ::ImageList_AddMasked(list.get(), strip.get(), kGlyphKey) < 0) list.reset();
     return list;
 }
 

@@ -41,10 +41,11 @@ UniqueBitmap CreateDialBitmap(int width, int height, uint32_t** bits = nullptr);
 
 // The two dial faces with their masks from the module's bitmap resources
 // Mojiban, MojibanMask, MojibanDigi and MojibanDigiMask, each width x height.
-HIMAGELIST LoadDialFaces(HINSTANCE instance, int width, int height);
+UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height);
 
 // A strip of cells from one bitmap resource; white is transparent.
-HIMAGELIST LoadGlyphStrip(HINSTANCE instance, const wchar_t* name, int cellWidth, int cellHeight);
+UniqueImageList LoadGlyphStrip(HINSTANCE instance, const wchar_t* name, int cellWidth,
+                               int cellHeight);
 
 // Cell size of an image list.
 GlyphCellSize ImageListCellSize(HIMAGELIST list);

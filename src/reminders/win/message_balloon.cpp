@@ -2,16 +2,8 @@
 
 namespace velmira {
 
-TMessageBalloon* MessageBalloon = nullptr;
-
 namespace {
 constexpr wchar_t kBalloonClass[] = L"TMessageBalloon";
-}
-
-TMessageBalloon::TMessageBalloon() { MessageBalloon = this; }
-
-TMessageBalloon::~TMessageBalloon() {
-    if (MessageBalloon == this) MessageBalloon = nullptr;
 }
 
 bool TMessageBalloon::Create(HWND owner) {

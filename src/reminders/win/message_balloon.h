@@ -1,6 +1,7 @@
 #pragma once
-// TMessageBalloon: the speech balloon in which she says a reminder. Created
-// hidden at start and kept for the whole run; the reminders fill and show it.
+// TMessageBalloon: the speech balloon in which she says a reminder. The main
+// stage makes it hidden at start and keeps it for the whole run; the
+// reminders fill and show it.
 
 #include <windows.h>
 
@@ -10,10 +11,9 @@ namespace velmira {
 
 class TMessageBalloon : public FormWindow {
 public:
-    TMessageBalloon();
-    ~TMessageBalloon() override;
+    TMessageBalloon() = default;
 
-    // Creates the hidden window, owned by the main stage.
+    // Creates the hidden window; `owner` may be null.
     bool Create(HWND owner);
 
     bool Visible() const { return Handle() && ::IsWindowVisible(Handle()); }
@@ -24,8 +24,5 @@ public:
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 };
-
-// The balloon of this run; null before the entry point creates it and after it is gone.
-extern TMessageBalloon* MessageBalloon;
 
 }  // namespace velmira

@@ -5,6 +5,7 @@
 //                                (Wine sees keys held before a launch only while
 //                                some Wine window exists under the pointer)
 //   e2e_helper title <class>     prints the window text of the first window of that class (UTF-8)
+//   e2e_helper count <class>     prints how many top-level windows of that class exist
 #include <windows.h>
 
 #include <cstdio>
@@ -60,6 +61,14 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%d\n", data.count);
         return data.count > 0 ? 0 : 1;
     }
+    if (argc >= 3 && std::wcscmp(argv[1], L"count") == 0) {
+        int count = 0;
+        for (HWND hwnd = ::FindWindowExW(nullptr, nullptr, argv[2], nullptr); hwnd;
+             hwnd = ::FindWindowExW(nullptr, hwnd, argv[2], nullptr))
+            ++count;
+        std::printf("%d\n", count);
+        return 0;
+    }
     if (argc >= 2 && std::wcscmp(argv[1], L"window") == 0) return ShowHelperWindow();
     if (argc >= 3 && std::wcscmp(argv[1], L"title") == 0) {
         HWND hwnd = ::FindWindowW(argv[2], nullptr);
@@ -71,6 +80,6 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%s\n", utf8);
         return 0;
     }
-    std::fprintf(stderr, "usage: e2e_helper close <class> | window | title <class>\n");
+    std::fprintf(stderr, "usage: e2e_helper close <class> | window | title <class> | count <class>\n");
     return 2;
 }

@@ -1,0 +1,49 @@
+#pragma once
+// The five controls the debug mode shows on the main stage: a time picker
+// that redraws the dial at the picked time, and the buttons that try her
+// messages and faces. Hidden and disabled until the debug mode shows them.
+
+#include <windows.h>
+
+#include <vector>
+
+#include "base/win/handles.h"
+
+namespace velmira {
+
+class TDebugControls {
+public:
+    // Control ids, clear of the popup menu's command ids.
+    static constexpr UINT kDateTimePicker1Id = 0x0200;
+    static constexpr UINT kMessageTestId = 0x0201;
+    static constexpr UINT kFaceTestId = 0x0202;
+    static constexpr UINT kNakuTestId = 0x0203;
+    static constexpr UINT kRandomFace1Id = 0x0204;
+
+    TDebugControls() = default;
+    TDebugControls(const TDebugControls&) = delete;
+    TDebugControls& operator=(const TDebugControls&) = delete;
+
+    // Makes the controls on `stage`, hidden and disabled; the picker shows 0:46.
+    void Create(HWND stage);
+    void SetShown(bool shown);
+    bool Shown() const { return shown_; }
+    // Their rectangles in the stage's client area; the window's shape takes
+    // them in while they show.
+    std::vector<RECT> Rects() const;
+    // The picker's hour and minute; false when it holds no valid time.
+    bool PickedTime(int& hour, int& minute) const;
+
+    HWND DateTimePicker1 = nullptr;
+    HWND MessageTest = nullptr;
+    HWND FaceTest = nullptr;
+    HWND NakuTest = nullptr;
+    HWND RandomFace1 = nullptr;
+
+private:
+    void ReleaseCalendarPopups(HWND stage);
+    UniqueFont font_;
+    bool shown_ = false;
+};
+
+}  // namespace velmira

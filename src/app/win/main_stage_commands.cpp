@@ -1,0 +1,159 @@
+// Window behaviour of the main stage: dragging, the popup menu and the
+// commands behind its items and behind the debug controls.
+#include "about/win/about_box.h"
+#include "app/menu_visibility.h"
+#include "app/win/main_stage.h"
+
+namespace velmira {
+
+static_assert(TDebugControls::kDateTimePicker1Id >= menu_command::kFirstDebugControlId,
+              "debug control ids stay clear of the menu's");
+
+namespace {
+
+int Item(const char* name) { return FindMenuItem(name); }
+
+}  // namespace
+
+LRESULT TMainStage::WMNCHitTest() {
+    // With swapped buttons the primary one is the right-hand button.
+    const int primary = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
+    // Held down, every point of her is a title bar: the system drags the window.
+    return env_.keyHeld(primary) ? HTCAPTION : HTCLIENT;
+}
+
+void TMainStage::ShowPopupMenu1(int screenX, int screenY) {
+    PopupMenu1Popup();
+    // Without the foreground the menu would not close on a click elsewhere,
+    // and without the WM_NULL a second opening could close at once.
+    ::SetForegroundWindow(Handle());
+    ::TrackPopupMenu(popupMenu_.Handle(), TPM_LEFTALIGN | TPM_TOPALIGN | TPM_RIGHTBUTTON, screenX,
+                     screenY, 0, Handle(), nullptr);
+    ::PostMessageW(Handle(), WM_NULL, 0, 0);
+}
+
+void TMainStage::PopupMenu1Popup() {
+    // The hidden items show only while their keys are held as the menu opens.
+    MenuKeys keys;
+    keys.shift = env_.keyHeld(VK_SHIFT);
+    keys.control = env_.keyHeld(VK_CONTROL);
+    keys.right = env_.keyHeld(VK_RIGHT);
+    keys.up = env_.keyHeld(VK_UP);
+    const PopupMenuLayout& layout = PopupMenu1Layout();
+    for (const char* name : {"MIDebugMode", "MIThreadPriority", "MIGaman", "MIDigiAna", "MIAmPm"}) {
+        const int index = Item(name);
+        popupMenu_.SetVisible(index, MenuItemShows(layout[static_cast<size_t>(index)].show, keys));
+    }
+    popupMenu_.Refresh();
+    // Opening the menu closes a shown balloon.
+    if (balloon_) balloon_->Hide();
+}
+
+void TMainStage::MenuCommand(UINT id) {
+    namespace cmd = menu_command;
+    if (id >= cmd::kMIThreadPrio1 && id <= cmd::kMIThreadPrio6) {
+        MIThreadPrio6Click(id);
+        return;
+    }
+    switch (id) {
+        case cmd::kAbout1:
+            About1Click();
+            break;
+        case cmd::kMIDebugMode:
+            MIDebugModeClick();
+            break;
+        case cmd::kStayOnTop1:
+            StayOnTop1Click();
+            break;
+        case cmd::kMIDigiAna:
+            MIDigiAnaClick();
+            break;
+        case cmd::kMIAmPm:
+            MIAmPmClick();
+            break;
+        case cmd::kMIMemorialSet:
+            MIMemorialSetClick();
+            break;
+        case cmd::kMIScheduleSet:
+            MIScheduleSetClick();
+            break;
+        case cmd::kX1:
+            X1Click();
+            break;
+        default:
+            // The loneliness items and the debug buttons wait for her faces
+            // and messages.
+            break;
+    }
+}
+
+void TMainStage::About1Click() {
+    TAboutBox aboutBox(Handle());
+    aboutBox.ShowModal();
+}
+
+void TMainStage::MIDebugModeClick() {
+    const int item = Item("MIDebugMode");
+    const bool on = !popupMenu_.Checked(item);
+    popupMenu_.SetChecked(item, on);
+    debugControls_.SetShown(on);
+    // Her outline would cut the controls: the shape takes them in while they show.
+    if (Tag != 0) ApplyShape();
+}
+
+void TMainStage::MIThreadPrio6Click(UINT itemId) {
+    const int item = popupMenu_.IndexOfCommand(itemId);
+    if (item < 0) return;
+    Settings().ThreadPrio = popupMenu_.Tag(itemId);
+    popupMenu_.CheckRadioItem(item);
+    ApplyThreadPriority();
+}
+
+void TMainStage::StayOnTop1Click() {
+    Settings().StayOnTop = !Settings().StayOnTop;
+    popupMenu_.SetChecked(Item("StayOnTop1"), Settings().StayOnTop);
+    ApplyStayOnTop();
+    // The hidden balloon takes the style too, for its next appearance.
+    if (balloon_) balloon_->SetStayOnTop(Settings().StayOnTop);
+}
+
+void TMainStage::MIDigiAnaClick() {
+    Settings().AnaDigi = !Settings().AnaDigi;
+    popupMenu_.SetChecked(Item("MIDigiAna"), !Settings().AnaDigi);
+    RedrawNow();
+}
+
+void TMainStage::MIAmPmClick() {
+    Settings().DigiAMPM = !Settings().DigiAMPM;
+    popupMenu_.SetChecked(Item("MIAmPm"), Settings().DigiAMPM);
+    RedrawNow();
+}
+
+// The anniversary and schedule dialogs come with the reminders; they will
+// hold the queue back (dialogOpen) while they are open.
+void TMainStage::MIMemorialSetClick() {}
+void TMainStage::MIScheduleSetClick() {}
+
+void TMainStage::DateTimePicker1Change() {
+    // Only hour and minute count; the clock's next minute redraw takes over again.
+    int hour = 0;
+    int minute = 0;
+    if (debugControls_.PickedTime(hour, minute)) RedrawClock(hour, minute);
+}
+
+void TMainStage::ApplyMenuMarks() {
+    popupMenu_.SetChecked(Item("MIDigiAna"), !Settings().AnaDigi);
+    popupMenu_.SetChecked(Item("MIAmPm"), Settings().DigiAMPM);
+    popupMenu_.SetChecked(Item("StayOnTop1"), Settings().StayOnTop);
+}
+
+void TMainStage::CheckThreadPriorityItem() {
+    const int item = ThreadPriorityMenuItem(Settings().ThreadPrio);
+    if (item >= 0)
+        popupMenu_.CheckRadioItem(item);
+    else
+        popupMenu_.ClearRadioGroup(
+            PopupMenu1Layout()[static_cast<size_t>(Item("MIThreadPrio1"))].group);
+}
+
+}  // namespace velmira

@@ -1,0 +1,44 @@
+#include "app/win/run_clock.h"
+
+#include <commctrl.h>
+
+#include <exception>
+#include <memory>
+
+#include "app/win/application.h"
+#include "app/win/main_stage.h"
+#include "app/win/single_instance.h"
+#include "base/win/error_box.h"
+
+namespace velmira {
+
+int RunVelmiraClock(HINSTANCE instance, const StageEnvironment& environment) {
+    SingleInstance single(UserMutexName(L"Quorvane.ClockmoteOrvelle1"));
+    if (!single.First()) {
+        ActivateRunningCopy(L"TMainStage");
+        return 0;
+    }
+    try {
+        Application.Initialize(instance);
+        Application.SetTitle(L"Velmira時計");
+        INITCOMMONCONTROLSEX icc{sizeof(icc),
+                                 ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
+        ::InitCommonControlsEx(&icc);
+
+        auto stage = std::make_unique<TMainStage>(environment);
+        if (!stage->Create()) {
+            if (stage->ClosedDuringStart()) return 0;
+            ShowErrorBox(nullptr, L"メインウィンドウを作成できません。", Application.Title());
+            return 1;
+        }
+        Application.SetMainForm(stage->Handle());
+        Application.Run();
+        Application.SetMainForm(nullptr);
+    } catch (const std::exception& e) {
+        ShowErrorBox(nullptr, e, Application.Title());
+        return 1;
+    }
+    return 0;
+}
+
+}  // namespace velmira

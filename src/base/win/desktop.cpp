@@ -1,0 +1,51 @@
+#include "base/win/desktop.h"
+
+namespace velmira {
+
+namespace {
+
+BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rc, LPARAM data) {
+    auto* monitors = reinterpret_cast<std::vector<Rect>*>(data);
+    monitors->push_back(Rect{rc->left, rc->top, rc->right - rc->left, rc->bottom - rc->top});
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<Rect> MonitorRects() {
+    std::vector<Rect> monitors;
+    ::EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
+}
+
+Rect PrimaryWorkArea() {
+    RECT rc{};
+    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0))
+        rc = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    return Rect{rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
+}
+
+std::wstring ExecutableFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return std::wstring();
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
+}
+
+void SetClientSize(HWND hwnd, int width, int height) {
+    RECT rc{0, 0, width, height};
+    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    ::SetWindowPos(hwnd, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+}  // namespace velmira

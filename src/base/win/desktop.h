@@ -1,0 +1,26 @@
+#pragma once
+// What the desktop looks like now: its monitors, the work area, the folder
+// of the running program.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/types.h"
+
+namespace velmira {
+
+// Every monitor's rectangle in screen coordinates.
+std::vector<Rect> MonitorRects();
+
+// The primary monitor's work area: the screen without the taskbar.
+Rect PrimaryWorkArea();
+
+// The folder of the executable, ending in a backslash; empty when unknown.
+std::wstring ExecutableFolder();
+
+// Sizes the window so that its client area is width x height.
+void SetClientSize(HWND hwnd, int width, int height);
+
+}  // namespace velmira

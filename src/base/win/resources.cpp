@@ -1,0 +1,62 @@
+#include "base/win/resources.h"
+
+#include <cstring>
+#include <stdexcept>
+
+namespace velmira {
+
+ResourceBytes FindResourceBytes(HINSTANCE module, const wchar_t* name, const wchar_t* type) {
+    HRSRC info = ::FindResourceW(module, name, type);
+    if (!info) return {};
+    HGLOBAL loaded = ::LoadResource(module, info);
+    if (!loaded) return {};
+    const void* data = ::LockResource(loaded);
+    if (!data) return {};
+    return {static_cast<const unsigned char*>(data), ::SizeofResource(module, info)};
+}
+
+UniqueRgn LoadRegionResource(HINSTANCE module, int id) {
+    const ResourceBytes block =
+        FindResourceBytes(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA
+    if (!block.data || block.size < sizeof(RGNDATAHEADER)) return UniqueRgn();
+    RGNDATAHEADER header;
+    std::memcpy(&header, block.data, sizeof(header));
+    // Trust the header only as far as the resource really reaches.
+    const unsigned long long wanted = static_cast<unsigned long long>(header.dwSize) +
+                                      static_cast<unsigned long long>(header.nCount) * sizeof(RECT);
+    if (header.dwSize < sizeof(RGNDATAHEADER) || wanted > block.size) return UniqueRgn();
+    return UniqueRgn(::ExtCreateRegion(nullptr, static_cast<DWORD>(wanted),
+                                       reinterpret_cast<const RGNDATA*>(block.data)));
+}
+
+bool HasBitmapResource(HINSTANCE module, const wchar_t* name) {
+    return ::FindResourceW(module, name, MAKEINTRESOURCEW(2)) != nullptr;  // RT_BITMAP
+}
+
+void RequireResource(HINSTANCE module, const wchar_t* name, const wchar_t* type) {
+    if (::FindResourceW(module, name, type)) return;
+    const std::wstring shown =
+        IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name)) : name;
+    throw std::runtime_error(ToUtf8(L"プログラムのリソース「" + shown + L"」が見つかりません。"));
+}
+
+std::string ToUtf8(const std::wstring& text) {
+    if (text.empty()) return std::string();
+    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                        nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                          nullptr, nullptr);
+    return out;
+}
+
+std::wstring FromUtf8(const std::string& text) {
+    if (text.empty()) return std::wstring();
+    const int n =
+        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
+    return out;
+}
+
+}  // namespace velmira

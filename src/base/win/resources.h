@@ -1,0 +1,36 @@
+#pragma once
+// Reading the program's own resources: raw bytes, window regions, and a clear
+// error when a picture the program cannot do without is missing.
+
+#include <windows.h>
+
+#include <cstddef>
+#include <string>
+
+#include "base/win/handles.h"
+
+namespace velmira {
+
+// The bytes of a resource of this module, or empty when it is missing.
+struct ResourceBytes {
+    const unsigned char* data = nullptr;
+    size_t size = 0;
+};
+ResourceBytes FindResourceBytes(HINSTANCE module, const wchar_t* name, const wchar_t* type);
+
+// A region from an RCDATA resource holding an RGNDATA block (header and
+// rectangles); empty when it is missing or its header claims more than it holds.
+UniqueRgn LoadRegionResource(HINSTANCE module, int id);
+
+// Whether the module has a bitmap resource of this name.
+bool HasBitmapResource(HINSTANCE module, const wchar_t* name);
+
+// Throws std::runtime_error naming the resource when the module lacks it:
+// without its artwork the program would only show a blank window.
+void RequireResource(HINSTANCE module, const wchar_t* name, const wchar_t* type);
+
+// UTF-8 for exception texts, and back for showing them.
+std::string ToUtf8(const std::wstring& text);
+std::wstring FromUtf8(const std::string& text);
+
+}  // namespace velmira

@@ -1,0 +1,83 @@
+#include "character/win/character_skin.h"
+
+#include <stdexcept>
+
+#include "base/win/desktop.h"
+#include "base/win/handles.h"
+#include "base/win/resources.h"
+#include "character/win/char_bmp.h"
+
+namespace velmira {
+
+namespace {
+
+constexpr int kCharacterRegionId = 1;
+
+void CopyBox(TPaintBox& box, const Rect& r) { box.SetBounds(r.left, r.top, r.width, r.height); }
+
+}  // namespace
+
+TCharacterSkin::TCharacterSkin() {
+    // Layout places, replaced by the skin where it carries a box of the same name.
+    Image1.SetBounds(0, 0, 640, 480);
+    MojibanBox.SetBounds(128, 288, 128, 128);
+    MouthArea.SetBounds(85, 50, 26, 26);
+    MouthArea.Enabled = false;
+    FaceFrame.SetBounds(60, 12, 64, 64);
+    FaceFrame.Enabled = false;
+    MojibanHandArea.SetBounds(142, 302, 101, 100);
+    MojibanHandArea.Visible = false;
+}
+
+void TCharacterSkin::ApplySkin(HINSTANCE resources) {
+    RequireResource(resources, L"CharBMP", MAKEINTRESOURCEW(2));  // RT_BITMAP
+    RequireResource(resources, L"SKIN", MAKEINTRESOURCEW(10));    // RT_RCDATA
+    RequireResource(resources, MAKEINTRESOURCEW(kCharacterRegionId), MAKEINTRESOURCEW(10));
+    TCharBMP skin(resources);
+    Image1.Assign(skin.TakePicture());
+    if (!skin.Valid() || !Image1.Bitmap)
+        throw std::runtime_error(ToUtf8(L"キャラクターの絵を読めません。"));
+    const SkinLayout& layout = skin.Layout();
+    imageLeft = layout.Image.x;
+    imageTop = layout.Image.y;
+    CopyBox(FaceFrame, layout.FaceFrame);
+    CopyBox(MouthArea, layout.MouthArea);
+    CopyBox(MojibanBox, layout.MojibanBox);
+    CopyBox(MojibanHandArea, layout.MojibanHandArea);
+    secHandColor = layout.SecHandColor;
+    handFillColor = layout.HandFillColor;
+    handEdgeColor = layout.HandEdgeColor;
+}
+
+void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegion,
+                                const std::vector<RECT>& extras) {
+    SetClientSize(window, WindowWidth(), WindowHeight());
+    Image1.Left = imageLeft;
+    Image1.Top = imageTop;
+
+    UniqueRgn shape = LoadRegionResource(resources, kCharacterRegionId);
+    if (!shape) return;
+    ::OffsetRgn(shape.get(), imageLeft, imageTop);
+    if (dialRegion) ::CombineRgn(shape.get(), dialRegion, shape.get(), RGN_OR);
+    RECT box;
+    ::GetRgnBox(shape.get(), &box);
+    // The window keeps the size of her outline and the dial; the extras are
+    // added inside it.
+    for (const RECT& r : extras) {
+        UniqueRgn extra(::CreateRectRgnIndirect(&r));
+        if (extra) ::CombineRgn(shape.get(), shape.get(), extra.get(), RGN_OR);
+    }
+    // From here on the region belongs to the window.
+    if (::SetWindowRgn(window, shape.get(), TRUE)) (void)shape.release();
+    SetClientSize(window, box.right, box.bottom);
+}
+
+void TCharacterSkin::PaintPicture(HDC dc) const {
+    if (!Image1.Bitmap) return;
+    UniqueMemDc mem(::CreateCompatibleDC(dc));
+    SelectInDc select(mem.get(), Image1.Bitmap.get());
+    ::BitBlt(dc, Image1.Left, Image1.Top, Image1.PictureWidth, Image1.PictureHeight, mem.get(), 0,
+             0, SRCCOPY);
+}
+
+}  // namespace velmira

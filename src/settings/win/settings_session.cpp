@@ -1,0 +1,61 @@
+#include "settings/win/settings_session.h"
+
+#include <utility>
+
+#include "settings/settings_rules.h"
+#include "settings/win/del_reg_dlg.h"
+#include "settings/win/registry_store.h"
+#include "settings/win/window_position.h"
+
+namespace velmira {
+
+TSettingsSession::TSettingsSession(SettingsLocation location, KeyHeld keyHeld)
+    : DialogStrList{L"", L"起動時にレジストリが削除されています。OKを選ぶと現在の設定内容を保存します。"},
+      location_(std::move(location)),
+      keyHeld_(std::move(keyHeld)) {}
+
+void TSettingsSession::Start(HWND owner) {
+    ResetSettingsAtStart(owner);
+    // After a reset the defaults stay in force for this run.
+    if (!settingsDeleted) LoadSettings();
+    started_ = true;
+}
+
+void TSettingsSession::ResetSettingsAtStart(HWND owner) {
+    if (!keyHeld_ || !keyHeld_(VK_SHIFT) || !keyHeld_(VK_CONTROL)) return;
+    if (!TDelRegDlg::Execute(owner)) return;
+    RegistryStore registry(location_.root);
+    settingsDeleted = ResetSettingsKey(registry, location_.keyPath, location_.parentKeyPath);
+}
+
+bool TSettingsSession::LoadSettings() {
+    RegistryStore registry(location_.root);
+    return velmira::LoadSettings(registry, location_.keyPath, settings);
+}
+
+bool TSettingsSession::SaveSettings(HWND window) {
+    // The position is where the window is now, which dragging may have changed.
+    POINT at{settings.FormLeft, settings.FormTop};
+    WindowScreenPosition(window, at);
+    RegistryStore registry(location_.root);
+    return velmira::SaveSettings(registry, location_.keyPath, settings, at.x, at.y);
+}
+
+void TSettingsSession::FormCloseQuery(HWND window) {
+    if (!started_ || written_) return;
+    written_ = true;
+    if (!settingsDeleted) {
+        SaveSettings(window);
+    } else if (::MessageBoxW(window, DialogStrList[1].c_str(), L"?", MB_OKCANCEL | MB_ICONQUESTION) ==
+               IDOK) {
+        SaveSettings(window);
+    }
+}
+
+void TSettingsSession::SaveAtSessionEnd(HWND window) {
+    if (!started_ || written_) return;
+    written_ = true;
+    if (!settingsDeleted) SaveSettings(window);
+}
+
+}  // namespace velmira

@@ -1,0 +1,55 @@
+#pragma once
+// The settings of one run: the reset offered at start, reading them once at
+// start and writing them once at the end (a close, or the end of the Windows
+// session). Runs on the user-interface thread.
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "base/inputs.h"
+#include "settings/stage_settings.h"
+#include "settings/win/settings_location.h"
+
+namespace velmira {
+
+class TSettingsSession {
+public:
+    TSettingsSession(SettingsLocation location, KeyHeld keyHeld);
+
+    // The start of the run: the reset when Shift and Ctrl are held (the
+    // question is owned by `owner`), then the stored values unless the reset
+    // deleted them. Only from here on does a close write anything.
+    void Start(HWND owner);
+    void ResetSettingsAtStart(HWND owner);
+    bool LoadSettings();
+
+    // Writes every value, the position from where `window` is now.
+    bool SaveSettings(HWND window);
+
+    // A close of the main stage: writes the settings, after asking when the
+    // reset deleted them at start. Never refuses the close. Before Start has
+    // finished it writes nothing: the user has agreed to nothing yet.
+    void FormCloseQuery(HWND window);
+
+    // Windows is ending the session: writes like a close, without a question
+    // (there is nobody to answer it), and nothing after a reset.
+    void SaveAtSessionEnd(HWND window);
+
+    bool Started() const { return started_; }
+    const SettingsLocation& Location() const { return location_; }
+
+    StageSettings settings;
+    bool settingsDeleted = false;
+    // [1] is the question asked at close after a reset.
+    std::vector<std::wstring> DialogStrList;
+
+private:
+    SettingsLocation location_;
+    KeyHeld keyHeld_;
+    bool started_ = false;
+    bool written_ = false;  // a run writes its settings once
+};
+
+}  // namespace velmira
