@@ -211,6 +211,16 @@ class ResetAtStart(unittest.TestCase):
             self.assertEqual(0, app.wait_exit(20), "the program ends")
             self.assertEqual(before, s.reg_values(), "not one value was written")
 
+    def test_taskkill_while_the_question_is_open_leaves_the_key_as_it_was(self):
+        with harness.Session() as s:
+            s.seed(SEEDED)
+            before = s.reg_values()
+            app, dialog = self.start_with_shift_and_ctrl(s)
+            # Without /F: a close message to every window of the process.
+            s.run([harness.WINE, "taskkill", "/im", os.path.basename(harness.EXE)])
+            self.assertEqual(0, app.wait_exit(20), "the program ends")
+            self.assertEqual(before, s.reg_values(), "not one value was written")
+
     def test_cancel_keeps_and_loads_the_settings(self):
         with harness.Session() as s:
             s.seed(SEEDED)
