@@ -1,6 +1,7 @@
 #include "about/win/about_box.h"
 
 #include "about/about_layout.h"
+#include "base/centring.h"
 
 #include "base/win/dialog_template.h"
 
