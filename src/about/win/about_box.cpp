@@ -62,7 +62,7 @@ INT_PTR TAboutBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TAboutBox::FormCreate() {
-    font_.reset(CreateFormFont());
+    font_ = CreateFormFont();
     PlaceControls(hwnd_, kControls, sizeof(kControls) / sizeof(kControls[0]), font_.get());
 
     ::SetDlgItemTextW(hwnd_, kNameLabelId, L"Velmira時計");

@@ -76,7 +76,7 @@ void TMainStage::CreateDebugControls() {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&icc);
     if (!Font)
-        Font.reset(CreateFormFont());
+        Font = CreateFormFont();
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     for (const DebugControlLayout& c : kDebugControls) {
         HWND& control = this->*c.field;

@@ -68,7 +68,7 @@ INT_PTR TDelRegDlg::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 void TDelRegDlg::FormCreate() {
     PaintBox1.SetBounds(15, 12, 32, 32);
-    font_.reset(CreateFormFont());
+    font_ = CreateFormFont();
     PlaceControls(hwnd_, kControls, sizeof(kControls) / sizeof(kControls[0]), font_.get());
 
     // Client area 464 x 83, centred on the screen, above other windows.
