@@ -12,6 +12,7 @@
 
 #include "app/menu_visibility.h"
 #include "app/win/main_stage.h"
+#include "dialog_driver.h"
 #include "settings/settings_rules.h"
 
 namespace velmira {
@@ -553,24 +554,18 @@ TEST_F(MenuStage, ExitClosesTheStageAndWritesTheSettings) {
 
 // The About item opens the version dialog modally over the stage.
 TEST_F(MenuStage, TheAboutItemShowsTheVersionDialogOwnedByTheStage) {
-    std::atomic<HWND> dialog{nullptr};
-    std::atomic<HWND> owner{nullptr};
-    std::thread driver([&] {
-        for (int i = 0; i < 250 && !dialog; ++i) {
-            HWND found = FindWindowW(L"#32770", L"バージョン情報");
-            if (found && IsWindowVisible(found))
-                dialog = found;
-            else
-                Sleep(20);
-        }
-        if (!dialog) return;
-        owner = GetWindow(dialog, GW_OWNER);
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kAbout1, 0);
-    driver.join();
-    ASSERT_NE(dialog.load(), nullptr);
-    EXPECT_EQ(owner.load(), stage.Handle());
+    HWND dialog = nullptr;
+    HWND owner = nullptr;
+    const driver::Outcome outcome = driver::RunDialog(
+        L"バージョン情報",
+        [&] { return INT_PTR{SendMessageW(stage.Handle(), WM_COMMAND, cmd::kAbout1, 0)}; },
+        [&](HWND shown) {
+            dialog = shown;
+            owner = GetWindow(shown, GW_OWNER);
+            PostMessageW(shown, WM_COMMAND, IDOK, 0);
+        });
+    ASSERT_TRUE(outcome.seen);
+    EXPECT_EQ(owner, stage.Handle());
     EXPECT_FALSE(IsWindow(dialog)) << "destroyed when it closed";
     EXPECT_TRUE(IsWindowEnabled(stage.Handle()));
 }
