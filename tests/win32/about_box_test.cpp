@@ -5,35 +5,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
+
+#include "dialog_driver.h"
 
 namespace velmira {
 namespace {
 
-HWND WaitForAboutBox() {
-    for (int i = 0; i < 250; ++i) {
-        HWND found = FindWindowW(L"#32770", L"バージョン情報");
-        if (found && IsWindowVisible(found)) return found;
-        Sleep(20);
-    }
-    return nullptr;
-}
-
-std::wstring TextOf(HWND hwnd) {
-    wchar_t buffer[128] = {};
-    GetWindowTextW(hwnd, buffer, 128);
-    return buffer;
-}
-
-RECT PlaceOf(HWND dialog, HWND control) {
-    RECT r;
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
+using driver::FocusOf;
+using driver::PlaceOf;
+using driver::PressKey;
+using driver::TextOf;
 
 ::testing::AssertionResult RectIs(const RECT& r, int left, int top, int width, int height) {
     if (r.left == left && r.top == top && r.right - r.left == width && r.bottom - r.top == height)
@@ -59,31 +42,10 @@ private:
 // Shows `box` modally on this thread while `drive` works it from another.
 // Returns the dialog's result; `seen` tells whether the dialog came up.
 INT_PTR RunAboutBox(TAboutBox& box, const std::function<void(HWND)>& drive, bool& seen) {
-    const DWORD uiThread = GetCurrentThreadId();
-    std::atomic<bool> found{false};
-    std::thread driver([&] {
-        HWND dialog = WaitForAboutBox();
-        if (!dialog) {
-            PostThreadMessageW(uiThread, WM_QUIT, 0, 0);
-            return;
-        }
-        found = true;
-        drive(dialog);
-    });
-    const INT_PTR result = box.ShowModal();
-    driver.join();
-    seen = found;
-    return result;
-}
-
-// A key press as the focused control of the dialog's thread receives it.
-void PressKey(HWND dialog, WORD key) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-    HWND target = info.hwndFocus ? info.hwndFocus : dialog;
-    PostMessageW(target, WM_KEYDOWN, key, 1);
-    PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    const driver::Outcome outcome =
+        driver::RunDialog(L"バージョン情報", [&] { return box.ShowModal(); }, drive);
+    seen = outcome.seen;
+    return outcome.result;
 }
 
 TEST(TAboutBox, LayoutTextsAndFrame) {
@@ -116,10 +78,7 @@ TEST(TAboutBox, LayoutTextsAndFrame) {
             nameStyle = GetWindowLongPtrW(nameLabel, GWL_STYLE);
             GetObjectW(reinterpret_cast<HFONT>(SendMessageW(nameLabel, WM_GETFONT, 0, 0)),
                        sizeof(font), &font);
-            GUITHREADINFO info{};
-            info.cbSize = sizeof(info);
-            GetGUIThreadInfo(GetWindowThreadProcessId(dialog, nullptr), &info);
-            focus = info.hwndFocus == okButton ? okButton : nullptr;
+            focus = FocusOf(dialog) == okButton ? okButton : nullptr;
             PostMessageW(dialog, WM_COMMAND, IDOK, 0);
         },
         seen);
@@ -217,7 +176,7 @@ TEST(TAboutBox, EveryWayOfClosingEndsIt) {
         {"Enter", [](HWND d) { PressKey(d, VK_RETURN); }, IDOK},
         {"Esc", [](HWND d) { PressKey(d, VK_ESCAPE); }, IDCANCEL},
         {"close box", [](HWND d) { PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, IDCANCEL},
-        {"OK clicked", [](HWND d) { PostMessageW(GetDlgItem(d, IDOK), BM_CLICK, 0, 0); }, IDOK},
+        {"OK clicked", [](HWND d) { driver::Click(d, IDOK); }, IDOK},
     };
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);

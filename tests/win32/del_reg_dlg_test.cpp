@@ -4,68 +4,26 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <string>
-#include <thread>
 
+#include "dialog_driver.h"
 #include "settings/win/del_reg_dlg.h"
 
 namespace velmira {
 namespace {
 
-// Waits for the dialog of this process to appear; null after five seconds.
-HWND WaitForDialog() {
-    for (int i = 0; i < 250; ++i) {
-        HWND found = ::FindWindowW(L"#32770", L"?");
-        if (found && ::IsWindowVisible(found)) return found;
-        ::Sleep(20);
-    }
-    return nullptr;
-}
+using driver::FocusOf;
+using driver::PlaceOf;
+using driver::PressKey;
+using driver::TextOf;
 
-std::wstring TextOf(HWND hwnd) {
-    wchar_t buffer[256] = {};
-    ::GetWindowTextW(hwnd, buffer, 256);
-    return buffer;
-}
-
-// A control's place in the dialog's client area.
-RECT PlaceOf(HWND dialog, HWND control) {
-    RECT r;
-    ::GetWindowRect(control, &r);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
-}
-
-// Runs Execute on this thread while `drive` works the dialog from another.
+// Runs Execute on this thread while `drive` works the question from another.
 bool RunDialog(const std::function<void(HWND)>& drive, bool& sawDialog) {
-    const DWORD uiThread = ::GetCurrentThreadId();
-    std::atomic<bool> found{false};
-    std::thread driver([&] {
-        HWND dialog = WaitForDialog();
-        if (!dialog) {
-            // Nothing came up: end the modal loop of this thread some other way.
-            ::PostThreadMessageW(uiThread, WM_QUIT, 0, 0);
-            return;
-        }
-        found = true;
-        drive(dialog);
-    });
-    const bool result = TDelRegDlg::Execute(nullptr);
-    driver.join();
-    sawDialog = found;
-    return result;
-}
-
-// A key press as the focused control of the dialog's thread receives it.
-void PressKey(HWND dialog, WORD key) {
-    GUITHREADINFO info{};
-    info.cbSize = sizeof(info);
-    ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
-    HWND target = info.hwndFocus ? info.hwndFocus : dialog;
-    ::PostMessageW(target, WM_KEYDOWN, key, 1);
-    ::PostMessageW(target, WM_KEYUP, key, 0xC0000001);
+    const driver::Outcome outcome =
+        driver::RunDialog(L"?", [] { return INT_PTR{TDelRegDlg::Execute(nullptr)}; }, drive);
+    sawDialog = outcome.seen;
+    return outcome.result != 0;
 }
 
 TEST(TDelRegDlg, LayoutAndTexts) {
@@ -91,10 +49,7 @@ TEST(TDelRegDlg, LayoutAndTexts) {
             labelPlace = PlaceOf(dialog, labelHandle);
             okStyle = ::GetWindowLongPtrW(okHandle, GWL_STYLE);
             cancelStyle = ::GetWindowLongPtrW(cancelHandle, GWL_STYLE);
-            GUITHREADINFO info{};
-            info.cbSize = sizeof(info);
-            ::GetGUIThreadInfo(::GetWindowThreadProcessId(dialog, nullptr), &info);
-            focus = info.hwndFocus;
+            focus = FocusOf(dialog);
             ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         },
         saw);
@@ -160,8 +115,8 @@ TEST(TDelRegDlg, EachWayOfClosingGivesItsAnswer) {
     const Case cases[] = {
         {"Enter", [](HWND d) { PressKey(d, VK_RETURN); }, true},
         {"Esc", [](HWND d) { PressKey(d, VK_ESCAPE); }, false},
-        {"OK button", [](HWND d) { ::PostMessageW(::GetDlgItem(d, IDOK), BM_CLICK, 0, 0); }, true},
-        {"Cancel button", [](HWND d) { ::PostMessageW(::GetDlgItem(d, IDCANCEL), BM_CLICK, 0, 0); }, false},
+        {"OK button", [](HWND d) { driver::Click(d, IDOK); }, true},
+        {"Cancel button", [](HWND d) { driver::Click(d, IDCANCEL); }, false},
         {"close box", [](HWND d) { ::PostMessageW(d, WM_SYSCOMMAND, SC_CLOSE, 0); }, false},
     };
     for (const Case& c : cases) {

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "app/win/main_stage.h"
+#include "dialog_driver.h"
 
 namespace velmira {
 namespace {
@@ -91,27 +92,8 @@ int QuestionCount(HWND* first = nullptr) {
     return found.count;
 }
 
-HWND WaitForQuestion() {
-    for (int i = 0; i < 250; ++i) {
-        HWND question = nullptr;
-        if (QuestionCount(&question) > 0) return question;
-        Sleep(20);
-    }
-    return nullptr;
-}
+HWND WaitForQuestion() { return driver::WaitForDialog(L"?"); }
 
-// Pumps this thread's messages until `done` or five seconds have passed.
-bool PumpUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 500 && !done(); ++i) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-    return done();
-}
 
 // Starts a stage whose reset the user confirms.
 void CreateAfterAConfirmedReset(TMainStage& stage) {
@@ -172,7 +154,7 @@ TEST(MainStageClose, ASecondCloseDuringTheExitQuestionAsksNothingMore) {
     SendMessageW(hwnd, WM_CLOSE, 0, 0);
     driver.join();
     EXPECT_EQ(questions, 1);
-    EXPECT_TRUE(PumpUntil([&] { return stage.Handle() == nullptr; })) << "the stage closed";
+    EXPECT_TRUE(driver::PumpUntil([&] { return stage.Handle() == nullptr; })) << "the stage closed";
     EXPECT_FALSE(KeyExists()) << "Cancel keeps the settings deleted";
     ClearKey();
 }

@@ -12,6 +12,7 @@
 
 #include "app/menu_visibility.h"
 #include "app/win/main_stage.h"
+#include "dialog_driver.h"
 #include "settings/settings_rules.h"
 
 namespace velmira {
@@ -564,24 +565,12 @@ TEST_F(MenuStage, OnlyTheScreenSaverCommandDropsTheClockToIdle) {
     EXPECT_FALSE(stage.priorityRestorePending);
 }
 
-// Pumps this thread's messages until `done` or two seconds have passed.
-bool PumpUntil(const std::function<bool()>& done) {
-    for (int i = 0; i < 200 && !done(); ++i) {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        Sleep(10);
-    }
-    return done();
-}
 
 TEST_F(MenuStage, ExitClosesTheStageAndWritesTheSettings) {
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
     stage.Settings().ThreadPrio = 4;  // a value the defaults do not have
     SendMessageW(stage.Handle(), WM_COMMAND, cmd::kX1, 0);
-    EXPECT_TRUE(PumpUntil([&] { return stage.Handle() == nullptr; })) << "the stage closed";
+    EXPECT_TRUE(driver::PumpUntil([&] { return stage.Handle() == nullptr; })) << "the stage closed";
     DWORD value = 0, size = sizeof(value);
     EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, L"ThreadPrio", RRF_RT_REG_DWORD,
                            nullptr, &value, &size),
@@ -592,24 +581,18 @@ TEST_F(MenuStage, ExitClosesTheStageAndWritesTheSettings) {
 
 // The About item opens the version dialog modally over the stage.
 TEST_F(MenuStage, TheAboutItemShowsTheVersionDialogOwnedByTheStage) {
-    std::atomic<HWND> dialog{nullptr};
-    std::atomic<HWND> owner{nullptr};
-    std::thread driver([&] {
-        for (int i = 0; i < 250 && !dialog; ++i) {
-            HWND found = FindWindowW(L"#32770", L"バージョン情報");
-            if (found && IsWindowVisible(found))
-                dialog = found;
-            else
-                Sleep(20);
-        }
-        if (!dialog) return;
-        owner = GetWindow(dialog, GW_OWNER);
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kAbout1, 0);
-    driver.join();
-    ASSERT_NE(dialog.load(), nullptr);
-    EXPECT_EQ(owner.load(), stage.Handle());
+    HWND dialog = nullptr;
+    HWND owner = nullptr;
+    const driver::Outcome outcome = driver::RunDialog(
+        L"バージョン情報",
+        [&] { return INT_PTR{SendMessageW(stage.Handle(), WM_COMMAND, cmd::kAbout1, 0)}; },
+        [&](HWND shown) {
+            dialog = shown;
+            owner = GetWindow(shown, GW_OWNER);
+            PostMessageW(shown, WM_COMMAND, IDOK, 0);
+        });
+    ASSERT_TRUE(outcome.seen);
+    EXPECT_EQ(owner, stage.Handle());
     EXPECT_FALSE(IsWindow(dialog)) << "destroyed when it closed";
     EXPECT_TRUE(IsWindowEnabled(stage.Handle()));
 }

@@ -22,48 +22,15 @@ const DialogControl kControls[] = {
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME;
 constexpr DWORD kDialogExStyle = WS_EX_DLGMODALFRAME;
 
-Rect ScreenRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
-
 }  // namespace
 
 INT_PTR TAboutBox::ShowModal() {
-    return RunModal(DialogTemplate(kDialogStyle, kDialogExStyle, L"バージョン情報", kControls,
-                                   sizeof(kControls) / sizeof(kControls[0])));
+    return RunModal(DialogTemplate(kDialogStyle, kDialogExStyle, L"バージョン情報", kControls));
 }
 
-INT_PTR TAboutBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-    switch (msg) {
-        case WM_INITDIALOG:
-            FormCreate();
-            return TRUE;  // the focus goes to OK, the first control
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = ::BeginPaint(hwnd_, &ps);
-            ImagePaintPaint(dc);
-            ::EndPaint(hwnd_, &ps);
-            return TRUE;
-        }
-        case WM_CTLCOLORSTATIC:
-            // The labels are transparent: the dialog's face shows through.
-            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-            return reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
-        case WM_COMMAND:
-            // Enter reaches OK; Esc and the close box arrive as IDCANCEL.
-            if (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) {
-                ::EndDialog(hwnd_, LOWORD(wParam));
-                return TRUE;
-            }
-            return FALSE;
-        default:
-            (void)lParam;
-            return FALSE;
-    }
-}
-
-void TAboutBox::FormCreate() {
-    font_.reset(CreateFormFont());
-    PlaceControls(hwnd_, kControls, sizeof(kControls) / sizeof(kControls[0]), font_.get());
-
+bool TAboutBox::OnInitDialog() {
+    // The labels are transparent: the dialog's face shows through.
+    SetAllStaticsTransparent();
     ::SetDlgItemTextW(hwnd_, kNameLabelId, L"Velmira時計");
     ::SetDlgItemTextW(hwnd_, kVersLabelId, L"Ver. 1.00");
 
@@ -81,25 +48,12 @@ void TAboutBox::FormCreate() {
 
     // Client area 229 x 75 in pixels, whatever the screen's font size,
     // centred on the main window.
-    RECT frame{0, 0, kClientWidth, kClientHeight};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    RECT ownerRect{};
-    if (!owner_ || !::GetWindowRect(owner_, &ownerRect)) {
-        ownerRect = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    }
-    MONITORINFO monitor{};
-    monitor.cbSize = sizeof(monitor);
-    RECT work = ownerRect;
-    if (::GetMonitorInfoW(::MonitorFromRect(&ownerRect, MONITOR_DEFAULTTONEAREST), &monitor))
-        work = monitor.rcWork;
-    const Point at = CentredOnOwner(ScreenRect(ownerRect), width, height, ScreenRect(work));
-    ::SetWindowPos(hwnd_, nullptr, at.x, at.y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetClientSize(kClientWidth, kClientHeight);
+    CenterOnOwner();
+    return true;  // the focus goes to OK, the first control
 }
 
-void TAboutBox::ImagePaintPaint(HDC dc) {
+void TAboutBox::Paint(HDC dc) {
     if (!aboutBitmap) return;
     UniqueMemDc memory(::CreateCompatibleDC(dc));
     if (!memory) return;

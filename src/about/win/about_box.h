@@ -30,13 +30,10 @@ public:
     TPaintBox ImagePaint;
 
 private:
-    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-    void FormCreate();
-    void ImagePaintPaint(HDC dc);
+    bool OnInitDialog() override;
+    void Paint(HDC dc) override;
 
     const wchar_t* pictureName_;
-    UniqueFont font_;
     UniqueBitmap aboutBitmap;
 };
 

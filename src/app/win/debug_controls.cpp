@@ -43,7 +43,7 @@ BOOL CALLBACK ReleaseCalendarPopup(HWND hwnd, LPARAM stage) {
 void TDebugControls::Create(HWND stage) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&icc);
-    if (!font_) font_.reset(CreateFormFont());
+    if (!font_) font_ = CreateFormFont();
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     for (const DebugControlLayout& c : kDebugControls) {
         HWND& control = this->*c.field;

@@ -3,7 +3,8 @@
 namespace velmira {
 
 DialogTemplate::DialogTemplate(DWORD style, DWORD exStyle, const wchar_t* caption,
-                               const DialogControl* controls, size_t count) {
+                               const DialogControl* controls, size_t count)
+    : controls_(controls, controls + count) {
     Dword(style);
     Dword(exStyle);
     Word(static_cast<uint16_t>(count));
@@ -11,16 +12,20 @@ DialogTemplate::DialogTemplate(DWORD style, DWORD exStyle, const wchar_t* captio
     Word(0);                              // no menu
     Word(0);                              // the standard dialog class
     Text(caption);
-    for (size_t i = 0; i < count; ++i) {
-        const DialogControl& c = controls[i];
+    for (const DialogControl& c : controls_) {
         AlignDword();
         Dword(c.style);
-        Dword(0);  // extended style
+        Dword(c.exStyle);
         for (int k = 0; k < 4; ++k) Word(0);
         Word(static_cast<uint16_t>(c.id));
-        Word(0xFFFF);
-        Word(c.classAtom);
-        Text(c.caption);
+        if (c.controlClass.IsAtom()) {
+            Word(0xFFFF);
+            Word(c.controlClass.Atom());
+        } else {
+            Text(c.controlClass.Name());
+            usesNamedClasses_ = true;
+        }
+        Text(c.caption ? c.caption : L"");
         Word(0);  // no creation data
     }
 }
@@ -39,10 +44,10 @@ void DialogTemplate::AlignDword() {
     if (words_.size() % 2) Word(0);
 }
 
-HFONT CreateFormFont() {
-    return ::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                         DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
+UniqueFont CreateFormFont() {
+    return UniqueFont(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
+                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                    DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
 }
 
 void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font) {

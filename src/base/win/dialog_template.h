@@ -8,24 +8,55 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/win/handles.h"
+
 namespace velmira {
+
+// The predefined control classes, by the atoms a template may name them with.
+constexpr uint16_t kButtonAtom = 0x0080;
+constexpr uint16_t kEditAtom = 0x0081;
+constexpr uint16_t kStaticAtom = 0x0082;
+constexpr uint16_t kListBoxAtom = 0x0083;
+constexpr uint16_t kScrollBarAtom = 0x0084;
+constexpr uint16_t kComboBoxAtom = 0x0085;
+
+// A control's window class: one of the atoms above or a registered class name
+// such as WC_TABCONTROLW. The name is only read while the template is built.
+class ControlClass {
+public:
+    constexpr ControlClass(uint16_t atom) : atom_(atom) {}
+    constexpr ControlClass(const wchar_t* name) : name_(name) {}
+    constexpr bool IsAtom() const { return name_ == nullptr; }
+    constexpr uint16_t Atom() const { return atom_; }
+    constexpr const wchar_t* Name() const { return name_; }
+
+private:
+    uint16_t atom_ = 0;
+    const wchar_t* name_ = nullptr;
+};
 
 struct DialogControl {
     int id;
-    uint16_t classAtom;  // kButtonAtom or kStaticAtom
+    ControlClass controlClass;
     DWORD style;
     const wchar_t* caption;
     int left, top, width, height;  // client pixels, applied by PlaceControls
+    DWORD exStyle = 0;             // e.g. WS_EX_CLIENTEDGE for an edit
 };
-
-constexpr uint16_t kButtonAtom = 0x0080;
-constexpr uint16_t kStaticAtom = 0x0082;
 
 class DialogTemplate {
 public:
     DialogTemplate(DWORD style, DWORD exStyle, const wchar_t* caption,
                    const DialogControl* controls, size_t count);
+    template <size_t N>
+    DialogTemplate(DWORD style, DWORD exStyle, const wchar_t* caption,
+                   const DialogControl (&controls)[N])
+        : DialogTemplate(style, exStyle, caption, controls, N) {}
+
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
+    const std::vector<DialogControl>& Controls() const { return controls_; }
+    // True when a control names its class: a common control that needs registering.
+    bool UsesNamedClasses() const { return usesNamedClasses_; }
 
 private:
     void Word(uint16_t w) { words_.push_back(w); }
@@ -33,10 +64,12 @@ private:
     void Text(const wchar_t* s);
     void AlignDword();
     std::vector<uint16_t> words_;  // vector storage is aligned well beyond a DWORD
+    std::vector<DialogControl> controls_;
+    bool usesNamedClasses_ = false;
 };
 
 // The forms' font: "ＭＳ Ｐゴシック" at 12 pixels in the Shift-JIS character set.
-HFONT CreateFormFont();
+UniqueFont CreateFormFont();
 
 // Gives each control of the dialog its place and size in client pixels, and
 // the font to the dialog and its controls when there is one.

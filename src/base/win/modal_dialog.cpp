@@ -1,11 +1,37 @@
 #include "base/win/modal_dialog.h"
 
+#include <exception>
+
+#include "base/win/error_box.h"
+
+#include <algorithm>
+
+#include "base/centring.h"
+
 namespace velmira {
 
+namespace {
+
+// Registers the common-control classes a template names, for callers that
+// did not initialise them at start (the tests, a dialog shown first).
+void RegisterCommonControls() {
+    INITCOMMONCONTROLSEX icc{sizeof(icc),
+                             ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
+    ::InitCommonControlsEx(&icc);
+}
+
+Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+}  // namespace
+
 INT_PTR ModalDialog::RunModal(const DialogTemplate& dialogTemplate) {
+    if (dialogTemplate.UsesNamedClasses()) RegisterCommonControls();
+    template_ = &dialogTemplate;
+    shown_ = false;
     const INT_PTR result =
         ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate.Get(), owner_,
                                   &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    template_ = nullptr;
     hwnd_ = nullptr;
     return result;
 }
@@ -19,7 +45,114 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
     } else {
         self = reinterpret_cast<ModalDialog*>(::GetWindowLongPtrW(hwnd, DWLP_USER));
     }
-    return self ? self->HandleMessage(msg, wParam, lParam) : FALSE;
+    if (!self) return FALSE;
+    try {
+        return self->HandleMessage(msg, wParam, lParam);
+    } catch (const std::exception& error) {
+        // Never unwind through the dialog manager: say so and keep the dialog.
+        ShowErrorBox(hwnd, error);
+        return FALSE;
+    }
+}
+
+INT_PTR ModalDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+        case WM_INITDIALOG: {
+            if (!font_) font_ = CreateFormFont();
+            const std::vector<DialogControl>& controls = template_->Controls();
+            PlaceControls(hwnd_, controls.data(), controls.size(), font_.get());
+            return OnInitDialog() ? TRUE : FALSE;
+        }
+        case WM_SHOWWINDOW:
+            if (wParam && !shown_) {
+                shown_ = true;
+                OnFirstShow();
+            }
+            return FALSE;
+        case WM_PAINT: {
+            PAINTSTRUCT ps;
+            HDC dc = ::BeginPaint(hwnd_, &ps);
+            Paint(dc);
+            ::EndPaint(hwnd_, &ps);
+            return TRUE;
+        }
+        case WM_CTLCOLORSTATIC:
+            if (!IsTransparent(reinterpret_cast<HWND>(lParam))) return FALSE;
+            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<INT_PTR>(::GetStockObject(NULL_BRUSH));
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam);
+            if (id == IDOK) {
+                if (OnOK()) ::EndDialog(hwnd_, IDOK);
+                return TRUE;
+            }
+            if (id == IDCANCEL) {
+                OnCancel();
+                ::EndDialog(hwnd_, IDCANCEL);
+                return TRUE;
+            }
+            return OnCommand(id, HIWORD(wParam), reinterpret_cast<HWND>(lParam)) ? TRUE : FALSE;
+        }
+        case WM_NOTIFY:
+            // A dialog procedure answers through DWLP_MSGRESULT, not its return.
+            ::SetWindowLongPtrW(hwnd_, DWLP_MSGRESULT,
+                                OnNotify(*reinterpret_cast<const NMHDR*>(lParam)));
+            return TRUE;
+        default:
+            return FALSE;
+    }
+}
+
+bool ModalDialog::OnCommand(int, int, HWND) { return false; }
+
+LRESULT ModalDialog::OnNotify(const NMHDR&) { return 0; }
+
+void ModalDialog::Paint(HDC) {}
+
+bool ModalDialog::IsTransparent(HWND control) const {
+    if (allStaticsTransparent_) {
+        // Only real statics: read-only edits and check boxes ask the same way,
+        // and a hollow brush would leave stale text behind in them.
+        wchar_t className[16] = {};
+        ::GetClassNameW(control, className, 16);
+        return ::lstrcmpiW(className, L"Static") == 0;
+    }
+    return std::find(transparentIds_.begin(), transparentIds_.end(),
+                     ::GetDlgCtrlID(control)) != transparentIds_.end();
+}
+
+void ModalDialog::SetClientSize(int width, int height) {
+    RECT frame{0, 0, width, height};
+    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
+                         static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
+    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ModalDialog::CenterOnOwner() {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    HWND owner = ::GetWindow(hwnd_, GW_OWNER);
+    const bool ownerShown = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
+    HMONITOR monitor = owner ? ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
+                             : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    RECT work{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    if (::GetMonitorInfoW(monitor, &info)) work = info.rcWork;
+    RECT target = work;
+    if (ownerShown) ::GetWindowRect(owner, &target);
+    const Point at = CentredOnOwner(ToRect(target), window.right - window.left,
+                                    window.bottom - window.top, ToRect(work));
+    ::SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void ModalDialog::CenterOnScreen() {
+    RECT window{};
+    ::GetWindowRect(hwnd_, &window);
+    const int left = (::GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2;
+    const int top = (::GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2;
+    ::SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace velmira

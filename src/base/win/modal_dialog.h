@@ -1,10 +1,20 @@
 #pragma once
 // Base of the program's modal dialogs: runs a dialog template modally, keeps
-// `this` in the dialog (stored at WM_INITDIALOG) and routes its messages.
+// `this` in the dialog (stored at WM_INITDIALOG) and routes its messages to
+// small hooks, so a dialog overrides only what it does differently.
+//
+// By default OK and Cancel end the dialog (Esc and the close box arrive as
+// IDCANCEL), controls are placed in pixels with the form font, and painting
+// happens between BeginPaint and EndPaint.
 
 #include <windows.h>
+#include <commctrl.h>
+
+#include <utility>
+#include <vector>
 
 #include "base/win/dialog_template.h"
+#include "base/win/handles.h"
 
 namespace velmira {
 
@@ -13,19 +23,64 @@ public:
     ModalDialog(const ModalDialog&) = delete;
     ModalDialog& operator=(const ModalDialog&) = delete;
 
+    // The dialog while it is shown, null otherwise.
+    HWND Handle() const { return hwnd_; }
+
 protected:
     explicit ModalDialog(HWND owner) : owner_(owner) {}
     virtual ~ModalDialog() = default;
 
     // Shows the dialog and returns how it was closed (IDOK, IDCANCEL, ...).
     INT_PTR RunModal(const DialogTemplate& dialogTemplate);
-    virtual INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) = 0;
+
+    // Every message of the dialog; override only to catch one the hooks miss,
+    // and pass the rest on to ModalDialog::HandleMessage.
+    virtual INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
+
+    // The controls are placed and have the form font by now. True lets the
+    // dialog give the focus to its first tab stop; false when the hook set it.
+    virtual bool OnInitDialog() { return true; }
+    // Once, when the dialog first becomes visible.
+    virtual void OnFirstShow() {}
+    // OK (Enter, the default button): false keeps the dialog open.
+    virtual bool OnOK() { return true; }
+    // Cancel, Esc or the close box, just before the dialog ends.
+    virtual void OnCancel() {}
+    // Any other command; true when the dialog handled it.
+    virtual bool OnCommand(int id, int code, HWND control);
+    // WM_NOTIFY from a common control; the result goes back to the control
+    // (for TCN_SELCHANGING, TRUE keeps the page).
+    virtual LRESULT OnNotify(const NMHDR& notice);
+    // Draws on the dialog's face, inside BeginPaint/EndPaint.
+    virtual void Paint(HDC dc);
+
+    // Statics that let the dialog's face show through; the others keep the
+    // default colours. Give them before the dialog shows (e.g. in OnInitDialog).
+    void SetTransparentStatics(std::vector<int> ids) { transparentIds_ = std::move(ids); }
+    void SetAllStaticsTransparent() { allStaticsTransparent_ = true; }
+
+    // Sizes the window so that its client area is exactly width x height.
+    void SetClientSize(int width, int height);
+    // Centres the window on its owner, kept inside the owner's work area; on
+    // the work area itself when there is no owner or it is hidden or minimized.
+    void CenterOnOwner();
+    // Centres the window on the primary screen.
+    void CenterOnScreen();
+
+    HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }
 
     HWND owner_;
     HWND hwnd_ = nullptr;  // the dialog while it is shown
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    bool IsTransparent(HWND control) const;
+
+    const DialogTemplate* template_ = nullptr;  // while RunModal runs
+    UniqueFont font_;                           // outlives the controls that use it
+    std::vector<int> transparentIds_;
+    bool allStaticsTransparent_ = false;
+    bool shown_ = false;
 };
 
 }  // namespace velmira

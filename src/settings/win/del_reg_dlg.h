@@ -5,7 +5,6 @@
 #include <windows.h>
 
 #include "base/win/components.h"
-#include "base/win/handles.h"
 #include "base/win/modal_dialog.h"
 
 namespace velmira {
@@ -22,16 +21,11 @@ public:
 
 private:
     explicit TDelRegDlg(HWND owner) : ModalDialog(owner) {}
-    INT_PTR ShowModal();
 
-    INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+    bool OnInitDialog() override;
+    void OnFirstShow() override;
+    void Paint(HDC dc) override;
 
-    void FormCreate();
-    void FormShow();
-    void PaintBox1Paint(HDC dc);
-
-    bool shown_ = false;
-    UniqueFont font_;
     TPaintBox PaintBox1;
 };
 
