@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "app/win/main_stage.h"
+#include "app/win/run_clock.h"
 #include "dialog_driver.h"
 
 namespace velmira {
@@ -219,6 +220,24 @@ TEST(MainStageClose, MissingArtworkIsAClearErrorAtStart) {
         message = error.what();
     }
     EXPECT_NE(message.find("CharBMP"), std::string::npos) << "got: " << message;
+    ClearKey();
+}
+
+TEST(MainStageClose, AStageThatCannotStartSaysSoAndEndsWithAnErrorCode) {
+    ClearKey();
+    StageEnvironment environment = ResetEnvironment(false);
+    environment.resources = GetModuleHandleW(L"kernel32.dll");
+    std::wstring message;
+    std::thread reader([&] {
+        HWND box = driver::WaitForDialog(L"Velmira時計");
+        if (!box) return;
+        message = driver::ControlText(box, 0xFFFF);  // the message box's text
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+    });
+    const int code = RunVelmiraClock(GetModuleHandleW(nullptr), environment);
+    reader.join();
+    EXPECT_EQ(code, 1);
+    EXPECT_NE(message.find(L"CharBMP"), std::wstring::npos) << "the box names what is missing";
     ClearKey();
 }
 
