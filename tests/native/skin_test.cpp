@@ -67,33 +67,73 @@ TEST(SkinLayout, BrokenSkinsAreRefusedAndLeaveTheOldLayout) {
     }
 }
 
+// The 1280 x 1024 primary monitor without a 40 px taskbar at the bottom.
+constexpr Rect kWorkArea{0, 0, 1280, 984};
+
 TEST(FirstShowPlacement, KeepsPositionsThatAreOnAScreen) {
     const std::vector<Rect> one{{0, 0, 1280, 1024}};
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, one, {40, 64}), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));
     // Mostly off the right edge but 48 pixels still show.
-    EXPECT_EQ(FirstShowPosition({1232, 0}, 293, 441, one, {40, 64}), (Point{1232, 0}));
+    EXPECT_EQ(FirstShowPosition({1232, 0}, 293, 441, one, {40, 64}, kWorkArea), (Point{1232, 0}));
     // Hanging off the bottom left corner with 48 x 48 pixels still on the screen.
-    EXPECT_EQ(FirstShowPosition({-245, 976}, 293, 441, one, {40, 64}), (Point{-245, 976}));
+    EXPECT_EQ(FirstShowPosition({-245, 976}, 293, 441, one, {40, 64}, kWorkArea), (Point{-245, 976}));
 }
 
 TEST(FirstShowPlacement, MovesUnreachablePositionsToTheDefault) {
     const std::vector<Rect> one{{0, 0, 1280, 1024}};
-    EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}), (Point{40, 64}));
-    EXPECT_EQ(FirstShowPosition({1233, 0}, 293, 441, one, {40, 64}), (Point{40, 64}));  // 47 px
-    EXPECT_EQ(FirstShowPosition({0, 977}, 293, 441, one, {40, 64}), (Point{40, 64}));   // 47 px
-    EXPECT_EQ(FirstShowPosition({INT32_MAX, INT32_MIN}, 293, 441, one, {40, 64}),
+    EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({1233, 0}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));  // 47 px
+    EXPECT_EQ(FirstShowPosition({0, 977}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));   // 47 px
+    EXPECT_EQ(FirstShowPosition({INT32_MAX, INT32_MIN}, 293, 441, one, {40, 64}, kWorkArea),
               (Point{40, 64}));
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, {}, {40, 64}), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, {}, {40, 64}, kWorkArea), (Point{40, 64}));
 }
 
 TEST(FirstShowPlacement, ASecondMonitorKeepsItsPositions) {
     // A monitor to the left of the primary one, at negative coordinates.
     const std::vector<Rect> two{{0, 0, 1280, 1024}, {-1920, -200, 1920, 1080}};
-    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, two, {40, 64}), (Point{-1000, 100}));
+    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, two, {40, 64}, kWorkArea), (Point{-1000, 100}));
     // Removed: the same position on the primary alone is lost.
-    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, {two[0]}, {40, 64}), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, {two[0]}, {40, 64}, kWorkArea), (Point{40, 64}));
     // Straddling the two monitors: enough of her is on the primary one.
-    EXPECT_EQ(FirstShowPosition({-100, 0}, 293, 441, two, {40, 64}), (Point{-100, 0}));
+    EXPECT_EQ(FirstShowPosition({-100, 0}, 293, 441, two, {40, 64}, kWorkArea), (Point{-100, 0}));
+}
+
+TEST(FirstShowPlacement, TheDefaultMovesUpAndLeftToFitASmallWorkArea) {
+    const Point lost{-5000, 64};
+    // 640 x 480: her 441 px would end 25 px below the screen at y 64.
+    const std::vector<Rect> vga{{0, 0, 640, 480}};
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 640, 480}), (Point{40, 39}));
+    // The taskbar takes 30 px more.
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 640, 450}), (Point{40, 9}));
+    // Too narrow as well: moved left just enough.
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 320, 480}), (Point{27, 39}));
+    // Exactly fitting keeps the default.
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 333, 505}), (Point{40, 64}));
+}
+
+TEST(FirstShowPlacement, TheDefaultNeverLeavesTheWorkAreaTopLeft) {
+    const Point lost{-5000, 64};
+    const std::vector<Rect> one{{0, 0, 1280, 1024}};
+    // Bigger than the work area: at its top-left corner.
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {0, 0, 200, 300}), (Point{0, 0}));
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {100, 30, 200, 300}),
+              (Point{100, 30}));
+    // A taskbar on the left or at the top: the default is kept inside the work area.
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {60, 0, 1220, 1024}),
+              (Point{60, 64}));
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {0, 80, 1280, 944}),
+              (Point{40, 80}));
+    // A work area that could not be read leaves the default as it is.
+    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, Rect{}), (Point{40, 64}));
+}
+
+TEST(FirstShowPlacement, AReachableStoredPositionIsNeverMovedIntoTheWorkArea) {
+    const std::vector<Rect> vga{{0, 0, 640, 480}};
+    const Rect workArea{0, 0, 640, 450};
+    // Hanging off the bottom right, 48 px on the screen both ways.
+    EXPECT_EQ(FirstShowPosition({592, 432}, 293, 441, vga, {40, 64}, workArea), (Point{592, 432}));
+    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, vga, {40, 64}, workArea), (Point{40, 64}));
 }
 
 }  // namespace

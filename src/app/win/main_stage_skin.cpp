@@ -72,8 +72,11 @@ void TMainStage::FormShow() {
     const int height = Image1.PictureHeight + imageTop;
     if (Tag == 0) {
         // A stored position on no monitor would lose her for good: open at the default.
-        const Point at = FirstShowPosition(Point{FormLeft, FormTop}, width, height, MonitorRects(),
-                                           kDefaultPosition);
+        RECT wa{};  // the primary monitor without the taskbar; stays empty when unreadable
+        ::SystemParametersInfoW(SPI_GETWORKAREA, 0, &wa, 0);
+        const Point at = FirstShowPosition(
+            Point{FormLeft, FormTop}, width, height, MonitorRects(), kDefaultPosition,
+            Rect{wa.left, wa.top, wa.right - wa.left, wa.bottom - wa.top});
         ::SetWindowPos(hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     background_black_ = true;
