@@ -63,6 +63,16 @@ struct MenuTraits {
     static HMENU Invalid() { return nullptr; }
     static void Close(HMENU h) { ::DestroyMenu(h); }
 };
+// Destroy on the thread that created the window. The user data is cleared
+// first, so no message sent during the destruction reaches the object that
+// the window procedure finds there.
+struct WindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static void Close(HWND h) {
+        ::SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+        ::DestroyWindow(h);
+    }
+};
 
 using UniqueRgn = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
@@ -73,6 +83,7 @@ using UniqueHandleK = UniqueHandle<HANDLE, KernelHandleTraits>;
 using UniqueKey = UniqueHandle<HKEY, RegKeyTraits>;
 using UniqueMemDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 
 // A window DC from GetDC, given back with ReleaseDC.
 class WindowDc {
