@@ -37,8 +37,9 @@ std::wstring ExecutableFolder() {
 
 }  // namespace
 
-TMainStage::TMainStage()
-    : MainTimer(kMainTimerId, 2000), SamishiiTimer(kSamishiiTimerId, 1000) {
+TMainStage::TMainStage(const StageEnvironment& environment)
+    : MainTimer(kMainTimerId, 2000), SamishiiTimer(kSamishiiTimerId, 1000),
+      environment_(environment) {
     MainStage = this;
     // Layout places, replaced by the skin where it carries a box of the same name.
     Image1.SetBounds(0, 0, 640, 480);
@@ -102,7 +103,8 @@ void TMainStage::FormCreate() {
     CreatePopupMenu1();
     CheckThreadPriorityItem();
 
-    ownedClocker_ = std::make_unique<TClocker>(*this);
+    ownedClocker_ =
+        std::make_unique<TClocker>(*this, environment_.clock, environment_.handoverObserver);
     clocker = ownedClocker_.get();
     ApplyThreadPriority();
 
@@ -231,14 +233,14 @@ void TMainStage::OnDestroy() {
     if (Application.MainForm() == Handle()) ::PostQuitMessage(0);
 }
 
-int RunVelmiraClock(HINSTANCE instance) {
+int RunVelmiraClock(HINSTANCE instance, const StageEnvironment& environment) {
     try {
         Application.Initialize(instance);
         Application.SetTitle(L"Velmira時計");
         INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
         ::InitCommonControlsEx(&icc);
 
-        auto stage = std::make_unique<TMainStage>();
+        auto stage = std::make_unique<TMainStage>(environment);
         if (!stage->Create()) return 0;
         Application.SetMainForm(stage->Handle());
         auto balloon = std::make_unique<TMessageBalloon>();

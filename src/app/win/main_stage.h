@@ -18,6 +18,7 @@
 #include "base/win/form_window.h"
 #include "base/win/handles.h"
 #include "app/win/popup_menu.h"
+#include "app/win/stage_environment.h"
 #include "clock/dial_geometry.h"
 #include "clock/digital_layout.h"
 #include "clock/win/clocker.h"
@@ -34,7 +35,7 @@ class TMainStage : public FormWindow,
                    public DialGeometry,
                    public DigitalLayout {
 public:
-    TMainStage();
+    explicit TMainStage(const StageEnvironment& environment = StageEnvironment::System());
     ~TMainStage() override;
 
     // Creates the window (hidden) and runs FormCreate. False when the window
@@ -186,6 +187,7 @@ private:
     void OnPaint();
     void OnClose();
     void OnDestroy();
+    StageEnvironment environment_;
     std::unique_ptr<TClocker> ownedClocker_;
     UniqueBrush greenBrush_;
     bool shown_ = false;
@@ -200,6 +202,6 @@ private:
 extern TMainStage* MainStage;
 
 // The entry point's work: title, main stage, loop. Returns the exit code.
-int RunVelmiraClock(HINSTANCE instance);
+int RunVelmiraClock(HINSTANCE instance, const StageEnvironment& environment);
 
 }  // namespace velmira

@@ -11,12 +11,12 @@ namespace velmira {
 
 namespace {
 
-bool KeyHeld(int virtualKey) { return (::GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
+bool KeyIsDown(int virtualKey) { return (::GetAsyncKeyState(virtualKey) & 0x8000) != 0; }
 
 }  // namespace
 
 void TMainStage::ResetSettingsAtStart() {
-    if (!KeyHeld(VK_SHIFT) || !KeyHeld(VK_CONTROL)) return;
+    if (!KeyIsDown(VK_SHIFT) || !KeyIsDown(VK_CONTROL)) return;
     if (!TDelRegDlg::Execute(Handle())) return;
     RegistryStore registry(HKEY_CURRENT_USER);
     settingsDeleted = ResetSettingsKey(registry, kSettingsKeyPath, kSettingsParentKeyPath);
