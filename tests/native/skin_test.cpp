@@ -99,41 +99,30 @@ TEST(FirstShowPlacement, ASecondMonitorKeepsItsPositions) {
     EXPECT_EQ(FirstShowPosition({-100, 0}, 293, 441, two, {40, 64}, kWorkArea), (Point{-100, 0}));
 }
 
-TEST(FirstShowPlacement, TheDefaultMovesUpAndLeftToFitASmallWorkArea) {
-    const Point lost{-5000, 64};
-    // 640 x 480: her 441 px would end 25 px below the screen at y 64.
-    const std::vector<Rect> vga{{0, 0, 640, 480}};
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 640, 480}), (Point{40, 39}));
-    // The taskbar takes 30 px more.
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 640, 450}), (Point{40, 9}));
-    // Too narrow as well: moved left just enough.
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 320, 480}), (Point{27, 39}));
-    // Exactly fitting keeps the default.
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, vga, {40, 64}, {0, 0, 333, 505}), (Point{40, 64}));
-}
-
-TEST(FirstShowPlacement, TheDefaultNeverLeavesTheWorkAreaTopLeft) {
-    const Point lost{-5000, 64};
+TEST(FirstShowPlacement, TheDefaultMovesUpAndLeftJustEnoughToFitTheWorkArea) {
     const std::vector<Rect> one{{0, 0, 1280, 1024}};
-    // Bigger than the work area: at its top-left corner.
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {0, 0, 200, 300}), (Point{0, 0}));
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {100, 30, 200, 300}),
-              (Point{100, 30}));
-    // A taskbar on the left or at the top: the default is kept inside the work area.
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {60, 0, 1220, 1024}),
-              (Point{60, 64}));
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, {0, 80, 1280, 944}),
-              (Point{40, 80}));
-    // A work area that could not be read leaves the default as it is.
-    EXPECT_EQ(FirstShowPosition(lost, 293, 441, one, {40, 64}, Rect{}), (Point{40, 64}));
-}
-
-TEST(FirstShowPlacement, AReachableStoredPositionIsNeverMovedIntoTheWorkArea) {
-    const std::vector<Rect> vga{{0, 0, 640, 480}};
-    const Rect workArea{0, 0, 640, 450};
-    // Hanging off the bottom right, 48 px on the screen both ways.
-    EXPECT_EQ(FirstShowPosition({592, 432}, 293, 441, vga, {40, 64}, workArea), (Point{592, 432}));
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, vga, {40, 64}, workArea), (Point{40, 64}));
+    struct Case {
+        Rect workArea;
+        Point expected;
+    } cases[] = {
+        {{0, 0, 640, 480}, {40, 39}},      // 640 x 480: 25 px up
+        {{0, 0, 640, 450}, {40, 9}},       // and a taskbar
+        {{0, 0, 320, 480}, {27, 39}},      // too narrow as well
+        {{0, 0, 333, 505}, {40, 64}},      // fits exactly
+        {{0, 0, 200, 300}, {0, 0}},        // smaller than her: the top-left corner
+        {{100, 30, 200, 300}, {100, 30}},
+        {{60, 0, 1220, 1024}, {60, 64}},   // taskbar on the left: never left of the area
+        {{0, 80, 1280, 944}, {40, 80}},    // or at the top
+        {{}, {40, 64}},                    // unreadable: the default as it is
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}, c.workArea), c.expected)
+            << c.workArea.left << "," << c.workArea.top << " " << c.workArea.width << "x"
+            << c.workArea.height;
+    // A reachable stored position is never moved, however little of her shows.
+    EXPECT_EQ(FirstShowPosition({592, 432}, 293, 441, {{0, 0, 640, 480}}, {40, 64},
+                                {0, 0, 640, 450}),
+              (Point{592, 432}));
 }
 
 }  // namespace

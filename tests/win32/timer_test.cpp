@@ -13,132 +13,86 @@
 namespace velmira {
 namespace {
 
-class RecordingCalls : public TimerCalls {
-public:
+const HWND kFirst = reinterpret_cast<HWND>(0x1000);
+const HWND kSecond = reinterpret_cast<HWND>(0x2000);
+
+// Each call as "set <owner> <interval>" or "kill <owner>"; owners 1 and 2.
+struct RecordingCalls : TimerCalls {
     void Set(HWND owner, UINT_PTR id, UINT interval) override {
-        calls.push_back("set " + Name(owner) + " " + std::to_string(id) + " " +
-                        std::to_string(interval));
+        EXPECT_EQ(id, 7u);
+        calls.push_back("set " + Name(owner) + " " + std::to_string(interval));
     }
     void Kill(HWND owner, UINT_PTR id) override {
-        calls.push_back("kill " + Name(owner) + " " + std::to_string(id));
+        EXPECT_EQ(id, 7u);
+        calls.push_back("kill " + Name(owner));
     }
+    static std::string Name(HWND owner) { return owner == kFirst ? "1" : "2"; }
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
-
-    HWND first = reinterpret_cast<HWND>(0x1000);
-    HWND second = reinterpret_cast<HWND>(0x2000);
     std::vector<std::string> calls;
-
-private:
-    std::string Name(HWND owner) const {
-        return owner == first ? "first" : owner == second ? "second" : "other";
-    }
 };
 
 using Calls = std::vector<std::string>;
 
-class TTimerTest : public ::testing::Test {
-protected:
+TEST(TTimer, EnablingAndIntervalsCallOnlyWhenTheCountMustChange) {
     RecordingCalls calls;
-    // Started: owned, enabled, counting 2000 ms.
-    void Start(TTimer& timer) {
-        timer.SetOwner(calls.first);
-        timer.SetEnabled(true);
-        ASSERT_EQ(calls.Take(), (Calls{"set first 7 2000"}));
-    }
-};
-
-TEST_F(TTimerTest, EnablingAndDisablingStartAndKillOnce) {
     TTimer timer(7, 2000, calls);
-    timer.SetOwner(calls.first);
-    EXPECT_TRUE(calls.Take().empty()) << "not enabled yet";
+    timer.SetOwner(kFirst);
+    EXPECT_EQ(calls.Take(), Calls{}) << "not enabled yet";
     timer.SetEnabled(true);
-    EXPECT_EQ(calls.Take(), (Calls{"set first 7 2000"}));
-    EXPECT_TRUE(timer.Running());
+    EXPECT_EQ(calls.Take(), (Calls{"set 1 2000"}));
     timer.SetEnabled(true);
-    EXPECT_TRUE(calls.Take().empty()) << "enabling a running timer keeps its count";
-    timer.SetEnabled(false);
-    EXPECT_EQ(calls.Take(), (Calls{"kill first 7"}));
-    EXPECT_FALSE(timer.Running());
-    timer.SetEnabled(false);
-    EXPECT_TRUE(calls.Take().empty()) << "a stopped timer is not killed again";
-    timer.SetEnabled(true);
-    EXPECT_EQ(calls.Take(), (Calls{"set first 7 2000"}));
-}
-
-TEST_F(TTimerTest, ANewIntervalRestartsOnlyARunningTimer) {
-    TTimer timer(7, 2000, calls);
-    Start(timer);
     timer.SetInterval(2000);
-    EXPECT_TRUE(calls.Take().empty()) << "the same interval keeps the count";
+    EXPECT_EQ(calls.Take(), Calls{}) << "a running timer keeps its count";
     timer.SetInterval(500);
-    EXPECT_EQ(calls.Take(), (Calls{"set first 7 500"}));
-    EXPECT_EQ(timer.Interval(), 500u);
-
+    EXPECT_EQ(calls.Take(), (Calls{"set 1 500"})) << "a new interval starts the count over";
     timer.SetEnabled(false);
-    calls.Take();
+    timer.SetEnabled(false);
+    EXPECT_EQ(calls.Take(), (Calls{"kill 1"}));
     timer.SetInterval(900);
-    EXPECT_TRUE(calls.Take().empty()) << "a disabled timer only keeps the interval";
+    EXPECT_EQ(calls.Take(), Calls{}) << "a disabled timer only keeps the interval";
     timer.SetEnabled(true);
-    EXPECT_EQ(calls.Take(), (Calls{"set first 7 900"}));
-}
-
-TEST_F(TTimerTest, IntervalZeroStopsAndANewIntervalStartsAgain) {
-    TTimer timer(7, 2000, calls);
-    Start(timer);
+    EXPECT_EQ(calls.Take(), (Calls{"set 1 900"}));
     timer.SetInterval(0);
-    EXPECT_EQ(calls.Take(), (Calls{"kill first 7"}));
-    EXPECT_FALSE(timer.Running());
-    EXPECT_TRUE(timer.Enabled());
     timer.SetEnabled(true);
-    EXPECT_TRUE(calls.Take().empty()) << "no timer runs with interval 0";
+    EXPECT_EQ(calls.Take(), (Calls{"kill 1"})) << "no timer runs with interval 0";
+    EXPECT_FALSE(timer.Running());
     timer.SetInterval(300);
-    EXPECT_EQ(calls.Take(), (Calls{"set first 7 300"}));
+    EXPECT_EQ(calls.Take(), (Calls{"set 1 300"}));
 }
 
-TEST_F(TTimerTest, NoOwnerNoTimerAndTheOwnerCanChange) {
-    TTimer timer(7, 2000, calls);
-    timer.SetEnabled(true);
-    timer.SetInterval(1000);
-    EXPECT_TRUE(calls.Take().empty()) << "nothing to set without a window";
-    EXPECT_FALSE(timer.Running());
-    timer.SetOwner(calls.first);
-    EXPECT_EQ(calls.Take(), (Calls{"set first 7 1000"}));
-    timer.SetOwner(calls.first);
-    EXPECT_TRUE(calls.Take().empty());
-    timer.SetOwner(calls.second);
-    EXPECT_EQ(calls.Take(), (Calls{"kill first 7", "set second 7 1000"}));
-    timer.SetOwner(nullptr);
-    EXPECT_EQ(calls.Take(), (Calls{"kill second 7"}));
-}
-
-TEST_F(TTimerTest, ARunningTimerIsKilledWhenItGoes) {
+TEST(TTimer, RunsOnlyWithAnOwnerAndIsKilledWhenItGoes) {
+    RecordingCalls calls;
     {
-        TTimer timer(7, 2000, calls);
-        Start(timer);
+        TTimer timer(7, 1000, calls);
+        timer.SetEnabled(true);
+        EXPECT_EQ(calls.Take(), Calls{}) << "nothing to set without a window";
+        timer.SetOwner(kFirst);
+        timer.SetOwner(kFirst);
+        EXPECT_EQ(calls.Take(), (Calls{"set 1 1000"}));
+        timer.SetOwner(kSecond);
+        EXPECT_EQ(calls.Take(), (Calls{"kill 1", "set 2 1000"}));
     }
-    EXPECT_EQ(calls.Take(), (Calls{"kill first 7"}));
+    EXPECT_EQ(calls.Take(), (Calls{"kill 2"}));
     {
-        TTimer stopped(8, 2000, calls);
-        stopped.SetOwner(calls.first);
+        TTimer stopped(7, 1000, calls);
+        stopped.SetOwner(kFirst);
     }
-    EXPECT_TRUE(calls.Take().empty());
+    EXPECT_EQ(calls.Take(), Calls{});
 }
 
 // The default calls reach the window: KillTimer succeeds only on a timer that runs.
-TEST(TTimerSystem, SetsAndKillsARealWindowTimer) {
+TEST(TTimer, SetsAndKillsARealWindowTimer) {
     HWND window = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    {
-        TTimer timer(41, 60000);
-        timer.SetOwner(window);
-        timer.SetEnabled(true);
-        EXPECT_TRUE(::KillTimer(window, 41)) << "the timer was set";
-        timer.SetEnabled(false);  // kills it again (already gone): harmless
-        timer.SetEnabled(true);
-        timer.SetEnabled(false);
-        EXPECT_FALSE(::KillTimer(window, 41)) << "the timer was killed";
-    }
+    TTimer timer(41, 60000);
+    timer.SetOwner(window);
+    timer.SetEnabled(true);
+    EXPECT_TRUE(::KillTimer(window, 41)) << "the timer was set";
+    timer.SetEnabled(false);
+    timer.SetEnabled(true);
+    timer.SetEnabled(false);
+    EXPECT_FALSE(::KillTimer(window, 41)) << "the timer was killed";
     ::DestroyWindow(window);
 }
 
