@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Benchmark: the clock's cost while the program idles on the desktop.
 
-Runs the program (built with a probe on the second hand-over) under Xvfb and
+Runs the program (built with an observer on the second hand-over) under Xvfb and
 Wine for a while and prints
   * CPU seconds per minute of the program's process plus its wineserver,
     measured in steady state (after the start-up has settled);

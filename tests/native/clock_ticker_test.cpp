@@ -144,6 +144,37 @@ TEST_F(ClockTickerTest, ClockSetBackAcrossDaysIsADateChange) {
     EXPECT_EQ(sink.Take(), (Calls{"second 22", "reminders TF 10:45"}));
 }
 
+// A change is reported once: the seconds after it check no reminders until
+// the day or the minute changes again.
+TEST_F(ClockTickerTest, EachChangeChecksRemindersOnlyOnce) {
+    Start(At(7, 10, 45, 57));
+    ticker.Poll(At(7, 10, 45, 58), sink);
+    ticker.Poll(At(7, 10, 46, 0), sink);
+    EXPECT_EQ(sink.Take().back(), "reminders FT 10:46");
+    ticker.Poll(At(7, 10, 46, 2), sink);
+    ticker.Poll(At(7, 10, 46, 3), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 2", "second 3"})) << "after a new minute";
+    EXPECT_FALSE(ticker.minuteChanged);
+
+    ticker.Poll(At(5, 10, 46, 4), sink);  // the date set back, same minute
+    EXPECT_EQ(sink.Take(), (Calls{"second 4", "reminders TF 10:46"}));
+    ticker.Poll(At(5, 10, 46, 5), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 5"})) << "after a new day";
+    EXPECT_FALSE(ticker.dateChanged);
+}
+
+TEST_F(ClockTickerTest, SecondsAfterMidnightCheckNoFurtherReminders) {
+    Start(At(7, 23, 59, 58));
+    ticker.Poll(At(7, 23, 59, 59), sink);
+    ticker.Poll(At(8, 0, 0, 0), sink);
+    EXPECT_EQ(sink.Take().back(), "reminders TT 0:0");
+    ticker.Poll(At(8, 0, 0, 2), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 2"}));
+    // The next minute is a change of minute only.
+    ticker.Poll(At(8, 0, 1, 3), sink);
+    EXPECT_EQ(sink.Take(), (Calls{"second 3", "minute 0:1", "reminders FT 0:1"}));
+}
+
 TEST_F(ClockTickerTest, SameDayOfAnotherMonthIsNoDateChange) {
     Start(At(7, 10, 45, 20, 12));
     ticker.Poll(At(7, 10, 45, 20, 12), sink);

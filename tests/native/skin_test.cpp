@@ -67,33 +67,65 @@ TEST(SkinLayout, BrokenSkinsAreRefusedAndLeaveTheOldLayout) {
     }
 }
 
+// The 1280 x 1024 primary monitor without a 40 px taskbar at the bottom.
+constexpr Rect kWorkArea{0, 0, 1280, 984};
+
 TEST(FirstShowPlacement, KeepsPositionsThatAreOnAScreen) {
     const std::vector<Rect> one{{0, 0, 1280, 1024}};
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, one, {40, 64}), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));
     // Mostly off the right edge but 48 pixels still show.
-    EXPECT_EQ(FirstShowPosition({1232, 0}, 293, 441, one, {40, 64}), (Point{1232, 0}));
+    EXPECT_EQ(FirstShowPosition({1232, 0}, 293, 441, one, {40, 64}, kWorkArea), (Point{1232, 0}));
     // Hanging off the bottom left corner with 48 x 48 pixels still on the screen.
-    EXPECT_EQ(FirstShowPosition({-245, 976}, 293, 441, one, {40, 64}), (Point{-245, 976}));
+    EXPECT_EQ(FirstShowPosition({-245, 976}, 293, 441, one, {40, 64}, kWorkArea), (Point{-245, 976}));
 }
 
 TEST(FirstShowPlacement, MovesUnreachablePositionsToTheDefault) {
     const std::vector<Rect> one{{0, 0, 1280, 1024}};
-    EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}), (Point{40, 64}));
-    EXPECT_EQ(FirstShowPosition({1233, 0}, 293, 441, one, {40, 64}), (Point{40, 64}));  // 47 px
-    EXPECT_EQ(FirstShowPosition({0, 977}, 293, 441, one, {40, 64}), (Point{40, 64}));   // 47 px
-    EXPECT_EQ(FirstShowPosition({INT32_MAX, INT32_MIN}, 293, 441, one, {40, 64}),
+    EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({1233, 0}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));  // 47 px
+    EXPECT_EQ(FirstShowPosition({0, 977}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));   // 47 px
+    EXPECT_EQ(FirstShowPosition({INT32_MAX, INT32_MIN}, 293, 441, one, {40, 64}, kWorkArea),
               (Point{40, 64}));
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, {}, {40, 64}), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, {}, {40, 64}, kWorkArea), (Point{40, 64}));
 }
 
 TEST(FirstShowPlacement, ASecondMonitorKeepsItsPositions) {
     // A monitor to the left of the primary one, at negative coordinates.
     const std::vector<Rect> two{{0, 0, 1280, 1024}, {-1920, -200, 1920, 1080}};
-    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, two, {40, 64}), (Point{-1000, 100}));
+    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, two, {40, 64}, kWorkArea), (Point{-1000, 100}));
     // Removed: the same position on the primary alone is lost.
-    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, {two[0]}, {40, 64}), (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, {two[0]}, {40, 64}, kWorkArea), (Point{40, 64}));
     // Straddling the two monitors: enough of her is on the primary one.
-    EXPECT_EQ(FirstShowPosition({-100, 0}, 293, 441, two, {40, 64}), (Point{-100, 0}));
+    EXPECT_EQ(FirstShowPosition({-100, 0}, 293, 441, two, {40, 64}, kWorkArea), (Point{-100, 0}));
+}
+
+TEST(FirstShowPlacement, TheDefaultMovesUpAndLeftJustEnoughToFitTheWorkArea) {
+    const std::vector<Rect> one{{0, 0, 1280, 1024}};
+    struct Case {
+        Rect workArea;
+        Point expected;
+    } cases[] = {
+        {{0, 0, 640, 480}, {40, 39}},      // 640 x 480: 25 px up
+        {{0, 0, 640, 450}, {40, 9}},       // and a taskbar
+        {{0, 0, 320, 480}, {27, 39}},      // too narrow as well
+        {{0, 0, 333, 505}, {40, 64}},      // fits exactly
+        {{0, 0, 200, 300}, {0, 0}},        // smaller than her: the top-left corner
+        {{100, 30, 200, 300}, {100, 30}},
+        {{60, 0, 1220, 1024}, {60, 64}},   // taskbar on the left: never left of the area
+        {{0, 80, 1280, 944}, {40, 80}},    // or at the top
+        {{}, {40, 64}},                    // unreadable: the default as it is
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}, c.workArea), c.expected)
+            << c.workArea.left << "," << c.workArea.top << " " << c.workArea.width << "x"
+            << c.workArea.height;
+    // A first start has the default as its stored position: it fits the same way.
+    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, {{0, 0, 640, 480}}, {40, 64}, {0, 0, 640, 480}),
+              (Point{40, 39}));
+    // A reachable stored position is never moved, however little of her shows.
+    EXPECT_EQ(FirstShowPosition({592, 432}, 293, 441, {{0, 0, 640, 480}}, {40, 64},
+                                {0, 0, 640, 450}),
+              (Point{592, 432}));
 }
 
 }  // namespace

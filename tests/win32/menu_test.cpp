@@ -148,7 +148,7 @@ TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
     EXPECT_TRUE(entries[6].state & MFS_DISABLED);
     for (const MenuEntry& e : entries) {
         EXPECT_EQ(e.submenu, nullptr) << "no submenu shows without keys";
-        if (!e.Separator()) EXPECT_FALSE(e.state & MFS_DISABLED);
+        if (!e.Separator()) { EXPECT_FALSE(e.state & MFS_DISABLED); }
     }
 }
 
@@ -331,7 +331,7 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
         EXPECT_EQ(GetParent(e.hwnd), stage.Handle());
         EXPECT_EQ(static_cast<UINT>(GetDlgCtrlID(e.hwnd)), e.id);
         EXPECT_EQ(_wcsicmp(ClassOf(e.hwnd).c_str(), e.className), 0);
-        if (e.caption) EXPECT_EQ(TextOf(e.hwnd), e.caption);
+        if (e.caption) { EXPECT_EQ(TextOf(e.hwnd), e.caption); }
         RECT r;
         GetWindowRect(e.hwnd, &r);
         MapWindowPoints(nullptr, stage.Handle(), reinterpret_cast<POINT*>(&r), 2);

@@ -80,7 +80,7 @@ void TMainStage::FormCreate() {
     debugControls_.Create(Handle());
     CheckThreadPriorityItem();
 
-    clocker_.reset(new TClocker(*this));
+    clocker_.reset(new TClocker(*this, env_.clock, env_.handoverObserver));
     if (!clocker_->Valid()) throw std::runtime_error(ToUtf8(L"時計のスレッドを開始できません。"));
     ApplyThreadPriority();
 
@@ -94,9 +94,10 @@ void TMainStage::FormCreate() {
 void TMainStage::FormShow() {
     if (Tag == 0) {
         // A stored position on no monitor would lose her for good: open at the default.
+        // The default moves up and left as far as a small screen needs.
         const Point at = FirstShowPosition(Point{Settings().FormLeft, Settings().FormTop},
                                            skin_.WindowWidth(), skin_.WindowHeight(),
-                                           MonitorRects(), kDefaultPosition);
+                                           MonitorRects(), kDefaultPosition, PrimaryWorkArea());
         ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }

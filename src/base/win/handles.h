@@ -65,6 +65,16 @@ struct MenuTraits {
     static HMENU Invalid() { return nullptr; }
     static void Close(HMENU h) { ::DestroyMenu(h); }
 };
+// Destroy on the thread that created the window. The user data is cleared
+// first, so no message sent during the destruction reaches the object that
+// the window procedure finds there.
+struct WindowTraits {
+    static HWND Invalid() { return nullptr; }
+    static void Close(HWND h) {
+        ::SetWindowLongPtrW(h, GWLP_USERDATA, 0);
+        ::DestroyWindow(h);
+    }
+};
 
 struct ImageListTraits {
     static HIMAGELIST Invalid() { return nullptr; }
@@ -81,6 +91,7 @@ using UniqueKey = UniqueHandle<HKEY, RegKeyTraits>;
 using UniqueMemDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
+using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 
 // A window DC from GetDC, given back with ReleaseDC.
 class WindowDc {

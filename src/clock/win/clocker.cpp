@@ -1,36 +1,16 @@
 #include "clock/win/clocker.h"
 
 #include <exception>
+#include <utility>
 
 #include "base/win/app_messages.h"
 #include "clock/title_format.h"
 
 namespace velmira {
 
-std::function<void(const SYSTEMTIME&)> TClocker::secondProbe;
-
 namespace {
 
 constexpr wchar_t kHandoverClass[] = L"VelmiraClockHandover";
-
-LocalTime ToLocalTime(const SYSTEMTIME& st) {
-    LocalTime t;
-    t.year = st.wYear;
-    t.month = st.wMonth;
-    t.dayOfWeek = st.wDayOfWeek;
-    t.day = st.wDay;
-    t.hour = st.wHour;
-    t.minute = st.wMinute;
-    t.second = st.wSecond;
-    t.milliseconds = st.wMilliseconds;
-    return t;
-}
-
-LocalTime ReadLocalTime() {
-    SYSTEMTIME st;
-    ::GetLocalTime(&st);
-    return ToLocalTime(st);
-}
 
 std::wstring LocaleText(LCTYPE type) {
     wchar_t buffer[32] = {};
@@ -47,7 +27,16 @@ void LocaleDesignators(std::wstring& morning, std::wstring& afternoon) {
     if (afternoon.empty()) afternoon = kDefaultAfternoon;
 }
 
-TClocker::TClocker(ClockTarget& target) : target_(target) {
+TClocker::TClocker(ClockTarget& target, LocalClock clock, HandoverObserver* observer)
+    : TClocker(target, std::move(clock), observer, ClockerFaults{}) {}
+
+TClocker::TClocker(ClockTarget& target, LocalClock clock, HandoverObserver* observer,
+                   const ClockerFaults& faults)
+    : target_(target),
+      clock_(clock ? std::move(clock) : LocalClock(ReadSystemLocalTime)),
+      observer_(observer),
+      failPauseWait_(faults.pauseWait) {
+    LocaleDesignators(morning_, afternoon_);
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
@@ -59,21 +48,25 @@ TClocker::TClocker(ClockTarget& target) : target_(target) {
         wc.lpszClassName = kHandoverClass;
         ::RegisterClassExW(&wc);
     }
-    handoverWindow_ = ::CreateWindowExW(0, kHandoverClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                        nullptr, instance, nullptr);
-    if (handoverWindow_)
-        ::SetWindowLongPtrW(handoverWindow_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    LocaleDesignators(morning_, afternoon_);
-    stopEvent_.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!faults.handoverWindow)
+        handoverWindow_.reset(::CreateWindowExW(0, kHandoverClass, L"", 0, 0, 0, 0, 0,
+                                                HWND_MESSAGE, nullptr, instance, nullptr));
+    if (!handoverWindow_) return;
+    ::SetWindowLongPtrW(handoverWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+
+    // Without its stop event the thread could neither pause nor be woken: no thread then.
+    if (!faults.stopEvent) stopEvent_.reset(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!stopEvent_) return;
+
     DWORD id = 0;
-    thread_.reset(::CreateThread(nullptr, 0, &TClocker::ThreadMain, this, CREATE_SUSPENDED, &id));
+    if (!faults.thread)
+        thread_.reset(
+            ::CreateThread(nullptr, 0, &TClocker::ThreadMain, this, CREATE_SUSPENDED, &id));
 }
 
 TClocker::~TClocker() {
-    if (handoverWindow_) {
-        ::SetWindowLongPtrW(handoverWindow_, GWLP_USERDATA, 0);
-        ::DestroyWindow(handoverWindow_);
-    }
+    // A thread that never ran still waits, suspended, with a pointer to this.
+    if (thread_ && !resumed_) Shutdown(INFINITE);
 }
 
 void TClocker::Resume() {
@@ -116,22 +109,32 @@ bool TClocker::Shutdown(DWORD timeoutMs) {
 }
 
 DWORD WINAPI TClocker::ThreadMain(void* self) {
-    static_cast<TClocker*>(self)->Execute();
+    try {
+        static_cast<TClocker*>(self)->Execute();
+    } catch (const std::exception&) {
+        // A clock that cannot be read ends the clock for this run.
+    }
     return 0;
 }
 
 void TClocker::Execute() {
     if (stopRequested_) return;
-    if (!ticker_.Start(ReadLocalTime(), *this)) return;
+    if (!ticker_.Start(clock_(), *this)) return;
     while (!stopRequested_) {
-        const LocalTime now = ReadLocalTime();
-        const ClockTicker::PollResult result = ticker_.Poll(now, *this);
+        const ClockTicker::PollResult result = ticker_.Poll(clock_(), *this);
         if (result == ClockTicker::PollResult::Stopped) return;
         // Sleep instead of re-reading the clock: after a handled second at
         // least the usual pause, and on until the next second is due, so a
-        // quiet second costs one wake-up. A stop request wakes the thread at once.
-        ::WaitForSingleObject(stopEvent_.get(), PauseAfterPoll(result, ReadLocalTime()));
+        // quiet second costs one wake-up.
+        PauseOnClockThread(PauseAfterPoll(result, clock_()));
     }
+}
+
+void TClocker::PauseOnClockThread(DWORD ms) {
+    // A stop request wakes the wait at once. A wait that fails returns at
+    // once too, and the loop would spin: sleep the pause instead.
+    HANDLE stop = failPauseWait_ ? nullptr : stopEvent_.get();
+    if (::WaitForSingleObject(stop, ms) == WAIT_FAILED) ::Sleep(ms);
 }
 
 bool TClocker::Handover(Kind kind, LPARAM data) {
@@ -139,7 +142,7 @@ bool TClocker::Handover(Kind kind, LPARAM data) {
     DWORD_PTR result = 0;
     // Blocking: the routine runs on the user-interface thread while this thread waits.
     result = static_cast<DWORD_PTR>(
-        ::SendMessageW(handoverWindow_, WM_APP_HANDOVER, static_cast<WPARAM>(kind), data));
+        ::SendMessageW(handoverWindow_.get(), WM_APP_HANDOVER, static_cast<WPARAM>(kind), data));
     return result == 1 && !stopRequested_;
 }
 
@@ -157,11 +160,7 @@ LRESULT TClocker::RunHandover(Kind kind, LPARAM data) {
     try {
         switch (kind) {
             case Kind::Second:
-                if (secondProbe) {
-                    SYSTEMTIME st;
-                    ::GetLocalTime(&st);
-                    secondProbe(st);
-                }
+                if (observer_) observer_->SecondHandedOver(clock_());
                 target_.DrawSecondHand(ticker_.lastSecond);
                 return 1;
             case Kind::Minute:
@@ -189,7 +188,7 @@ bool TClocker::UpdateTitle(int toggle) {
     // Formatted here on the clock thread from a fresh reading; set on the
     // user-interface thread, which owns the title.
     std::wstring title;
-    if (!FormatTitle(toggle, ReadLocalTime(), morning_, afternoon_, title)) return true;
+    if (!FormatTitle(toggle, clock_(), morning_, afternoon_, title)) return true;
     return Handover(Kind::Title, reinterpret_cast<LPARAM>(&title));
 }
 

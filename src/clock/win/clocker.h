@@ -5,10 +5,11 @@
 #include <windows.h>
 
 #include <atomic>
-#include <functional>
 #include <string>
 
+#include "base/inputs.h"
 #include "base/win/handles.h"
+#include "base/win/system_inputs.h"
 #include "clock/clock_ticker.h"
 
 namespace velmira {
@@ -31,16 +32,33 @@ public:
     virtual void SecondHandedOver(const LocalTime& now) = 0;
 };
 
+// Steps of TClocker's set-up that a test makes fail as if Windows had
+// refused them.
+struct ClockerFaults {
+    bool handoverWindow = false;  // CreateWindowExW
+    bool stopEvent = false;       // CreateEventW
+    bool thread = false;          // CreateThread
+    bool pauseWait = false;       // every wait of the pause fails
+};
+
 class TClocker : private TickSink {
 public:
     // Call on the user-interface thread: the hand-over window lives there.
-    // The thread is created suspended and runs only after Resume().
-    explicit TClocker(ClockTarget& target);
-    // Only after Shutdown() returned true, or when the thread never ran.
+    // The thread is created suspended and runs only after Resume(). `clock`
+    // is read on the clock thread, and for the observer on the
+    // user-interface thread.
+    TClocker(ClockTarget& target, LocalClock clock = ReadSystemLocalTime,
+             HandoverObserver* observer = nullptr);
+    TClocker(ClockTarget& target, LocalClock clock, HandoverObserver* observer,
+             const ClockerFaults& faults);
+    // After Shutdown() returned true, or when the thread never ran (a thread
+    // never resumed is ended here).
     ~TClocker() override;
     TClocker(const TClocker&) = delete;
     TClocker& operator=(const TClocker&) = delete;
 
+    // False when the hand-over window, the stop event or the thread could not
+    // be made; then no thread exists and Resume() does nothing.
     bool Valid() const { return static_cast<bool>(thread_); }
     void Resume();
     bool Resumed() const { return resumed_; }
@@ -60,15 +78,12 @@ public:
     // clock thread waits.
     const ClockTicker& Ticker() const { return ticker_; }
 
-    // Benchmark probe: runs on the user-interface thread at each second's
-    // hand-over with the reading taken there. Not set in the program.
-    static std::function<void(const SYSTEMTIME&)> secondProbe;
-
 private:
     enum class Kind : WPARAM { Second = 1, Minute, Reminders, Title };
 
     static DWORD WINAPI ThreadMain(void* self);
-    void Execute();
+    void Execute();                 // on the clock thread
+    void PauseOnClockThread(DWORD ms);
     bool Handover(Kind kind, LPARAM data);
     LRESULT RunHandover(Kind kind, LPARAM data);  // on the user-interface thread
     static LRESULT CALLBACK HandoverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -79,10 +94,14 @@ private:
     bool UpdateTitle(int toggle) override;
 
     ClockTarget& target_;
+    const LocalClock clock_;
+    HandoverObserver* const observer_;
+    const bool failPauseWait_;
     ClockTicker ticker_;
-    HWND handoverWindow_ = nullptr;
-    UniqueHandleK thread_;
+    // Made in this order; the thread last, so a failure never leaves one behind.
+    UniqueWindow handoverWindow_;
     UniqueHandleK stopEvent_;
+    UniqueHandleK thread_;
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> closing_{false};
     bool resumed_ = false;
