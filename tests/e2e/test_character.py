@@ -69,6 +69,18 @@ class Character(unittest.TestCase):
             self.assertEqual(app.wait_exit(5), 0)
             self.assertEqual(s.reg_values()["FormLeft"], ("REG_DWORD", 900))
 
+    def test_on_a_640_by_480_screen_she_starts_whole(self):
+        with harness.Session(640, 480) as s:
+            app = s.launch()
+            w = app.wait_window()
+            left, top, width, height = s.geometry(w)
+            self.assertEqual((left, top), (40, 39), "moved up just enough")
+            self.assertLessEqual(top + height, 480, "her feet are on the screen")
+            # Her shoes, near the bottom of the window, answer the pointer.
+            self.assertEqual(window_under_pointer(s, left + 152, top + 425), w)
+            s.close_main_stage()
+            self.assertEqual(app.wait_exit(5), 0)
+
 
 if __name__ == "__main__":
     harness.main()
