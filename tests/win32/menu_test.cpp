@@ -378,34 +378,30 @@ TEST_F(MenuStage, DebugModeShowsAndHidesAllFiveTogether) {
 }
 
 TEST_F(MenuStage, WhileTheDebugControlsShowTheShapeHoldsThemWhole) {
-    auto inShape = [&](int x, int y) {
-        UniqueRgn shape(CreateRectRgn(0, 0, 0, 0));
-        GetWindowRgn(stage.Handle(), shape.get());
-        return PtInRegion(shape.get(), x, y) != FALSE;
-    };
     const std::vector<RECT> rects = stage.DebugControls().Rects();
     ASSERT_EQ(rects.size(), 5u);
-    int cornersOutside = 0;  // her outline cuts some of them
-    for (const RECT& r : rects)
-        for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top},
-                        POINT{r.left, r.bottom - 1}, POINT{r.right - 1, r.bottom - 1}})
-            cornersOutside += !inShape(p.x, p.y);
-    ASSERT_GT(cornersOutside, 0) << "the artwork no longer cuts them: pick another check";
+    // Corners of the controls that the window's shape leaves out.
+    auto cornersOutside = [&] {
+        UniqueRgn shape(CreateRectRgn(0, 0, 0, 0));
+        GetWindowRgn(stage.Handle(), shape.get());
+        int outside = 0;
+        for (const RECT& r : rects)
+            for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top},
+                            POINT{r.left, r.bottom - 1}, POINT{r.right - 1, r.bottom - 1}})
+                outside += !PtInRegion(shape.get(), p.x, p.y);
+        return outside;
+    };
+    const int cutByHer = cornersOutside();
+    ASSERT_GT(cutByHer, 0) << "the artwork no longer cuts them: pick another check";
 
     stage.MIDebugModeClick();
-    for (const RECT& r : rects)
-        for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top},
-                        POINT{r.left, r.bottom - 1}, POINT{r.right - 1, r.bottom - 1}})
-            EXPECT_TRUE(inShape(p.x, p.y)) << p.x << "," << p.y;
-    EXPECT_FALSE(inShape(0, 0)) << "the rest of the shape is hers";
+    EXPECT_EQ(cornersOutside(), 0) << "every control shows whole";
+    UniqueRgn shape(CreateRectRgn(0, 0, 0, 0));
+    GetWindowRgn(stage.Handle(), shape.get());
+    EXPECT_FALSE(PtInRegion(shape.get(), 0, 0)) << "the rest of the shape is hers";
 
     stage.MIDebugModeClick();
-    int outsideAgain = 0;
-    for (const RECT& r : rects)
-        for (POINT p : {POINT{r.left, r.top}, POINT{r.right - 1, r.top},
-                        POINT{r.left, r.bottom - 1}, POINT{r.right - 1, r.bottom - 1}})
-            outsideAgain += !inShape(p.x, p.y);
-    EXPECT_EQ(outsideAgain, cornersOutside) << "hiding them gives her outline back";
+    EXPECT_EQ(cornersOutside(), cutByHer) << "hiding them gives her outline back";
 }
 
 TEST_F(MenuStage, TheDebugTimePickerStartsAtZeroFortySix) {
