@@ -8,6 +8,9 @@ cd "$(dirname "$0")/.."
 
 ./scripts/install-deps.sh
 
+echo "== format and layers"
+./scripts/check-format.sh
+
 echo "== native: portable logic and its unit tests"
 cmake --preset native >/dev/null
 cmake --build --preset native
