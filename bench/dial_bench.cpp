@@ -62,7 +62,8 @@ int main() {
 
     UniqueBitmap dial = CreateDialBitmap(kDial, kDial);
     DialPainter painter;
-    painter.Attach(dial.get(), geometry, layout, DialArtwork{faces.get(), digits.get(), smallDigits.get(), ampm.get()},
+    painter.Attach(dial.get(), geometry, layout,
+                   DialArtwork{faces.get(), digits.get(), smallDigits.get(), ampm.get()},
                    DialColours{0xB8960C, 0xFF00FF, 0x400080});
 
     const int minuteCalls = 2000;

@@ -12,7 +12,8 @@
 
 namespace {
 
-bool MakeBlock(const std::string& bmpPath, const std::string& rgnPath, bool (*inside)(const velmira::RgbPixel&)) {
+bool MakeBlock(const std::string& bmpPath, const std::string& rgnPath,
+               bool (*inside)(const velmira::RgbPixel&)) {
     std::vector<uint8_t> bytes;
     velmira::RgbImage image;
     if (!velmira::ReadFileBytes(bmpPath, bytes) || !velmira::DecodeBmp(bytes, image)) {
@@ -27,8 +28,8 @@ bool MakeBlock(const std::string& bmpPath, const std::string& rgnPath, bool (*in
         std::fprintf(stderr, "make_regions: cannot write %s\n", rgnPath.c_str());
         return false;
     }
-    std::printf("%s: %zu rectangles, bound %d,%d,%d,%d\n", rgnPath.c_str(), rects.size(), bound.left, bound.top,
-                bound.right, bound.bottom);
+    std::printf("%s: %zu rectangles, bound %d,%d,%d,%d\n", rgnPath.c_str(), rects.size(),
+                bound.left, bound.top, bound.right, bound.bottom);
     return true;
 }
 
@@ -39,7 +40,9 @@ bool IsBlack(const velmira::RgbPixel& p) { return p.r == 0 && p.g == 0 && p.b ==
 
 int main(int argc, char** argv) {
     if (argc != 5) {
-        std::fprintf(stderr, "usage: make_regions <character.bmp> <dial-mask.bmp> <character.rgn> <dial.rgn>\n");
+        std::fprintf(
+            stderr,
+            "usage: make_regions <character.bmp> <dial-mask.bmp> <character.rgn> <dial.rgn>\n");
         return 2;
     }
     const bool ok = MakeBlock(argv[1], argv[3], &NotGreen) && MakeBlock(argv[2], argv[4], &IsBlack);

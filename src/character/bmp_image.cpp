@@ -35,7 +35,8 @@ size_t RowStride(int width, int bits) {
 
 void PutHeaders(std::vector<uint8_t>& out, int width, int height, int bits, uint32_t paletteSize) {
     const uint32_t offset = kFileHeaderSize + kInfoHeaderSize + paletteSize * 4;
-    const auto imageSize = static_cast<uint32_t>(RowStride(width, bits) * static_cast<size_t>(height));
+    const auto imageSize =
+        static_cast<uint32_t>(RowStride(width, bits) * static_cast<size_t>(height));
     out.push_back('B');
     out.push_back('M');
     Put32(out, offset + imageSize);
@@ -57,7 +58,8 @@ void PutHeaders(std::vector<uint8_t>& out, int width, int height, int bits, uint
 }  // namespace
 
 bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& out) {
-    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M') return false;
+    if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
+        return false;
     const uint32_t dataOffset = U32At(bytes, 10);
     const uint32_t infoSize = U32At(bytes, 14);
     if (infoSize < kInfoHeaderSize) return false;
@@ -66,7 +68,8 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& out) {
     const uint32_t bits = U16At(bytes, 28);
     const uint32_t compression = U32At(bytes, 30);
     uint32_t colours = U32At(bytes, 46);
-    if (width <= 0 || rawHeight == 0 || width > 65536 || rawHeight > 65536 || rawHeight < -65536) return false;
+    if (width <= 0 || rawHeight == 0 || width > 65536 || rawHeight > 65536 || rawHeight < -65536)
+        return false;
     // BI_RGB, or BI_BITFIELDS with the usual 32-bit layout that ImageMagick writes
     if (compression != 0 && !(compression == 3 && bits == 32)) return false;
     if (bits != 1 && bits != 8 && bits != 24 && bits != 32) return false;
@@ -85,7 +88,9 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& out) {
         }
     }
     const size_t stride = RowStride(width, static_cast<int>(bits));
-    if (dataOffset > bytes.size() || stride * static_cast<size_t>(height) > bytes.size() - dataOffset) return false;
+    if (dataOffset > bytes.size() ||
+        stride * static_cast<size_t>(height) > bytes.size() - dataOffset)
+        return false;
 
     RgbImage image;
     image.width = width;
@@ -109,7 +114,8 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& out) {
                 if (index >= palette.size()) return false;
                 p = palette[index];
             }
-            image.pixels[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] = p;
+            image.pixels[static_cast<size_t>(y) * static_cast<size_t>(width) +
+                         static_cast<size_t>(x)] = p;
         }
     }
     out = std::move(image);
@@ -143,7 +149,9 @@ std::vector<uint8_t> EncodeBmp1(const std::vector<uint8_t>& ink, int width, int 
     for (int y = height - 1; y >= 0; --y) {
         std::vector<uint8_t> row(stride, 0);
         for (int x = 0; x < width; ++x) {
-            const bool black = ink[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] != 0;
+            const bool black =
+                ink[static_cast<size_t>(y) * static_cast<size_t>(width) + static_cast<size_t>(x)] !=
+                0;
             if (!black) row[static_cast<size_t>(x / 8)] |= static_cast<uint8_t>(0x80 >> (x % 8));
         }
         out.insert(out.end(), row.begin(), row.end());
@@ -157,7 +165,8 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& out) {
     std::vector<uint8_t> bytes;
     uint8_t buffer[65536];
     size_t got = 0;
-    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) bytes.insert(bytes.end(), buffer, buffer + got);
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0)
+        bytes.insert(bytes.end(), buffer, buffer + got);
     if (std::ferror(file.get())) return false;
     out = std::move(bytes);
     return true;
@@ -166,7 +175,8 @@ bool ReadFileBytes(const std::string& path, std::vector<uint8_t>& out) {
 bool WriteFileBytes(const std::string& path, const std::vector<uint8_t>& bytes) {
     std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path.c_str(), "wb"), &std::fclose);
     if (!file) return false;
-    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size()) return false;
+    if (!bytes.empty() && std::fwrite(bytes.data(), 1, bytes.size(), file.get()) != bytes.size())
+        return false;
     return std::fflush(file.get()) == 0;
 }
 

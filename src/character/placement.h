@@ -16,10 +16,10 @@ bool OverlapsSomeMonitor(const Rect& window, const std::vector<Rect>& monitors,
                          int32_t minOverlap = kMinVisibleOverlap);
 
 // The stored position, unchanged, when the window placed there can be
-// reached and it is not the fallback itself. Otherwise the fallback, moved up and left just enough for the
-// whole window to show inside `workArea` (the primary monitor without the
-// taskbar), but never above or left of the work area's top-left corner. An
-// empty work area (it could not be read) leaves the fallback as it is.
+// reached and it is not the fallback itself. Otherwise the fallback, moved up and left just enough
+// for the whole window to show inside `workArea` (the primary monitor without the taskbar), but
+// never above or left of the work area's top-left corner. An empty work area (it could not be read)
+// leaves the fallback as it is.
 Point FirstShowPosition(Point stored, int32_t width, int32_t height,
                         const std::vector<Rect>& monitors, Point fallback, const Rect& workArea);
 

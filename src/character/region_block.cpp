@@ -57,7 +57,7 @@ std::vector<RegionRect> MaskToRegionRects(const std::vector<uint8_t>& mask, int 
         mask.size() < static_cast<size_t>(width) * static_cast<size_t>(height)) {
         return rects;
     }
-    Runs bandRuns;        // runs of the open band; empty when none is open
+    Runs bandRuns;         // runs of the open band; empty when none is open
     size_t bandStart = 0;  // index in rects of the open band's first rect
     for (int y = 0; y < height; ++y) {
         Runs runs = RowRuns(mask, width, y);
@@ -110,13 +110,15 @@ bool ParseRegionBlock(const std::vector<uint8_t>& block, RegionData& out) {
     const uint32_t rgnSize = GetU32(block, 12);
     if (headerSize != kRegionHeaderSize || type != kRegionRectangles) return false;
     if (count > (block.size() - kRegionHeaderSize) / 16) return false;
-    if (rgnSize != count * 16 || block.size() != kRegionHeaderSize + static_cast<size_t>(count) * 16) {
+    if (rgnSize != count * 16 ||
+        block.size() != kRegionHeaderSize + static_cast<size_t>(count) * 16) {
         return false;
     }
     RegionData data;
     data.bound = GetRect(block, 16);
     data.rects.reserve(count);
-    for (uint32_t i = 0; i < count; ++i) data.rects.push_back(GetRect(block, kRegionHeaderSize + i * 16));
+    for (uint32_t i = 0; i < count; ++i)
+        data.rects.push_back(GetRect(block, kRegionHeaderSize + i * 16));
     out = std::move(data);
     return true;
 }

@@ -14,9 +14,9 @@ namespace velmira {
 class TickSink {
 public:
     virtual ~TickSink() = default;
-    virtual bool SyncSecond() = 0;       // DrawSecondHand(lastSecond)
-    virtual bool SyncMinute() = 0;       // RedrawClock(lastHour, lastMinute)
-    virtual bool SyncReminders() = 0;    // CheckReminders(dateChanged, minuteChanged, localTime)
+    virtual bool SyncSecond() = 0;     // DrawSecondHand(lastSecond)
+    virtual bool SyncMinute() = 0;     // RedrawClock(lastHour, lastMinute)
+    virtual bool SyncReminders() = 0;  // CheckReminders(dateChanged, minuteChanged, localTime)
     virtual bool UpdateTitle(int toggle) = 0;  // 0: the date, 1: the time
 };
 

@@ -17,9 +17,14 @@ std::wstring FormatTimeTitle(const LocalTime& t, const std::wstring& morning,
 bool FormatTitle(int toggle, const LocalTime& t, const std::wstring& morning,
                  const std::wstring& afternoon, std::wstring& title) {
     switch (toggle) {
-        case 0: title = FormatDateTitle(t); return true;
-        case 1: title = FormatTimeTitle(t, morning, afternoon); return true;
-        default: return false;
+        case 0:
+            title = FormatDateTitle(t);
+            return true;
+        case 1:
+            title = FormatTimeTitle(t, morning, afternoon);
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -26,7 +26,8 @@ bool WriteBool(SettingsStore& store, const std::wstring& name, bool value) {
 }
 
 // One slot; the first failing read ends it, fields read before stay read.
-void LoadSlot(SettingsStore& store, int slot, AnniversaryEntry& anniversary, ScheduleEntry& schedule) {
+void LoadSlot(SettingsStore& store, int slot, AnniversaryEntry& anniversary,
+              ScheduleEntry& schedule) {
     if (!store.ReadText(SlotValueName(L"kiMes", slot), anniversary.message)) return;
     if (!store.ReadText(SlotValueName(L"yoMes", slot), schedule.message)) return;
     if (!store.ReadText(SlotValueName(L"kiSnd", slot), anniversary.sound)) return;
@@ -69,10 +70,12 @@ bool SaveAll(SettingsStore& store, const StageSettings& s, int32_t formLeft, int
         if (!store.WriteText(SlotValueName(L"kiSnd", slot), anniversary.sound)) return false;
         if (!store.WriteText(SlotValueName(L"yoSnd", slot), schedule.sound)) return false;
         // The month word goes out zero-extended, the day sign-extended.
-        if (!store.WriteInteger(SlotValueName(L"KiTuki", slot), static_cast<int32_t>(anniversary.KiTuki))) {
+        if (!store.WriteInteger(SlotValueName(L"KiTuki", slot),
+                                static_cast<int32_t>(anniversary.KiTuki))) {
             return false;
         }
-        if (!store.WriteInteger(SlotValueName(L"KiHi", slot), static_cast<int32_t>(anniversary.KiHi))) {
+        if (!store.WriteInteger(SlotValueName(L"KiHi", slot),
+                                static_cast<int32_t>(anniversary.KiHi))) {
             return false;
         }
         if (!store.WriteInteger(SlotValueName(L"Yotei", slot), schedule.Yotei)) return false;

@@ -39,7 +39,8 @@ bool SettingsStore::ReadInteger(const std::wstring& name, int32_t& value) {
     if (QueryValue(name, type, data) != QueryResult::Found) return false;
     if (type != static_cast<uint32_t>(RegValueType::Dword) || data.size() != 4) return false;
     const uint32_t raw = static_cast<uint32_t>(data[0]) | (static_cast<uint32_t>(data[1]) << 8) |
-                         (static_cast<uint32_t>(data[2]) << 16) | (static_cast<uint32_t>(data[3]) << 24);
+                         (static_cast<uint32_t>(data[2]) << 16) |
+                         (static_cast<uint32_t>(data[3]) << 24);
     value = static_cast<int32_t>(raw);
     return true;
 }

@@ -58,7 +58,8 @@ TEST(Bmp24, TopDownPicturesAreReadTopFirst) {
     auto bytes = EncodeBmp24(Sample(2, 2));
     // flip the height sign and swap the two rows: same picture stored top-down
     const int32_t negative = -2;
-    for (int i = 0; i < 4; ++i) bytes[22 + i] = static_cast<uint8_t>((static_cast<uint32_t>(negative) >> (8 * i)) & 0xFF);
+    for (int i = 0; i < 4; ++i)
+        bytes[22 + i] = static_cast<uint8_t>((static_cast<uint32_t>(negative) >> (8 * i)) & 0xFF);
     std::vector<uint8_t> rows(bytes.begin() + 54, bytes.end());
     std::copy(rows.begin() + 8, rows.end(), bytes.begin() + 54);
     std::copy(rows.begin(), rows.begin() + 8, bytes.begin() + 62);

@@ -90,7 +90,8 @@ TEST_F(ClockTickerTest, SecondFiftyNineRedrawsTheComingMinute) {
     struct Case {
         int hour, minute, day;
         const char* expected;
-    } cases[] = {{10, 45, 7, "minute 10:46"}, {10, 59, 7, "minute 11:0"}, {23, 59, 7, "minute 0:0"}};
+    } cases[] = {
+        {10, 45, 7, "minute 10:46"}, {10, 59, 7, "minute 11:0"}, {23, 59, 7, "minute 0:0"}};
     for (const Case& c : cases) {
         ClockTicker t;
         RecordingSink s(t);
@@ -234,7 +235,7 @@ LocalTime AtMs(int ms) {
 
 TEST(PauseAfterPoll, AHandledSecondPausesAtLeastHalfASecondThenWaitsForTheNext) {
     using R = ClockTicker::PollResult;
-    EXPECT_EQ(PauseAfterPoll(R::Handled, AtMs(3)), 997u);    // on to the next second
+    EXPECT_EQ(PauseAfterPoll(R::Handled, AtMs(3)), 997u);  // on to the next second
     EXPECT_EQ(PauseAfterPoll(R::Handled, AtMs(499)), 501u);
     EXPECT_EQ(PauseAfterPoll(R::Handled, AtMs(700)), 500u);  // a slow hand-over keeps the pause
     EXPECT_EQ(PauseAfterPoll(R::SameSecond, AtMs(700)), 300u);

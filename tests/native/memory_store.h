@@ -21,10 +21,10 @@ struct StoredValue {
 class MemoryStore : public SettingsStore, public SettingsKeyTree {
 public:
     // --- switches ---
-    bool failOpen = false;         // OpenOrCreate fails
-    int failWriteAt = 0;           // the k-th SetValue (1-based, counted over the store's life) fails
-    bool failDelete = false;       // DeleteKeyTree fails, nothing is deleted
-    std::wstring unopenablePath;   // QueryHasSubkeys and KeyExists fail for this key
+    bool failOpen = false;    // OpenOrCreate fails
+    int failWriteAt = 0;      // the k-th SetValue (1-based, counted over the store's life) fails
+    bool failDelete = false;  // DeleteKeyTree fails, nothing is deleted
+    std::wstring unopenablePath;  // QueryHasSubkeys and KeyExists fail for this key
 
     // --- what happened ---
     int writeAttempts = 0;
@@ -94,7 +94,8 @@ public:
         data = value->second.data;
         return QueryResult::Found;
     }
-    bool SetValue(const std::wstring& name, uint32_t type, const std::vector<uint8_t>& data) override {
+    bool SetValue(const std::wstring& name, uint32_t type,
+                  const std::vector<uint8_t>& data) override {
         ++writeAttempts;
         if (open_.empty() || writeAttempts == failWriteAt) return false;
         keys_[open_][Fold(name)] = StoredValue{type, data};

@@ -18,7 +18,8 @@ std::vector<uint8_t> Mask(const std::vector<std::string>& rows) {
 }
 
 std::vector<RegionRect> Rects(const std::vector<std::string>& rows) {
-    return MaskToRegionRects(Mask(rows), static_cast<int>(rows.front().size()), static_cast<int>(rows.size()));
+    return MaskToRegionRects(Mask(rows), static_cast<int>(rows.front().size()),
+                             static_cast<int>(rows.size()));
 }
 
 bool Inside(const std::vector<RegionRect>& rects, int x, int y) {
@@ -96,20 +97,15 @@ TEST(RegionRects, TouchingBandsWithDifferentRunsStaySeparate) {
 
 TEST(RegionRects, RingCoversExactlyItsPixels) {
     const std::vector<std::string> ring = {
-        "..####..",
-        ".######.",
-        "###..###",
-        "##....##",
-        "##....##",
-        "###..###",
-        ".######.",
-        "..####..",
+        "..####..", ".######.", "###..###", "##....##",
+        "##....##", "###..###", ".######.", "..####..",
     };
     const auto rects = Rects(ring);
     ExpectWellFormedBands(rects);
     for (int y = 0; y < 8; ++y) {
         for (int x = 0; x < 8; ++x) {
-            EXPECT_EQ(Inside(rects, x, y), ring[static_cast<size_t>(y)][static_cast<size_t>(x)] == '#')
+            EXPECT_EQ(Inside(rects, x, y),
+                      ring[static_cast<size_t>(y)][static_cast<size_t>(x)] == '#')
                 << "pixel " << x << "," << y;
         }
     }
@@ -131,10 +127,10 @@ TEST(RegionRects, RunsAtBothEdgesOfTheRow) {
 TEST(RegionBlock, ExactByteLayout) {
     const auto block = BuildRegionBlock(Mask({"....", ".##.", "...#"}), 4, 3);
     const std::vector<uint8_t> expected = {
-        32, 0, 0, 0,  1, 0, 0, 0,  2, 0, 0, 0,  32, 0, 0, 0,  // dwSize, iType, nCount, nRgnSize
-        1, 0, 0, 0,   1, 0, 0, 0,  4, 0, 0, 0,  3, 0, 0, 0,   // rcBound
-        1, 0, 0, 0,   1, 0, 0, 0,  3, 0, 0, 0,  2, 0, 0, 0,   // first rect
-        3, 0, 0, 0,   2, 0, 0, 0,  4, 0, 0, 0,  3, 0, 0, 0,   // second rect
+        32, 0, 0, 0, 1, 0, 0, 0, 2, 0, 0, 0, 32, 0, 0, 0,  // dwSize, iType, nCount, nRgnSize
+        1,  0, 0, 0, 1, 0, 0, 0, 4, 0, 0, 0, 3,  0, 0, 0,  // rcBound
+        1,  0, 0, 0, 1, 0, 0, 0, 3, 0, 0, 0, 2,  0, 0, 0,  // first rect
+        3,  0, 0, 0, 2, 0, 0, 0, 4, 0, 0, 0, 3,  0, 0, 0,  // second rect
     };
     EXPECT_EQ(block, expected);
 }

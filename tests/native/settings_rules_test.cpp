@@ -66,8 +66,8 @@ StageSettings NonDefaultSettings() {
         s.anniversaries[i].KiHi = static_cast<int8_t>(10 + i);
         s.schedules[i].message = L"会議 " + n;
         s.schedules[i].sound = L"Bell" + n;
-        s.schedules[i].Yotei = static_cast<int32_t>(0x80000000u | (static_cast<uint32_t>(i + 1) << 24) |
-                                                    (15u << 16) | (9u << 8) | 45u);
+        s.schedules[i].Yotei = static_cast<int32_t>(
+            0x80000000u | (static_cast<uint32_t>(i + 1) << 24) | (15u << 16) | (9u << 8) | 45u);
     }
     return s;
 }
@@ -95,11 +95,11 @@ void SeedAll(MemoryStore& m, const StageSettings& s) {
 
 // The order a save writes in, spelled out by hand.
 const std::vector<std::wstring> kSaveOrder = {
-    L"lastYotei", L"AnaDigi", L"StayOnTop", L"FormLeft", L"FormTop", L"samiLim",
-    L"kiMes0", L"yoMes0", L"kiSnd0", L"yoSnd0", L"KiTuki0", L"KiHi0", L"Yotei0",
-    L"kiMes1", L"yoMes1", L"kiSnd1", L"yoSnd1", L"KiTuki1", L"KiHi1", L"Yotei1",
-    L"kiMes2", L"yoMes2", L"kiSnd2", L"yoSnd2", L"KiTuki2", L"KiHi2", L"Yotei2",
-    L"ThreadPrio", L"DigiAMPM",
+    L"lastYotei", L"AnaDigi", L"StayOnTop", L"FormLeft",   L"FormTop",  L"samiLim",
+    L"kiMes0",    L"yoMes0",  L"kiSnd0",    L"yoSnd0",     L"KiTuki0",  L"KiHi0",
+    L"Yotei0",    L"kiMes1",  L"yoMes1",    L"kiSnd1",     L"yoSnd1",   L"KiTuki1",
+    L"KiHi1",     L"Yotei1",  L"kiMes2",    L"yoMes2",     L"kiSnd2",   L"yoSnd2",
+    L"KiTuki2",   L"KiHi2",   L"Yotei2",    L"ThreadPrio", L"DigiAMPM",
 };
 
 // ---------------------------------------------------------------- store rules
@@ -188,7 +188,8 @@ TEST(LoadSettings, FirstRunCreatesTheKeyAndKeepsEveryDefault) {
     ExpectSameSettings(StageSettings{}, s);
     EXPECT_TRUE(m.HasKey(kKey));
     EXPECT_EQ(0u, m.ValueCount(kKey));
-    EXPECT_EQ(std::vector<std::wstring>{L"AnaDigi"}, m.queryLog) << "the first failing read ends the load";
+    EXPECT_EQ(std::vector<std::wstring>{L"AnaDigi"}, m.queryLog)
+        << "the first failing read ends the load";
     EXPECT_FALSE(m.IsOpen());
     EXPECT_EQ(1, m.closeCount);
 }
@@ -357,14 +358,17 @@ TEST(SaveSettings, WritesEveryValueInItsOrderWithItsEncoding) {
     EXPECT_EQ(kSaveOrder, m.writeLog);
     EXPECT_FALSE(m.IsOpen());
 
-    EXPECT_EQ(EncodeDword(321), m.Get(kKey, L"FormLeft").data) << "the window's position, not the field";
+    EXPECT_EQ(EncodeDword(321), m.Get(kKey, L"FormLeft").data)
+        << "the window's position, not the field";
     EXPECT_EQ(EncodeDword(static_cast<uint32_t>(-45)), m.Get(kKey, L"FormTop").data);
     EXPECT_EQ(EncodeDword(0), m.Get(kKey, L"AnaDigi").data);
     EXPECT_EQ(EncodeDword(1), m.Get(kKey, L"StayOnTop").data);
     EXPECT_EQ(EncodeDword(1), m.Get(kKey, L"DigiAMPM").data);
     EXPECT_EQ(EncodeDword(0xFFFFFFFDu), m.Get(kKey, L"KiHi0").data) << "the day is sign-extended";
-    EXPECT_EQ(EncodeDword(0x0000FFFFu), m.Get(kKey, L"KiTuki1").data) << "the month word is zero-extended";
-    EXPECT_EQ(EncodeDword(static_cast<uint32_t>(s.schedules[2].Yotei)), m.Get(kKey, L"Yotei2").data);
+    EXPECT_EQ(EncodeDword(0x0000FFFFu), m.Get(kKey, L"KiTuki1").data)
+        << "the month word is zero-extended";
+    EXPECT_EQ(EncodeDword(static_cast<uint32_t>(s.schedules[2].Yotei)),
+              m.Get(kKey, L"Yotei2").data);
     EXPECT_EQ(kSz, m.Get(kKey, L"yoMes1").type);
     EXPECT_EQ(EncodeText(L"会議 1"), m.Get(kKey, L"yoMes1").data);
     for (const auto& name : kSaveOrder) {
@@ -382,7 +386,8 @@ TEST(SaveSettings, AFailingWriteEndsTheSave) {
         m.failWriteAt = static_cast<int>(k);
         EXPECT_TRUE(SaveSettings(m, kKey, NonDefaultSettings(), 1, 2));
         const size_t written = std::min(k - 1, kSaveOrder.size());
-        EXPECT_EQ(std::vector<std::wstring>(kSaveOrder.begin(), kSaveOrder.begin() + written), m.writeLog);
+        EXPECT_EQ(std::vector<std::wstring>(kSaveOrder.begin(), kSaveOrder.begin() + written),
+                  m.writeLog);
         EXPECT_EQ(written, m.ValueCount(kKey));
         EXPECT_EQ(static_cast<int>(std::min(k, kSaveOrder.size())), m.writeAttempts)
             << "nothing is tried after the failure";
@@ -478,7 +483,8 @@ TEST(ResetSettingsKey, ParentThatCannotBeOpenedStays) {
 TEST(ThreadPriorityForIndex, TableAndOutOfRange) {
     const int expected[] = {-15, -2, -1, 0, 1, 2};
     for (int32_t i = 0; i < 6; ++i) EXPECT_EQ(expected[i], ThreadPriorityForIndex(i)) << i;
-    for (int32_t i : {-1, 6, 99, INT32_MIN, INT32_MAX}) EXPECT_EQ(-15, ThreadPriorityForIndex(i)) << i;
+    for (int32_t i : {-1, 6, 99, INT32_MIN, INT32_MAX})
+        EXPECT_EQ(-15, ThreadPriorityForIndex(i)) << i;
 }
 
 // ---------------------------------------------------------------- random keys
@@ -519,38 +525,60 @@ struct Read {
 
 std::vector<Read> ReadsOfALoad() {
     std::vector<Read> reads = {
-        {L"AnaDigi", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.AnaDigi = v != 0; }},
-        {L"StayOnTop", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.StayOnTop = v != 0; }},
-        {L"FormLeft", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.FormLeft = v; }},
-        {L"FormTop", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.FormTop = v; }},
+        {L"AnaDigi", -1, false,
+         [](StageSettings& s, int32_t v, const std::wstring&) { s.AnaDigi = v != 0; }},
+        {L"StayOnTop", -1, false,
+         [](StageSettings& s, int32_t v, const std::wstring&) { s.StayOnTop = v != 0; }},
+        {L"FormLeft", -1, false,
+         [](StageSettings& s, int32_t v, const std::wstring&) { s.FormLeft = v; }},
+        {L"FormTop", -1, false,
+         [](StageSettings& s, int32_t v, const std::wstring&) { s.FormTop = v; }},
     };
     for (int i = 0; i < kSlotCount; ++i) {
         reads.push_back({SlotValueName(L"kiMes", i), i, true,
-                         [i](StageSettings& s, int32_t, const std::wstring& t) { s.anniversaries[i].message = t; }});
+                         [i](StageSettings& s, int32_t, const std::wstring& t) {
+                             s.anniversaries[i].message = t;
+                         }});
         reads.push_back({SlotValueName(L"yoMes", i), i, true,
-                         [i](StageSettings& s, int32_t, const std::wstring& t) { s.schedules[i].message = t; }});
+                         [i](StageSettings& s, int32_t, const std::wstring& t) {
+                             s.schedules[i].message = t;
+                         }});
         reads.push_back({SlotValueName(L"kiSnd", i), i, true,
-                         [i](StageSettings& s, int32_t, const std::wstring& t) { s.anniversaries[i].sound = t; }});
-        reads.push_back({SlotValueName(L"yoSnd", i), i, true,
-                         [i](StageSettings& s, int32_t, const std::wstring& t) { s.schedules[i].sound = t; }});
-        reads.push_back({SlotValueName(L"KiTuki", i), i, false, [i](StageSettings& s, int32_t v, const std::wstring&) {
-                             s.anniversaries[i].KiTuki = static_cast<uint16_t>(v % 65536 < 0 ? v % 65536 + 65536 : v % 65536);
+                         [i](StageSettings& s, int32_t, const std::wstring& t) {
+                             s.anniversaries[i].sound = t;
                          }});
-        reads.push_back({SlotValueName(L"KiHi", i), i, false, [i](StageSettings& s, int32_t v, const std::wstring&) {
+        reads.push_back(
+            {SlotValueName(L"yoSnd", i), i, true,
+             [i](StageSettings& s, int32_t, const std::wstring& t) { s.schedules[i].sound = t; }});
+        reads.push_back({SlotValueName(L"KiTuki", i), i, false,
+                         [i](StageSettings& s, int32_t v, const std::wstring&) {
+                             s.anniversaries[i].KiTuki = static_cast<uint16_t>(
+                                 v % 65536 < 0 ? v % 65536 + 65536 : v % 65536);
+                         }});
+        reads.push_back({SlotValueName(L"KiHi", i), i, false,
+                         [i](StageSettings& s, int32_t v, const std::wstring&) {
                              int low = v % 256 < 0 ? v % 256 + 256 : v % 256;
-                             s.anniversaries[i].KiHi = static_cast<int8_t>(low > 127 ? low - 256 : low);
+                             s.anniversaries[i].KiHi =
+                                 static_cast<int8_t>(low > 127 ? low - 256 : low);
                          }});
-        reads.push_back({SlotValueName(L"Yotei", i), i, false,
-                         [i](StageSettings& s, int32_t v, const std::wstring&) { s.schedules[i].Yotei = v; }});
+        reads.push_back(
+            {SlotValueName(L"Yotei", i), i, false,
+             [i](StageSettings& s, int32_t v, const std::wstring&) { s.schedules[i].Yotei = v; }});
     }
-    reads.push_back({L"lastYotei", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.lastYotei = v; }});
-    reads.push_back({L"samiLim", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.samiLim = v; }});
-    reads.push_back({L"ThreadPrio", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.ThreadPrio = v; }});
-    reads.push_back({L"DigiAMPM", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) { s.DigiAMPM = v != 0; }});
+    reads.push_back({L"lastYotei", -1, false,
+                     [](StageSettings& s, int32_t v, const std::wstring&) { s.lastYotei = v; }});
+    reads.push_back({L"samiLim", -1, false,
+                     [](StageSettings& s, int32_t v, const std::wstring&) { s.samiLim = v; }});
+    reads.push_back({L"ThreadPrio", -1, false,
+                     [](StageSettings& s, int32_t v, const std::wstring&) { s.ThreadPrio = v; }});
+    reads.push_back({L"DigiAMPM", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) {
+                         s.DigiAMPM = v != 0;
+                     }});
     return reads;
 }
 
-StageSettings ExpectedLoad(const MemoryStore& m, const std::vector<Read>& reads, bool& readToTheEnd) {
+StageSettings ExpectedLoad(const MemoryStore& m, const std::vector<Read>& reads,
+                           bool& readToTheEnd) {
     StageSettings s;
     bool loadEnded = false;
     bool slotEnded[kSlotCount] = {false, false, false};
@@ -609,7 +637,8 @@ TEST(LoadSettingsRandom, AnyKeyLoadsByTheRules) {
                     m.Put(kKey, r.name, kDword, RandomBytes(rng, 4));
                 }
             } else {
-                m.Put(kKey, r.name, static_cast<uint32_t>(anyType(rng)), RandomBytes(rng, length(rng)));
+                m.Put(kKey, r.name, static_cast<uint32_t>(anyType(rng)),
+                      RandomBytes(rng, length(rng)));
             }
         }
         if (percent(rng) < 30) m.Put(kKey, L"Unrelated", kDword, RandomBytes(rng, 4));

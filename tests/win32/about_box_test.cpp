@@ -42,8 +42,8 @@ private:
 // Shows `box` modally on this thread while `drive` works it from another.
 // Returns the dialog's result; `seen` tells whether the dialog came up.
 INT_PTR RunAboutBox(TAboutBox& box, const std::function<void(HWND)>& drive, bool& seen) {
-    const driver::Outcome outcome =
-        driver::RunDialog(L"バージョン情報", [&] { return box.ShowModal(); }, drive);
+    const driver::Outcome outcome = driver::RunDialog(
+        L"バージョン情報", [&] { return box.ShowModal(); }, drive);
     seen = outcome.seen;
     return outcome.result;
 }

@@ -20,8 +20,8 @@ using driver::TextOf;
 
 // Runs Execute on this thread while `drive` works the question from another.
 bool RunDialog(const std::function<void(HWND)>& drive, bool& sawDialog) {
-    const driver::Outcome outcome =
-        driver::RunDialog(L"?", [] { return INT_PTR{TDelRegDlg::Execute(nullptr)}; }, drive);
+    const driver::Outcome outcome = driver::RunDialog(
+        L"?", [] { return INT_PTR{TDelRegDlg::Execute(nullptr)}; }, drive);
     sawDialog = outcome.seen;
     return outcome.result != 0;
 }
@@ -125,7 +125,8 @@ TEST(TDelRegDlg, EachWayOfClosingGivesItsAnswer) {
         const bool answer = RunDialog(c.close, saw);
         ASSERT_TRUE(saw);
         EXPECT_EQ(c.expected, answer);
-        EXPECT_EQ(nullptr, ::FindWindowW(L"#32770", L"?")) << "the dialog is destroyed when it closes";
+        EXPECT_EQ(nullptr, ::FindWindowW(L"#32770", L"?"))
+            << "the dialog is destroyed when it closes";
     }
 }
 

@@ -118,7 +118,6 @@ HIMAGELIST SyntheticStrip(int cellW, int cellH, int count,
     return list;
 }
 
-
 class DialDrawing : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -171,7 +170,9 @@ TEST_F(DialDrawing, FaceAloneCoversTheBackgroundInsideTheDial) {
     for (int y = 0; y < kDial; ++y)
         for (int x = 0; x < kDial; ++x) {
             const COLORREF c = DialPixel(x, y);
-            if (InsideDial(x, y)) { EXPECT_EQ(c, kAnalogFaceColour) << x << "," << y; }
+            if (InsideDial(x, y)) {
+                EXPECT_EQ(c, kAnalogFaceColour) << x << "," << y;
+            }
             if (c == kColours.handFillColor || c == kColours.handEdgeColor) ++hand;
         }
     EXPECT_EQ(hand, 0) << "no hands for hour -1";

@@ -90,7 +90,8 @@ HWND Control(HWND dialog, int id) { return ::GetDlgItem(dialog, id); }
 
 std::wstring TextOf(HWND window) {
     std::wstring text(static_cast<size_t>(::GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<size_t>(::GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
+    text.resize(
+        static_cast<size_t>(::GetWindowTextW(window, &text[0], static_cast<int>(text.size()))));
     return text;
 }
 
@@ -124,7 +125,8 @@ void ClickTab(HWND dialog, int tabId, int index) {
     // button-down, so the switch (or its veto) is over when this returns.
     HWND tab = Control(dialog, tabId);
     RECT item{};
-    ::SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    ::SendMessageW(tab, TCM_GETITEMRECT, static_cast<WPARAM>(index),
+                   reinterpret_cast<LPARAM>(&item));
     const LPARAM at = MAKELPARAM((item.left + item.right) / 2, (item.top + item.bottom) / 2);
     ::SendMessageW(tab, WM_LBUTTONDOWN, MK_LBUTTON, at);
     ::SendMessageW(tab, WM_LBUTTONUP, 0, at);

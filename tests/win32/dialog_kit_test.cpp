@@ -41,18 +41,20 @@ const std::vector<int> kPage3 = {kPreviewId, kSoundLabelId, kSoundNameId};
 const std::vector<int> kEnabledByCheck = {kMinutesId, kMinutesLabelId};
 
 const DialogControl kControls[] = {
-    {IDOK, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, L"OK", 176, 208, 84, 24},
+    {IDOK, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, L"OK", 176, 208, 84,
+     24},
     {IDCANCEL, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP, L"Cancel", 268, 208, 84, 24},
     {kFooterId, kStaticAtom, WS_CHILD | WS_VISIBLE, L"Footer", 8, 212, 120, 14},
     {kComboId, kComboBoxAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | CBS_DROPDOWNLIST,
      nullptr, 20, 40, 150, 120},
-    {kEnableId, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, L"Remind me",
-     20, 70, 150, 18},
+    {kEnableId, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, L"Remind me", 20,
+     70, 150, 18},
     {kMinutesId, kEditAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, L"5", 40, 94, 60,
      20, WS_EX_CLIENTEDGE},
     {kMinutesLabelId, kStaticAtom, WS_CHILD | WS_VISIBLE, L"minutes before", 108, 97, 100, 14},
     {kNotesId, kEditAtom,
-     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN | ES_AUTOVSCROLL,
+     WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN |
+         ES_AUTOVSCROLL,
      nullptr, 20, 40, 320, 140, WS_EX_CLIENTEDGE},
     {kPreviewId, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP, L"Preview", 20, 40, 88, 21},
     {kSoundLabelId, kStaticAtom, WS_CHILD | WS_VISIBLE, L"Sound", 120, 44, 120, 14},
@@ -90,8 +92,7 @@ public:
 
 private:
     bool OnInitDialog() override {
-        tabs_.Attach(hwnd_, kTabId,
-                     {{L"When", kPage1}, {L"Notes", kPage2}, {L"Sound", kPage3}},
+        tabs_.Attach(hwnd_, kTabId, {{L"When", kPage1}, {L"Notes", kPage2}, {L"Sound", kPage3}},
                      [this](int from) {
                          leaveAskedFrom = from;
                          return !keepPage;
@@ -139,7 +140,8 @@ private:
 };
 
 driver::Outcome RunKit(KitDialog& dialog, const std::function<void(HWND)>& drive) {
-    return driver::RunDialog(kCaption, [&] { return dialog.Show(); }, drive);
+    return driver::RunDialog(
+        kCaption, [&] { return dialog.Show(); }, drive);
 }
 
 // Which of `ids` are visible, as a string of 0 and 1 to compare at a glance.
@@ -226,7 +228,7 @@ TEST(DialogKit, TheCheckBoxEnablesItsGroupOnly) {
     bool groupAtFirst[2] = {true, true}, groupChecked[2] = {}, groupUnchecked[2] = {true, true};
     bool comboStays = false, checkedSeen = false, uncheckedSeen = false;
     const driver::Outcome outcome = RunKit(kit, [&](HWND d) {
-        auto groupEnabled = [&](bool (&into)[2]) {
+        auto groupEnabled = [&](bool(&into)[2]) {
             into[0] = ::IsWindowEnabled(driver::Control(d, kMinutesId)) != FALSE;
             into[1] = ::IsWindowEnabled(driver::Control(d, kMinutesLabelId)) != FALSE;
         };
@@ -236,13 +238,14 @@ TEST(DialogKit, TheCheckBoxEnablesItsGroupOnly) {
             [&] { return ::IsWindowEnabled(driver::Control(d, kMinutesId)) != FALSE; });
         groupEnabled(groupChecked);
         driver::Click(d, kEnableId);
-        uncheckedSeen = driver::WaitUntil(
-            [&] { return !::IsWindowEnabled(driver::Control(d, kMinutesId)); });
+        uncheckedSeen =
+            driver::WaitUntil([&] { return !::IsWindowEnabled(driver::Control(d, kMinutesId)); });
         groupEnabled(groupUnchecked);
         comboStays = ::IsWindowEnabled(driver::Control(d, kComboId)) &&
                      ::IsWindowEnabled(driver::Control(d, kEnableId));
         driver::Click(d, kEnableId);  // checked again, and kept on OK
-        driver::WaitUntil([&] { return ::IsWindowEnabled(driver::Control(d, kMinutesId)) != FALSE; });
+        driver::WaitUntil(
+            [&] { return ::IsWindowEnabled(driver::Control(d, kMinutesId)) != FALSE; });
         driver::PressKey(d, VK_RETURN);
     });
     ASSERT_TRUE(outcome.seen);

@@ -27,7 +27,8 @@ public:
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
-        if (msg == kThrow) throw std::runtime_error("\xE5\xA3\x8A\xE3\x82\x8C\xE3\x81\x9F");  // 壊れた
+        if (msg == kThrow)
+            throw std::runtime_error("\xE5\xA3\x8A\xE3\x82\x8C\xE3\x81\x9F");  // 壊れた
         if (msg == kAnswer) return 42;
         return Default(msg, wParam, lParam);
     }

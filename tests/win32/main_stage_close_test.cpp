@@ -95,7 +95,6 @@ int QuestionCount(HWND* first = nullptr) {
 
 HWND WaitForQuestion() { return driver::WaitForDialog(L"?"); }
 
-
 // Starts a stage whose reset the user confirms.
 void CreateAfterAConfirmedReset(TMainStage& stage) {
     std::thread driver([] {

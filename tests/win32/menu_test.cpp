@@ -148,7 +148,9 @@ TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
     EXPECT_TRUE(entries[6].state & MFS_DISABLED);
     for (const MenuEntry& e : entries) {
         EXPECT_EQ(e.submenu, nullptr) << "no submenu shows without keys";
-        if (!e.Separator()) { EXPECT_FALSE(e.state & MFS_DISABLED); }
+        if (!e.Separator()) {
+            EXPECT_FALSE(e.state & MFS_DISABLED);
+        }
     }
 }
 
@@ -321,9 +323,21 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
          L"Button",
          L"Message",
          {202, 143, 259, 160}},
-        {stage.DebugControls().FaceTest, TDebugControls::kFaceTestId, L"Button", L"Face", {206, 163, 249, 180}},
-        {stage.DebugControls().NakuTest, TDebugControls::kNakuTestId, L"Button", L"泣く", {171, 184, 216, 201}},
-        {stage.DebugControls().RandomFace1, TDebugControls::kRandomFace1Id, L"Button", L"笑顔", {226, 185, 269, 202}},
+        {stage.DebugControls().FaceTest,
+         TDebugControls::kFaceTestId,
+         L"Button",
+         L"Face",
+         {206, 163, 249, 180}},
+        {stage.DebugControls().NakuTest,
+         TDebugControls::kNakuTestId,
+         L"Button",
+         L"泣く",
+         {171, 184, 216, 201}},
+        {stage.DebugControls().RandomFace1,
+         TDebugControls::kRandomFace1Id,
+         L"Button",
+         L"笑顔",
+         {226, 185, 269, 202}},
     };
     for (const Expected& e : expected) {
         ASSERT_NE(e.hwnd, nullptr);
@@ -331,7 +345,9 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
         EXPECT_EQ(GetParent(e.hwnd), stage.Handle());
         EXPECT_EQ(static_cast<UINT>(GetDlgCtrlID(e.hwnd)), e.id);
         EXPECT_EQ(_wcsicmp(ClassOf(e.hwnd).c_str(), e.className), 0);
-        if (e.caption) { EXPECT_EQ(TextOf(e.hwnd), e.caption); }
+        if (e.caption) {
+            EXPECT_EQ(TextOf(e.hwnd), e.caption);
+        }
         RECT r;
         GetWindowRect(e.hwnd, &r);
         MapWindowPoints(nullptr, stage.Handle(), reinterpret_cast<POINT*>(&r), 2);
@@ -348,13 +364,16 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
         EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
         EXPECT_EQ(font.lfHeight, -12);
     }
-    EXPECT_TRUE(GetWindowLongPtrW(stage.DebugControls().DateTimePicker1, GWL_STYLE) & DTS_TIMEFORMAT)
+    EXPECT_TRUE(GetWindowLongPtrW(stage.DebugControls().DateTimePicker1, GWL_STYLE) &
+                DTS_TIMEFORMAT)
         << "time only";
-    EXPECT_EQ(GetWindowLongPtrW(stage.DebugControls().NakuTest, GWL_STYLE) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+    EXPECT_EQ(GetWindowLongPtrW(stage.DebugControls().NakuTest, GWL_STYLE) & BS_TYPEMASK,
+              BS_AUTOCHECKBOX);
 }
 
 TEST_F(MenuStage, DebugModeShowsAndHidesAllFiveTogether) {
-    const HWND controls[] = {stage.DebugControls().DateTimePicker1, stage.DebugControls().MessageTest, stage.DebugControls().FaceTest,
+    const HWND controls[] = {stage.DebugControls().DateTimePicker1,
+                             stage.DebugControls().MessageTest, stage.DebugControls().FaceTest,
                              stage.DebugControls().NakuTest, stage.DebugControls().RandomFace1};
     const int debugItem = FindMenuItem("MIDebugMode");
     for (int round = 0; round < 2; ++round) {
@@ -560,7 +579,6 @@ TEST_F(MenuStage, OnlyTheScreenSaverCommandDropsTheClockToIdle) {
     EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
     EXPECT_FALSE(stage.priorityRestorePending);
 }
-
 
 TEST_F(MenuStage, ExitClosesTheStageAndWritesTheSettings) {
     RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);

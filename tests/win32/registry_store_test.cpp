@@ -17,25 +17,30 @@ const std::wstring kTestRoot = L"SOFTWARE\\VelmiraRegistryTest";
 const std::wstring kParentPath = kTestRoot + L"\\Maker";
 const std::wstring kProductPath = kParentPath + L"\\Product1";
 
-LONG DeleteTree(const std::wstring& path) { return ::RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()); }
+LONG DeleteTree(const std::wstring& path) {
+    return ::RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
+}
 
 bool KeyIsThere(const std::wstring& path) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS)
+        return false;
     ::RegCloseKey(key);
     return true;
 }
 
 void CreateKeyAt(const std::wstring& path) {
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
-                                               nullptr, &key, nullptr));
+    ASSERT_EQ(ERROR_SUCCESS, ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0,
+                                               KEY_ALL_ACCESS, nullptr, &key, nullptr));
     ::RegCloseKey(key);
 }
 
 // A value set straight through the Win32 API, whatever its type and bytes.
-void RawSet(const std::wstring& path, const wchar_t* name, DWORD type, const void* data, DWORD size) {
-    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name, type, data, size));
+void RawSet(const std::wstring& path, const wchar_t* name, DWORD type, const void* data,
+            DWORD size) {
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name, type, data, size));
 }
 
 // What the registry itself holds for a value.
@@ -48,8 +53,8 @@ struct RawValue {
 RawValue RawGet(const std::wstring& path, const wchar_t* name) {
     RawValue v;
     DWORD size = 0;
-    v.rc = ::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &v.type, nullptr,
-                          &size);
+    v.rc = ::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &v.type,
+                          nullptr, &size);
     if (v.rc != ERROR_SUCCESS) return v;
     v.data.resize(size);
     v.rc = ::RegGetValueW(HKEY_CURRENT_USER, path.c_str(), name, RRF_RT_ANY | RRF_NOEXPAND, &v.type,
@@ -122,7 +127,8 @@ TEST_F(RegistryStoreTest, TextsRoundTripWithJapanese) {
     const RawValue raw = RawGet(kProductPath, L"kiMes0");
     ASSERT_EQ(ERROR_SUCCESS, raw.rc);
     EXPECT_EQ(static_cast<DWORD>(REG_SZ), raw.type);
-    EXPECT_EQ((text.size() + 1) * sizeof(wchar_t), raw.data.size()) << "the text and one zero character";
+    EXPECT_EQ((text.size() + 1) * sizeof(wchar_t), raw.data.size())
+        << "the text and one zero character";
 
     std::wstring read;
     EXPECT_TRUE(store.ReadText(L"kiMes0", read));
@@ -146,8 +152,9 @@ TEST_F(RegistryStoreTest, TextRulesOnStoredValues) {
     RawSet(kProductPath, L"Number", REG_DWORD, &number, sizeof(number));
     RawSet(kProductPath, L"Multi", REG_MULTI_SZ, L"a\0b\0", 5 * sizeof(wchar_t));
     // A text written by the ANSI function is the same value to the wide one.
-    ASSERT_EQ(ERROR_SUCCESS, ::RegSetKeyValueA(HKEY_CURRENT_USER, "SOFTWARE\\VelmiraRegistryTest\\Maker\\Product1",
-                                               "Ansi", REG_SZ, "Bell.wav", 9));
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegSetKeyValueA(HKEY_CURRENT_USER, "SOFTWARE\\VelmiraRegistryTest\\Maker\\Product1",
+                                "Ansi", REG_SZ, "Bell.wav", 9));
 
     ASSERT_TRUE(store.OpenOrCreate(kProductPath));
     std::wstring t;
@@ -178,14 +185,16 @@ TEST_F(RegistryStoreTest, SettingsSurviveTheRealRegistry) {
     saved.DigiAMPM = true;
     saved.lastYotei = 0x0C180F1E;
     saved.anniversaries[1] = AnniversaryEntry{L"結婚記念日", L"Voice2", 0x10C, -3};
-    saved.schedules[2] = ScheduleEntry{L"会議", L"C:\\音\\bell.wav", static_cast<int32_t>(0x80000000u | 0x0930)};
+    saved.schedules[2] =
+        ScheduleEntry{L"会議", L"C:\\音\\bell.wav", static_cast<int32_t>(0x80000000u | 0x0930)};
     ASSERT_TRUE(SaveSettings(store, kProductPath, saved, -20, 300));
 
     DWORD valueCount = 0;
     HKEY key = nullptr;
-    ASSERT_EQ(ERROR_SUCCESS, ::RegOpenKeyExW(HKEY_CURRENT_USER, kProductPath.c_str(), 0, KEY_READ, &key));
-    ::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount, nullptr, nullptr,
-                       nullptr, nullptr);
+    ASSERT_EQ(ERROR_SUCCESS,
+              ::RegOpenKeyExW(HKEY_CURRENT_USER, kProductPath.c_str(), 0, KEY_READ, &key));
+    ::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount,
+                       nullptr, nullptr, nullptr, nullptr);
     ::RegCloseKey(key);
     EXPECT_EQ(29u, valueCount);
     EXPECT_EQ((std::vector<uint8_t>{0xFD, 0xFF, 0xFF, 0xFF}), RawGet(kProductPath, L"KiHi1").data);

@@ -20,8 +20,8 @@ RECT Box(HRGN rgn) {
 ::testing::AssertionResult RectIs(const RECT& rc, int l, int t, int r, int b) {
     if (rc.left == l && rc.top == t && rc.right == r && rc.bottom == b)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "got " << rc.left << "," << rc.top << "," << rc.right
-                                         << "," << rc.bottom;
+    return ::testing::AssertionFailure()
+           << "got " << rc.left << "," << rc.top << "," << rc.right << "," << rc.bottom;
 }
 
 TEST(SkinRegions, ResourcesGiveTheCharacterAndTheDialOutlines) {
@@ -45,9 +45,7 @@ protected:
         ASSERT_TRUE(stage.Create());
         ShowWindow(stage.Handle(), SW_SHOWNOACTIVATE);
     }
-    void TearDown() override {
-        DestroyStage(stage.Handle());
-    }
+    void TearDown() override { DestroyStage(stage.Handle()); }
     TMainStage stage;
 };
 

@@ -17,8 +17,9 @@ public:
         wc.hInstance = ::GetModuleHandleW(nullptr);
         wc.lpszClassName = L"VelmiraPositionTest";
         ::RegisterClassW(&wc);
-        hwnd_ = ::CreateWindowExW(WS_EX_APPWINDOW, wc.lpszClassName, L"position", WS_POPUP | WS_MINIMIZEBOX, x, y,
-                                  120, 90, nullptr, nullptr, wc.hInstance, nullptr);
+        hwnd_ = ::CreateWindowExW(WS_EX_APPWINDOW, wc.lpszClassName, L"position",
+                                  WS_POPUP | WS_MINIMIZEBOX, x, y, 120, 90, nullptr, nullptr,
+                                  wc.hInstance, nullptr);
     }
     ~PlainWindow() { ::DestroyWindow(hwnd_); }
     HWND get() const { return hwnd_; }
@@ -36,7 +37,8 @@ TEST(WindowScreenPosition, ShownMovedAndMinimized) {
     EXPECT_EQ(210, at.x);
     EXPECT_EQ(130, at.y);
 
-    ::SetWindowPos(window.get(), nullptr, -300, 700, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::SetWindowPos(window.get(), nullptr, -300, 700, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     ASSERT_TRUE(WindowScreenPosition(window.get(), at));
     EXPECT_EQ(-300, at.x);
     EXPECT_EQ(700, at.y);

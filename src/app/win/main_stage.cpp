@@ -205,8 +205,10 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_SIZE:
-            if (wParam == SIZE_MINIMIZED) Application.NotifyMinimized();
-            else if (wParam == SIZE_RESTORED) Application.NotifyRestored();
+            if (wParam == SIZE_MINIMIZED)
+                Application.NotifyMinimized();
+            else if (wParam == SIZE_RESTORED)
+                Application.NotifyRestored();
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;  // never refused: the settings are written when it ends

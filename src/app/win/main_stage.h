@@ -85,11 +85,11 @@ public:
     TClocker* Clocker() { return clocker_.get(); }
 
     // ---- state of the stage itself
-    bool dialogOpen = false;  // a settings dialog is open: queued reminders wait
+    bool dialogOpen = false;              // a settings dialog is open: queued reminders wait
     bool priorityRestorePending = false;  // the screen saver dropped the clock to idle
     bool appMinimized = false;
     std::wstring exeDir;  // the program's folder, ending in a backslash
-    int Tag = 0;  // first-show marker: 0 until the first show has placed the window
+    int Tag = 0;          // first-show marker: 0 until the first show has placed the window
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -102,7 +102,9 @@ private:
         void operator()(TClocker* clocker) const;
     };
 
-    DialMode Mode() const { return DialMode{session_.settings.AnaDigi, session_.settings.DigiAMPM}; }
+    DialMode Mode() const {
+        return DialMode{session_.settings.AnaDigi, session_.settings.DigiAMPM};
+    }
     void RedrawNow();
     void ApplyShape();
     void OnPaint();

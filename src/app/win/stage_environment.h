@@ -1,8 +1,8 @@
 #pragma once
 // What the main stage reads from the machine, handed in at its creation:
 // held keys, the local clock, the random source of her smiles, where the
-// settings live and where her artwork comes from. The program takes the real machine's (System()); tests and
-// benchmarks hand in their own.
+// settings live and where her artwork comes from. The program takes the real machine's (System());
+// tests and benchmarks hand in their own.
 
 #include "base/inputs.h"
 #include "base/win/system_inputs.h"

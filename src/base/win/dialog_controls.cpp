@@ -32,9 +32,7 @@ void SelectCombo(HWND dialog, int id, int index) {
     ::SendDlgItemMessageW(dialog, id, CB_SETCURSEL, static_cast<WPARAM>(index), 0);
 }
 
-bool IsChecked(HWND dialog, int id) {
-    return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED;
-}
+bool IsChecked(HWND dialog, int id) { return ::IsDlgButtonChecked(dialog, id) == BST_CHECKED; }
 
 void SetChecked(HWND dialog, int id, bool checked) {
     ::CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);

@@ -15,8 +15,8 @@ FormWindow::~FormWindow() {
 }
 
 bool FormWindow::CreateForm(const wchar_t* className, DWORD exStyle, DWORD style,
-                            const wchar_t* caption, int x, int y, int width, int height,
-                            HWND owner, HBRUSH background, HICON icon) {
+                            const wchar_t* caption, int x, int y, int width, int height, HWND owner,
+                            HBRUSH background, HICON icon) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);

@@ -117,8 +117,8 @@ bool ModalDialog::IsTransparent(HWND control) const {
         ::GetClassNameW(control, className, 16);
         return ::lstrcmpiW(className, L"Static") == 0;
     }
-    return std::find(transparentIds_.begin(), transparentIds_.end(),
-                     ::GetDlgCtrlID(control)) != transparentIds_.end();
+    return std::find(transparentIds_.begin(), transparentIds_.end(), ::GetDlgCtrlID(control)) !=
+           transparentIds_.end();
 }
 
 void ModalDialog::SetClientSize(int width, int height) {

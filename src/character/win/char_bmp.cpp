@@ -9,7 +9,8 @@ namespace velmira {
 TCharBMP::TCharBMP(HINSTANCE module) {
     picture_.reset(static_cast<HBITMAP>(
         ::LoadImageW(module, L"CharBMP", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
-    const ResourceBytes skin = FindResourceBytes(module, L"SKIN", MAKEINTRESOURCEW(10));  // RT_RCDATA
+    const ResourceBytes skin =
+        FindResourceBytes(module, L"SKIN", MAKEINTRESOURCEW(10));  // RT_RCDATA
     if (skin.data) {
         const std::string text(reinterpret_cast<const char*>(skin.data), skin.size);
         valid_ = ParseSkinLayout(text, layout_);

@@ -49,8 +49,8 @@ TClocker::TClocker(ClockTarget& target, LocalClock clock, HandoverObserver* obse
         ::RegisterClassExW(&wc);
     }
     if (!faults.handoverWindow)
-        handoverWindow_.reset(::CreateWindowExW(0, kHandoverClass, L"", 0, 0, 0, 0, 0,
-                                                HWND_MESSAGE, nullptr, instance, nullptr));
+        handoverWindow_.reset(::CreateWindowExW(0, kHandoverClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
+                                                nullptr, instance, nullptr));
     if (!handoverWindow_) return;
     ::SetWindowLongPtrW(handoverWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 

@@ -82,7 +82,7 @@ private:
     enum class Kind : WPARAM { Second = 1, Minute, Reminders, Title };
 
     static DWORD WINAPI ThreadMain(void* self);
-    void Execute();                 // on the clock thread
+    void Execute();  // on the clock thread
     void PauseOnClockThread(DWORD ms);
     bool Handover(Kind kind, LPARAM data);
     LRESULT RunHandover(Kind kind, LPARAM data);  // on the user-interface thread

@@ -66,8 +66,7 @@ UniqueImageList LoadGlyphStrip(HINSTANCE instance, const wchar_t* name, int cell
                                int cellHeight) {
     UniqueBitmap strip(LoadBitmapResource(instance, name));
     if (!strip) return UniqueImageList();
-    UniqueImageList list(
-        ::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK, 13, 0));
+    UniqueImageList list(::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK, 13, 0));
     if (list && ::ImageList_AddMasked(list.get(), strip.get(), kGlyphKey) < 0) list.reset();
     return list;
 }

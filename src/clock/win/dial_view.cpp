@@ -13,7 +13,8 @@ constexpr int kDialRegionId = 2;
 UniqueImageList RequireStrip(HINSTANCE resources, const wchar_t* name, int width, int height) {
     RequireResource(resources, name, MAKEINTRESOURCEW(2));  // RT_BITMAP
     UniqueImageList strip = LoadGlyphStrip(resources, name, width, height);
-    if (!strip) throw std::runtime_error(ToUtf8(std::wstring(L"画像「") + name + L"」を読めません。"));
+    if (!strip)
+        throw std::runtime_error(ToUtf8(std::wstring(L"画像「") + name + L"」を読めません。"));
     return strip;
 }
 
@@ -39,9 +40,9 @@ void TDialView::SetUpDial(HINSTANCE resources, const Rect& box, const Rect& hand
     layout.SetUpDigitalLayout(geometry.secondPivot, ImageListCellSize(DigiNumber.get()),
                               ImageListCellSize(DigiNumSmall.get()), ImageListCellSize(AmPm.get()));
 
-    dialPainter.Attach(dialBitmap.get(), geometry, layout,
-                       DialArtwork{ImageList1.get(), DigiNumber.get(), DigiNumSmall.get(), AmPm.get()},
-                       colours);
+    dialPainter.Attach(
+        dialBitmap.get(), geometry, layout,
+        DialArtwork{ImageList1.get(), DigiNumber.get(), DigiNumSmall.get(), AmPm.get()}, colours);
 }
 
 void TDialView::LoadDialRegion(HINSTANCE resources) {

@@ -8,8 +8,10 @@ namespace {
 
 const DialogControl kControls[] = {
     // OK comes first so that it holds the focus when the dialog opens.
-    {IDOK, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, L"OK", 145, 52, 88, 21},
-    {IDCANCEL, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, L"キャンセル", 238, 52, 88, 21},
+    {IDOK, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, L"OK", 145, 52, 88,
+     21},
+    {IDCANCEL, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, L"キャンセル", 238,
+     52, 88, 21},
     {TDelRegDlg::kLabelId, kStaticAtom, WS_CHILD | WS_VISIBLE | SS_LEFT | SS_NOPREFIX,
      L"本アプリのレジストリを削除し、設定内容を初期化します。", 80, 12, 369, 37},
 };
@@ -35,9 +37,7 @@ bool TDelRegDlg::OnInitDialog() {
     return true;  // the focus goes to OK, the first control
 }
 
-void TDelRegDlg::OnFirstShow() {
-    ::MessageBeep(MB_ICONQUESTION);
-}
+void TDelRegDlg::OnFirstShow() { ::MessageBeep(MB_ICONQUESTION); }
 
 void TDelRegDlg::Paint(HDC dc) {
     // A shared system icon: it is never destroyed.

@@ -5,8 +5,8 @@ namespace velmira {
 bool RegistryStore::OpenOrCreate(const std::wstring& keyPath) {
     key_.reset();
     HKEY key = nullptr;
-    if (::RegCreateKeyExW(root_, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                          nullptr, &key, nullptr) != ERROR_SUCCESS) {
+    if (::RegCreateKeyExW(root_, keyPath.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                          KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
         return false;
     }
     key_.reset(key);
@@ -40,7 +40,8 @@ QueryResult RegistryStore::QueryValue(const std::wstring& name, uint32_t& type,
     return QueryResult::Failed;
 }
 
-bool RegistryStore::SetValue(const std::wstring& name, uint32_t type, const std::vector<uint8_t>& data) {
+bool RegistryStore::SetValue(const std::wstring& name, uint32_t type,
+                             const std::vector<uint8_t>& data) {
     if (!key_) return false;
     return ::RegSetValueExW(key_.get(), name.c_str(), 0, type, data.empty() ? nullptr : data.data(),
                             static_cast<DWORD>(data.size())) == ERROR_SUCCESS;
@@ -48,7 +49,8 @@ bool RegistryStore::SetValue(const std::wstring& name, uint32_t type, const std:
 
 bool RegistryStore::KeyExists(const std::wstring& keyPath) {
     HKEY key = nullptr;
-    if (::RegOpenKeyExW(root_, keyPath.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return false;
+    if (::RegOpenKeyExW(root_, keyPath.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS)
+        return false;
     UniqueKey owner(key);
     return true;
 }
@@ -67,8 +69,8 @@ bool RegistryStore::DeleteKeyTreeUnder(HKEY parent, const std::wstring& subkey) 
         for (;;) {
             wchar_t name[256];  // registry key names are at most 255 characters
             DWORD length = static_cast<DWORD>(sizeof(name) / sizeof(name[0]));
-            if (::RegEnumKeyExW(key.get(), index, name, &length, nullptr, nullptr, nullptr, nullptr) !=
-                ERROR_SUCCESS) {
+            if (::RegEnumKeyExW(key.get(), index, name, &length, nullptr, nullptr, nullptr,
+                                nullptr) != ERROR_SUCCESS) {
                 break;
             }
             if (!DeleteKeyTreeUnder(key.get(), std::wstring(name, length))) ++index;
@@ -79,11 +81,12 @@ bool RegistryStore::DeleteKeyTreeUnder(HKEY parent, const std::wstring& subkey) 
 
 bool RegistryStore::QueryHasSubkeys(const std::wstring& keyPath, bool& hasSubkeys) {
     HKEY raw = nullptr;
-    if (::RegOpenKeyExW(root_, keyPath.c_str(), 0, KEY_ALL_ACCESS, &raw) != ERROR_SUCCESS) return false;
+    if (::RegOpenKeyExW(root_, keyPath.c_str(), 0, KEY_ALL_ACCESS, &raw) != ERROR_SUCCESS)
+        return false;
     UniqueKey key(raw);
     DWORD subkeys = 0;
-    if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, nullptr,
-                           nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
+    if (::RegQueryInfoKeyW(key.get(), nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr,
+                           nullptr, nullptr, nullptr, nullptr, nullptr) != ERROR_SUCCESS) {
         return false;
     }
     hasSubkeys = subkeys > 0;

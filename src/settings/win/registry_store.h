@@ -20,7 +20,8 @@ public:
     void Close() override { key_.reset(); }
     QueryResult QueryValue(const std::wstring& name, uint32_t& type,
                            std::vector<uint8_t>& data) override;
-    bool SetValue(const std::wstring& name, uint32_t type, const std::vector<uint8_t>& data) override;
+    bool SetValue(const std::wstring& name, uint32_t type,
+                  const std::vector<uint8_t>& data) override;
 
     bool KeyExists(const std::wstring& keyPath) override;
     bool DeleteKeyTree(const std::wstring& keyPath) override;

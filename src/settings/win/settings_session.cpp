@@ -10,7 +10,9 @@
 namespace velmira {
 
 TSettingsSession::TSettingsSession(SettingsLocation location, KeyHeld keyHeld)
-    : DialogStrList{L"", L"起動時にレジストリが削除されています。OKを選ぶと現在の設定内容を保存します。"},
+    : DialogStrList{L"",
+                    L"起動時にレジストリが削除されています。OKを選ぶと現在の設定内容を保存します"
+                    L"。"},
       location_(std::move(location)),
       keyHeld_(std::move(keyHeld)) {}
 
@@ -46,8 +48,8 @@ void TSettingsSession::FormCloseQuery(HWND window) {
     written_ = true;
     if (!settingsDeleted) {
         SaveSettings(window);
-    } else if (::MessageBoxW(window, DialogStrList[1].c_str(), L"?", MB_OKCANCEL | MB_ICONQUESTION) ==
-               IDOK) {
+    } else if (::MessageBoxW(window, DialogStrList[1].c_str(), L"?",
+                             MB_OKCANCEL | MB_ICONQUESTION) == IDOK) {
         SaveSettings(window);
     }
 }

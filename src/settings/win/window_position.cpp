@@ -12,8 +12,9 @@ bool WindowScreenPosition(HWND hwnd, POINT& at) {
         // The restore place is kept in work-area coordinates.
         MONITORINFO monitor{};
         monitor.cbSize = sizeof(monitor);
-        if (::GetMonitorInfoW(::MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTOPRIMARY),
-                              &monitor)) {
+        if (::GetMonitorInfoW(
+                ::MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTOPRIMARY),
+                &monitor)) {
             at.x += monitor.rcWork.left - monitor.rcMonitor.left;
             at.y += monitor.rcWork.top - monitor.rcMonitor.top;
         }

@@ -44,8 +44,8 @@ int ShowHelperWindow() {
     wc.hbrBackground = static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH));
     wc.lpszClassName = L"VelmiraE2EHelper";
     ::RegisterClassW(&wc);
-    HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-helper", WS_POPUP | WS_VISIBLE, 0,
-                                  0, 1280, 1024, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-helper", WS_POPUP | WS_VISIBLE, 0, 0,
+                                  1280, 1024, nullptr, nullptr, wc.hInstance, nullptr);
     if (!hwnd) return 1;
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
@@ -80,6 +80,7 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%s\n", utf8);
         return 0;
     }
-    std::fprintf(stderr, "usage: e2e_helper close <class> | window | title <class> | count <class>\n");
+    std::fprintf(stderr,
+                 "usage: e2e_helper close <class> | window | title <class> | count <class>\n");
     return 2;
 }
