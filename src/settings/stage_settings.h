@@ -1,6 +1,6 @@
 #pragma once
 // The user's settings as plain fields named after their registry values.
-// TMainStage derives from this, so they are fields of the main stage itself.
+// The settings session owns them for the run; the stage and its parts read them.
 
 #include <array>
 #include <cstdint>

@@ -136,6 +136,19 @@ TEST(MainStageClose, ACloseWhileTheResetQuestionIsOpenLeavesTheKeyAsItWas) {
     ClearKey();
 }
 
+TEST(MainStageClose, ACloseWhileTheResetQuestionIsOpenMakesNoKeyWhereThereWasNone) {
+    ClearKey();
+    TMainStage stage(ResetEnvironment(true));
+    std::thread closer([] {
+        if (HWND question = WaitForQuestion())
+            PostMessageW(GetWindow(question, GW_OWNER), WM_CLOSE, 0, 0);
+    });
+    EXPECT_FALSE(stage.Create());
+    closer.join();
+    EXPECT_TRUE(stage.ClosedDuringStart());
+    EXPECT_FALSE(KeyExists());
+}
+
 TEST(MainStageClose, ASecondCloseDuringTheExitQuestionAsksNothingMore) {
     ClearKey();
     StoreDword(L"AnaDigi", 0);

@@ -244,6 +244,7 @@ void TMainStage::OnClose() {
         // answer the question with Cancel and end once the start-up is back,
         // writing nothing.
         closedDuringStart_ = true;
+        session_.AbandonStart();
         CancelStartQuestion();
         return;
     }

@@ -18,6 +18,8 @@ TSettingsSession::TSettingsSession(SettingsLocation location, KeyHeld keyHeld)
 
 void TSettingsSession::Start(HWND owner) {
     ResetSettingsAtStart(owner);
+    // Reading would create the key: a run that is already over reads nothing.
+    if (abandoned_) return;
     // After a reset the defaults stay in force for this run.
     if (!settingsDeleted) LoadSettings();
     started_ = true;

@@ -37,6 +37,10 @@ public:
     // (there is nobody to answer it), and nothing after a reset.
     void SaveAtSessionEnd(HWND window);
 
+    // The run ends before Start has finished (a close while the reset question
+    // is open): Start reads nothing more, and nothing is ever written.
+    void AbandonStart() { abandoned_ = true; }
+
     bool Started() const { return started_; }
     const SettingsLocation& Location() const { return location_; }
 
@@ -49,6 +53,7 @@ private:
     SettingsLocation location_;
     KeyHeld keyHeld_;
     bool started_ = false;
+    bool abandoned_ = false;
     bool written_ = false;  // a run writes its settings once
 };
 
