@@ -97,6 +97,10 @@ std::vector<RECT> TDebugControls::Rects() const {
     return rects;
 }
 
+bool TDebugControls::NakuTestChecked() const {
+    return NakuTest && ::SendMessageW(NakuTest, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
 bool TDebugControls::PickedTime(int& hour, int& minute) const {
     SYSTEMTIME picked{};
     if (!DateTimePicker1 || DateTime_GetSystemtime(DateTimePicker1, &picked) != GDT_VALID)

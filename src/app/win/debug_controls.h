@@ -33,6 +33,8 @@ public:
     std::vector<RECT> Rects() const;
     // The picker's hour and minute; false when it holds no valid time.
     bool PickedTime(int& hour, int& minute) const;
+    // Whether "泣く" is checked: her moods then move on every five seconds.
+    bool NakuTestChecked() const;
 
     HWND DateTimePicker1 = nullptr;
     HWND MessageTest = nullptr;

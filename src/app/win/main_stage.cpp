@@ -35,7 +35,9 @@ void TMainStage::StopClockThread::operator()(TClocker* clocker) const {
 TMainStage::TMainStage(StageEnvironment environment)
     : env_(std::move(environment)),
       resources_(env_.resources ? env_.resources : ::GetModuleHandleW(nullptr)),
-      session_(env_.settings, env_.keyHeld) {
+      session_(env_.settings, env_.keyHeld),
+      faces_(resources_, env_.random,
+             [this](const std::wstring& name) { return PlaySoundByName(name); }) {
     exeDir = ExecutableFolder();
     Application.OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
     Application.OnMinimize = [this] { AppMinimize(); };
@@ -74,6 +76,9 @@ bool TMainStage::Create() {
 void TMainStage::FormCreate() {
     session_.Start(Handle());
     skin_.ApplySkin(resources_);
+    for (const wchar_t* face : {L"Face1", L"Face2", L"Face3"})
+        RequireResource(resources_, face, MAKEINTRESOURCEW(2));  // RT_BITMAP
+    faces_.Attach(Handle(), skin_.FaceFrame);
     dial_.SetUpDial(resources_, BoxRect(skin_.MojibanBox), BoxRect(skin_.MojibanHandArea),
                     DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor});
     popupMenu_.Build(PopupMenu1Layout());
@@ -86,6 +91,7 @@ void TMainStage::FormCreate() {
 
     ApplyMenuMarks();
     RedrawClock(-1, -1);
+    faces_.StopLonelinessTimer();
     Tag = 0;
     ApplyStayOnTop();
     started_ = true;
@@ -138,6 +144,8 @@ void TMainStage::DrawSecondHand(int second) { dial_.DrawSecondHand(Handle(), Mod
 
 void TMainStage::RedrawClock(int hour, int minute) {
     dial_.RedrawClock(skin_.Image1.Bitmap.get(), Mode(), hour, minute);
+    // Each new minute picture is her chance to smile, while she shows no face.
+    if (!faces_.FaceShown()) faces_.TryRandomSmile();
 }
 
 void TMainStage::MojibanBoxPaint(HDC dc) {
@@ -148,6 +156,13 @@ void TMainStage::MojibanBoxPaint(HDC dc) {
         priorityRestorePending = false;
     }
 }
+
+bool TMainStage::PlaySoundByName(const std::wstring& name) {
+    (void)name;
+    return false;
+}
+
+bool TMainStage::StopSound() { return false; }
 
 void TMainStage::RedrawNow() {
     // A display switch shows at once, without waiting for the clock's next minute.
@@ -204,6 +219,10 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 DateTimePicker1Change();
             return 0;
         }
+        case WM_TIMER:
+            if (wParam == faces_.SamishiiTimer.Id())
+                faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
+            return 0;
         case WM_SIZE:
             if (wParam == SIZE_MINIMIZED)
                 Application.NotifyMinimized();
@@ -235,6 +254,9 @@ void TMainStage::OnPaint() {
     const RECT dial{box.left, box.top, box.left + box.width, box.top + box.height};
     RECT overlap;
     if (::IntersectRect(&overlap, &dial, &ps.rcPaint)) MojibanBoxPaint(dc);
+    const RECT face = skin_.FaceFrame.BoundsRect();
+    if (skin_.FaceFrame.Visible && ::IntersectRect(&overlap, &face, &ps.rcPaint))
+        faces_.FaceFramePaint(dc);
     ::EndPaint(Handle(), &ps);
 }
 

@@ -4,6 +4,7 @@
 // close; the parts own their state:
 //   TSettingsSession  the settings, the reset at start, reading and writing
 //   TCharacterSkin    her picture, the skin's boxes and colours, the shape
+//   TFaces            her faces and moods, with SamishiiTimer
 //   TDialView         the dial's artwork, minute picture and outline
 //   TClocker          the clock thread, which hands its updates over here
 //   TPopupMenu, TDebugControls, TMessageBalloon
@@ -19,6 +20,7 @@
 #include "app/win/stage_environment.h"
 #include "base/win/form_window.h"
 #include "character/win/character_skin.h"
+#include "character/win/faces.h"
 #include "clock/win/clocker.h"
 #include "clock/win/dial_view.h"
 #include "reminders/win/message_balloon.h"
@@ -55,6 +57,10 @@ public:
     void SetApplicationTitle(const std::wstring& title) override;
     void MojibanBoxPaint(HDC dc);
 
+    // ---- her voice: a WAVE resource or a file in SOUND_DATA beside the program
+    bool PlaySoundByName(const std::wstring& name);
+    bool StopSound();
+
     // ---- window behaviour and the popup menu's commands (main_stage_commands.cpp)
     LRESULT WMNCHitTest();
     void ShowPopupMenu1(int screenX, int screenY);
@@ -69,6 +75,10 @@ public:
     void MIMemorialSetClick();
     void MIScheduleSetClick();
     void DateTimePicker1Change();
+    void MIGaman5Click(UINT itemId);
+    void NakuTestClick();
+    void FaceTestClick();
+    void RandomFace1Click();
     void ApplyMenuMarks();
     void CheckThreadPriorityItem();
     void ApplyThreadPriority();
@@ -78,6 +88,7 @@ public:
     TSettingsSession& Session() { return session_; }
     StageSettings& Settings() { return session_.settings; }
     TCharacterSkin& Skin() { return skin_; }
+    TFaces& Faces() { return faces_; }
     TDialView& Dial() { return dial_; }
     TPopupMenu& PopupMenu1() { return popupMenu_; }
     TDebugControls& DebugControls() { return debugControls_; }
@@ -116,6 +127,7 @@ private:
     HINSTANCE resources_;
     TSettingsSession session_;
     TCharacterSkin skin_;
+    TFaces faces_;
     TDialView dial_;
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;

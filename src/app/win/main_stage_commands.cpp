@@ -18,8 +18,11 @@ int Item(const char* name) { return FindMenuItem(name); }
 LRESULT TMainStage::WMNCHitTest() {
     // With swapped buttons the primary one is the right-hand button.
     const int primary = ::GetSystemMetrics(SM_SWAPBUTTON) ? VK_RBUTTON : VK_LBUTTON;
-    // Held down, every point of her is a title bar: the system drags the window.
-    return env_.keyHeld(primary) ? HTCAPTION : HTCLIENT;
+    if (!env_.keyHeld(primary)) return HTCLIENT;
+    // A press on her is attention: her moods start over. Held down, every
+    // point of her is a title bar: the system drags the window.
+    faces_.ResetLoneliness();
+    return HTCAPTION;
 }
 
 void TMainStage::ShowPopupMenu1(int screenX, int screenY) {
@@ -45,14 +48,19 @@ void TMainStage::PopupMenu1Popup() {
         popupMenu_.SetVisible(index, MenuItemShows(layout[static_cast<size_t>(index)].show, keys));
     }
     popupMenu_.Refresh();
-    // Opening the menu closes a shown balloon.
+    // Opening the menu closes a shown balloon, and is attention too.
     if (balloon_) balloon_->Hide();
+    faces_.ResetLoneliness();
 }
 
 void TMainStage::MenuCommand(UINT id) {
     namespace cmd = menu_command;
     if (id >= cmd::kMIThreadPrio1 && id <= cmd::kMIThreadPrio6) {
         MIThreadPrio6Click(id);
+        return;
+    }
+    if (id >= cmd::kMIGaman1 && id <= cmd::kMIGaman0) {
+        MIGaman5Click(id);
         return;
     }
     switch (id) {
@@ -80,9 +88,17 @@ void TMainStage::MenuCommand(UINT id) {
         case cmd::kX1:
             X1Click();
             break;
+        case TDebugControls::kFaceTestId:
+            FaceTestClick();
+            break;
+        case TDebugControls::kNakuTestId:
+            NakuTestClick();
+            break;
+        case TDebugControls::kRandomFace1Id:
+            RandomFace1Click();
+            break;
         default:
-            // The loneliness items and the debug buttons wait for her faces
-            // and messages.
+            // The message test waits for the reminders.
             break;
     }
 }
@@ -139,6 +155,25 @@ void TMainStage::DateTimePicker1Change() {
     int hour = 0;
     int minute = 0;
     if (debugControls_.PickedTime(hour, minute)) RedrawClock(hour, minute);
+}
+
+void TMainStage::MIGaman5Click(UINT itemId) {
+    // The wait changes; the face and the radio marks do not.
+    Settings().samiLim = popupMenu_.Tag(itemId);
+    faces_.StopLonelinessTimer();
+}
+
+void TMainStage::NakuTestClick() { faces_.StopLonelinessTimer(); }
+
+void TMainStage::FaceTestClick() {
+    // Counts on the stage's own Tag, the first-show marker: while it stands
+    // at 0 the next show puts her back at the stored position.
+    if (++Tag > 3) Tag = 0;
+    faces_.SetFace(Tag);
+}
+
+void TMainStage::RandomFace1Click() {
+    if (!faces_.TryRandomSmile()) ::MessageBeep(0);
 }
 
 void TMainStage::ApplyMenuMarks() {

@@ -1,0 +1,57 @@
+#pragma once
+// Her faces on the main stage: the face picture over her own face, and the
+// timer of her moods (SamishiiTimer). The rules live in LonelinessMachine;
+// this part loads and paints the pictures, runs the timer and plays the calls
+// through the sound it is handed. Runs on the user-interface thread.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+#include "base/inputs.h"
+#include "base/win/components.h"
+#include "base/win/handles.h"
+#include "character/loneliness.h"
+
+namespace velmira {
+
+class TFaces {
+public:
+    static constexpr UINT_PTR kSamishiiTimerId = 2;
+    using PlaySound = std::function<bool(const std::wstring& name)>;
+
+    TFaces(HINSTANCE resources, RandomSource random, PlaySound playSound);
+
+    // The window the faces are painted on and the timer runs for, and the
+    // box of her face (the skin places it).
+    void Attach(HWND window, TPaintBox& faceFrame);
+
+    // Shows face n: 0 or less none, 1 to 3 the pictures Face1 to Face3; any
+    // other n changes nothing.
+    void SetFace(int n);
+    void FaceFramePaint(HDC dc);
+    bool FaceShown() const { return static_cast<bool>(faceBitmap); }
+
+    bool TryRandomSmile();
+    void SamishiiTimerTimer(int32_t samiLim, bool nakuTest);
+    void StopLonelinessTimer();
+    void ResetLoneliness();
+
+    LonelinessMachine& Machine() { return machine_; }
+    TTimer SamishiiTimer;
+    UniqueBitmap faceBitmap;  // the face shown; none when she shows her own
+
+private:
+    // Puts the machine's face and timer on the screen.
+    void ShowFace();
+    void ApplyTimer();
+
+    HINSTANCE resources_;
+    PlaySound playSound_;
+    LonelinessMachine machine_;
+    HWND window_ = nullptr;
+    TPaintBox* faceFrame_ = nullptr;
+};
+
+}  // namespace velmira
