@@ -107,8 +107,11 @@ class App:
 
 
 class Session:
-    def __init__(self, width=1280, height=1024):
+    def __init__(self, width=1280, height=1024, capture_sound=False):
+        """capture_sound: every sample the program plays lands in self.sound_file."""
         self.size = (width, height)
+        self.capture_sound = capture_sound
+        self.sound_file = None
         self.work = tempfile.mkdtemp(prefix="velmira-e2e.")
         self.env = dict(os.environ)
         self.xvfb = None
@@ -150,11 +153,30 @@ class Session:
         # A desktop colour of its own, so her outline shows against it.
         subprocess.run(["xsetroot", "-solid", DESKTOP_HEX], env=self.env, check=True)
         self.env.pop("WINEDLLOVERRIDES", None)
+        if self.capture_sound:
+            # ALSA's file plugin behind a null device: the samples, as played.
+            home = os.path.join(self.work, "home")
+            os.makedirs(home)
+            self.sound_file = os.path.join(self.work, "played.raw")
+            with open(os.path.join(home, ".asoundrc"), "w") as f:
+                f.write('pcm.!default { type file; slave.pcm "null"; file "%s"; format "raw" }\n'
+                        % self.sound_file)
+            self.env["HOME"] = home
         subprocess.run(["wineserver", "-p"], env=self.env, check=True)
         # The first Wine process starts the background services; let it be a
         # throw-away one so they never hold a captured stdout.
         subprocess.run([WINE, "cmd", "/c", "exit"], env=self.env, stdin=subprocess.DEVNULL,
                        stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        if self.capture_sound:
+            # The prepared prefix has no audio device; this session has ALSA's.
+            self.reg("delete", r"HKCU\Software\Wine\Drivers", "/v", "Audio", "/f")
+
+    def played(self):
+        """The bytes played so far (empty when nothing played)."""
+        if not self.sound_file or not os.path.exists(self.sound_file):
+            return b""
+        with open(self.sound_file, "rb") as f:
+            return f.read()
 
     def close(self):
         for key in reversed(self.keys_down):
