@@ -1,0 +1,100 @@
+#include "reminders/win/sound_player.h"
+
+#include <mmsystem.h>
+
+#include <cstring>
+#include <utility>
+
+#include "base/win/resources.h"
+
+namespace velmira {
+namespace {
+
+// The name's length in code page 932, the way the settings store it; a name
+// that code page cannot hold exactly is refused, as the settings could not
+// have held it either.
+bool NameFitsStoredForm(const std::wstring& name) {
+    const int wide = static_cast<int>(name.size());
+    const int bytes = ::WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, name.data(), wide, nullptr,
+                                            0, nullptr, nullptr);
+    if (bytes <= 0 || static_cast<size_t>(bytes) >= TSoundPlayer::kNameByteLimit) return false;
+    // The lossy check on the real conversion: not every system reports it for a size query.
+    std::string stored(static_cast<size_t>(bytes), '\0');
+    BOOL lossy = FALSE;
+    ::WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, name.data(), wide, stored.data(), bytes,
+                          nullptr, &lossy);
+    return !lossy;
+}
+
+// Enough of the RIFF header to keep a broken resource from the platform,
+// which trusts the chunk size of a memory image and would read past its end.
+bool LooksLikeWaveImage(const unsigned char* data, size_t size) {
+    if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
+        return false;
+    }
+    const unsigned long long riffSize = static_cast<unsigned long long>(data[4]) |
+                                        static_cast<unsigned long long>(data[5]) << 8 |
+                                        static_cast<unsigned long long>(data[6]) << 16 |
+                                        static_cast<unsigned long long>(data[7]) << 24;
+    return riffSize >= 4 && riffSize + 8 <= size;
+}
+
+// A file is only checked for its signature: the platform knows a file's real
+// length, and many writers leave the RIFF size wrong. Without this, an
+// asynchronous request for a text file would still be answered true.
+bool FileStartsAsWave(const std::wstring& path) {
+    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    unsigned char header[12];
+    DWORD read = 0;
+    const bool ok = ::ReadFile(file, header, sizeof(header), &read, nullptr) &&
+                    read == sizeof(header) && std::memcmp(header, "RIFF", 4) == 0 &&
+                    std::memcmp(header + 8, "WAVE", 4) == 0;
+    ::CloseHandle(file);
+    return ok;
+}
+
+}  // namespace
+
+SoundCalls& SoundCalls::System() {
+    struct Win32 : SoundCalls {
+        bool Play(const wchar_t* sound, UINT flags) override {
+            return ::sndPlaySoundW(sound, flags) != FALSE;
+        }
+    };
+    static Win32 calls;
+    return calls;
+}
+
+TSoundPlayer::TSoundPlayer(HINSTANCE module, std::wstring exeDir, SoundCalls& calls)
+    : module_(module), exeDir_(std::move(exeDir)), calls_(calls) {}
+
+bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
+    // An inner NUL would make the lookups below see only the name's beginning.
+    if (name.empty() || name.find(L'\0') != std::wstring::npos) return false;
+    if (!NameFitsStoredForm(name)) return false;
+
+    // A resource of the name wins over any file; FindResourceW ignores case.
+    if (::FindResourceW(module_, name.c_str(), L"WAVE")) {
+        const ResourceBytes image = FindResourceBytes(module_, name.c_str(), L"WAVE");
+        if (!image.data || !LooksLikeWaveImage(image.data, image.size)) return false;
+        // The resource stays mapped for the module's life, so the platform may
+        // read it after this returns: no copy is needed.
+        return calls_.Play(reinterpret_cast<const wchar_t*>(image.data), kMemoryFlags);
+    }
+
+    // The file's exact name: no extension is guessed.
+    const std::wstring path = exeDir_ + L"SOUND_DATA\\" + name;
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        return false;
+    }
+    if (!FileStartsAsWave(path)) return false;
+    return calls_.Play(path.c_str(), kFileFlags);
+}
+
+bool TSoundPlayer::StopSound() { return calls_.Play(nullptr, kFileFlags); }
+
+}  // namespace velmira

@@ -1,0 +1,47 @@
+#pragma once
+// TSoundPlayer: plays her sounds by name, from the WAVE resources of the
+// program or, when none has the name, from exeDir\SOUND_DATA\<name>. One
+// sound at a time: a request while another plays is refused, never queued.
+
+#include <windows.h>
+
+#include <string>
+
+namespace velmira {
+
+// sndPlaySoundW behind a seam, so tests see exactly what the platform is given.
+class SoundCalls {
+public:
+    virtual ~SoundCalls() = default;
+    // `sound` is a path, or a WAVE image when `flags` has SND_MEMORY.
+    virtual bool Play(const wchar_t* sound, UINT flags) = 0;
+
+    // sndPlaySoundW.
+    static SoundCalls& System();
+};
+
+class TSoundPlayer {
+public:
+    // SND_ASYNC | SND_NODEFAULT | SND_NOSTOP, plus SND_MEMORY for resources.
+    static constexpr UINT kFileFlags = 0x13;
+    static constexpr UINT kMemoryFlags = 0x17;
+    // Sound names are stored in code page 932; from this many bytes on they are refused.
+    static constexpr size_t kNameByteLimit = 260;
+
+    // `module` holds the WAVE resources; `exeDir` ends in a backslash.
+    TSoundPlayer(HINSTANCE module, std::wstring exeDir, SoundCalls& calls = SoundCalls::System());
+
+    // True when the platform took the sound. False for an empty or too long
+    // name, a broken resource, no file of that exact name, or a sound that
+    // is already playing.
+    bool PlaySoundByName(const std::wstring& name);
+    // The platform's answer; harmless when nothing plays.
+    bool StopSound();
+
+private:
+    HINSTANCE module_;
+    std::wstring exeDir_;
+    SoundCalls& calls_;
+};
+
+}  // namespace velmira
