@@ -182,7 +182,7 @@ TEST(SoundPlayer, TheAnswerAndTheStopComeFromThePlatform) {
     ASSERT_EQ(calls.calls.size(), 3u);
     for (size_t i = 1; i < 3; ++i) {
         EXPECT_EQ(calls.calls[i].sound, nullptr);
-        EXPECT_EQ(calls.calls[i].flags, 0x13u);
+        EXPECT_EQ(calls.calls[i].flags, 0x03u) << "a stop that cannot be refused";
     }
 }
 
@@ -215,6 +215,10 @@ TEST(SoundPlayer, AFileIsFoundOnlyByItsFullNameAndOnlyWhenItIsAWave) {
     EXPECT_FALSE(player.PlaySoundByName(L"missing.wav"));
     EXPECT_FALSE(player.PlaySoundByName(L"folder.wav"));
     EXPECT_FALSE(player.PlaySoundByName(L"note.wav"));
+    // Only files in the sound folder itself: chime.wav is there, but not by a path.
+    EXPECT_FALSE(player.PlaySoundByName(L"..\\SOUND_DATA\\chime.wav"));
+    EXPECT_FALSE(player.PlaySoundByName(L"./chime.wav"));
+    EXPECT_FALSE(player.PlaySoundByName(folder.Dir() + L"SOUND_DATA\\chime.wav"));
     EXPECT_TRUE(calls.calls.empty());
 }
 
@@ -289,26 +293,20 @@ TEST(SoundPlayerModule, ABrokenResourceIsRefusedAndNoFileIsTriedInstead) {
         << "neither the broken image nor the file reached the platform";
 }
 
-// Under Wine a stop request is refused while a sound plays (it carries
-// SND_NOSTOP) and accepted when nothing does: the way to wait for quiet.
-bool WaitUntilQuiet(TSoundPlayer& player) {
-    for (int i = 0; i < 300; ++i) {
-        if (player.StopSound()) return true;
-        Sleep(10);
-    }
-    return false;
-}
+// A stop ends whatever plays, so the next request is free to play.
+bool WaitUntilQuiet(TSoundPlayer& player) { return player.StopSound(); }
 
-TEST(SoundPlayerSystem, ASecondRequestWhileOneIsPlayingIsRefused) {
+TEST(SoundPlayerSystem, ASecondRequestWhileOneIsPlayingIsRefusedUntilAStop) {
     TSoundPlayer player(GetModuleHandleW(nullptr), ExecutableFolder());
     ASSERT_TRUE(WaitUntilQuiet(player));
     EXPECT_TRUE(player.PlaySoundByName(L"Snd_Matsu1"));
-    EXPECT_FALSE(player.PlaySoundByName(L"Snd_Matsu2"));
-    player.StopSound();
-    ASSERT_TRUE(WaitUntilQuiet(player));
-    player.StopSound();  // with nothing playing
-    EXPECT_TRUE(player.PlaySoundByName(L"Snd_Matsu2")) << "the player still plays after stops";
-    EXPECT_TRUE(WaitUntilQuiet(player));
+    EXPECT_FALSE(player.PlaySoundByName(L"Snd_Matsu2")) << "the first one plays on";
+    EXPECT_TRUE(player.StopSound());
+    EXPECT_TRUE(player.PlaySoundByName(L"Snd_Matsu2")) << "the stop ended the first one";
+    EXPECT_TRUE(player.StopSound());
+    EXPECT_TRUE(player.StopSound()) << "a stop with nothing playing is harmless";
+    EXPECT_TRUE(player.PlaySoundByName(L"Snd_Matsu1"));
+    EXPECT_TRUE(player.StopSound());
 }
 
 TEST(SoundPlayerSystem, AValidFileInAJapaneseFolderPlays) {

@@ -33,12 +33,13 @@ void TMainStage::StopClockThread::operator()(TClocker* clocker) const {
 }
 
 TMainStage::TMainStage(StageEnvironment environment)
-    : env_(std::move(environment)),
+    : exeDir(ExecutableFolder()),
+      env_(std::move(environment)),
       resources_(env_.resources ? env_.resources : ::GetModuleHandleW(nullptr)),
       session_(env_.settings, env_.keyHeld),
+      sound_(resources_, exeDir),
       faces_(resources_, env_.random,
              [this](const std::wstring& name) { return PlaySoundByName(name); }) {
-    exeDir = ExecutableFolder();
     Application.OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
     Application.OnMinimize = [this] { AppMinimize(); };
     Application.OnRestore = [this] { AppRestore(); };
@@ -157,12 +158,9 @@ void TMainStage::MojibanBoxPaint(HDC dc) {
     }
 }
 
-bool TMainStage::PlaySoundByName(const std::wstring& name) {
-    (void)name;
-    return false;
-}
+bool TMainStage::PlaySoundByName(const std::wstring& name) { return sound_.PlaySoundByName(name); }
 
-bool TMainStage::StopSound() { return false; }
+bool TMainStage::StopSound() { return sound_.StopSound(); }
 
 void TMainStage::RedrawNow() {
     // A display switch shows at once, without waiting for the clock's next minute.

@@ -5,6 +5,7 @@
 //   TSettingsSession  the settings, the reset at start, reading and writing
 //   TCharacterSkin    her picture, the skin's boxes and colours, the shape
 //   TFaces            her faces and moods, with SamishiiTimer
+//   TSoundPlayer      her voice
 //   TDialView         the dial's artwork, minute picture and outline
 //   TClocker          the clock thread, which hands its updates over here
 //   TPopupMenu, TDebugControls, TMessageBalloon
@@ -24,6 +25,7 @@
 #include "clock/win/clocker.h"
 #include "clock/win/dial_view.h"
 #include "reminders/win/message_balloon.h"
+#include "reminders/win/sound_player.h"
 #include "settings/win/settings_session.h"
 
 namespace velmira {
@@ -127,6 +129,7 @@ private:
     HINSTANCE resources_;
     TSettingsSession session_;
     TCharacterSkin skin_;
+    TSoundPlayer sound_;
     TFaces faces_;
     TDialView dial_;
     TPopupMenu popupMenu_;

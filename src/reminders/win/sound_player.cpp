@@ -85,7 +85,9 @@ bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
         return calls_.Play(reinterpret_cast<const wchar_t*>(image.data), kMemoryFlags);
     }
 
-    // The file's exact name: no extension is guessed.
+    // The file's exact name, in the sound folder itself: no extension is
+    // guessed, and a name with a path in it names no file there.
+    if (name.find_first_of(L"\\/:") != std::wstring::npos) return false;
     const std::wstring path = exeDir_ + L"SOUND_DATA\\" + name;
     const DWORD attributes = ::GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
@@ -95,6 +97,7 @@ bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
     return calls_.Play(path.c_str(), kFileFlags);
 }
 
-bool TSoundPlayer::StopSound() { return calls_.Play(nullptr, kFileFlags); }
+// Without SND_NOSTOP: with it, Wine refuses the stop itself while a sound plays.
+bool TSoundPlayer::StopSound() { return calls_.Play(nullptr, kStopFlags); }
 
 }  // namespace velmira

@@ -25,6 +25,7 @@ public:
     // SND_ASYNC | SND_NODEFAULT | SND_NOSTOP, plus SND_MEMORY for resources.
     static constexpr UINT kFileFlags = 0x13;
     static constexpr UINT kMemoryFlags = 0x17;
+    static constexpr UINT kStopFlags = 0x03;  // SND_ASYNC | SND_NODEFAULT
     // Sound names are stored in code page 932; from this many bytes on they are refused.
     static constexpr size_t kNameByteLimit = 260;
 
