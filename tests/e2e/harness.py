@@ -155,11 +155,13 @@ class Session:
         self.env.pop("WINEDLLOVERRIDES", None)
         if self.capture_sound:
             # ALSA's file plugin behind a null device: the samples, as played.
+            # Each sound opens the device anew; without truncation the plugin
+            # then writes to played.raw.0001, .0002, ... instead of over the first.
             home = os.path.join(self.work, "home")
             os.makedirs(home)
             self.sound_file = os.path.join(self.work, "played.raw")
             with open(os.path.join(home, ".asoundrc"), "w") as f:
-                f.write('pcm.!default { type file; slave.pcm "null"; file "%s"; format "raw" }\n'
+                f.write('pcm.!default { type file; slave.pcm "null"; file "%s"; format "raw"; truncate false }\n'
                         % self.sound_file)
             self.env["HOME"] = home
         subprocess.run(["wineserver", "-p"], env=self.env, check=True)
@@ -172,11 +174,17 @@ class Session:
             self.reg("delete", r"HKCU\Software\Wine\Drivers", "/v", "Audio", "/f")
 
     def played(self):
-        """The bytes played so far (empty when nothing played)."""
-        if not self.sound_file or not os.path.exists(self.sound_file):
+        """The bytes of every sound played so far, in order (empty when none)."""
+        if not self.sound_file:
             return b""
-        with open(self.sound_file, "rb") as f:
-            return f.read()
+        folder, base = os.path.split(self.sound_file)
+        names = [n for n in os.listdir(folder) if n == base or n.startswith(base + ".")]
+        names.sort(key=lambda n: (len(n), n))  # played.raw, then .0001, .0002, ...
+        data = b""
+        for name in names:
+            with open(os.path.join(folder, name), "rb") as f:
+                data += f.read()
+        return data
 
     def close(self):
         for key in reversed(self.keys_down):
