@@ -5,7 +5,7 @@
 #include <cmath>
 #include <fstream>
 #include <iterator>
-#include <regex>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -262,16 +262,19 @@ Bytes ReadFile(const std::string& path) {
     return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// The file of every WAVE resource sounds.rc names, by resource name.
+// The file of every WAVE resource sounds.rc names, by resource name: lines
+// of the form  Snd_Name WAVE "sounds/file.wav".
 std::vector<std::pair<std::string, std::string>> SoundResources() {
     const std::string dir = std::string(VELMIRA_SOURCE_DIR) + "/resources/";
     std::ifstream rc(dir + "sounds.rc");
-    const std::regex line(R"(^\s*(Snd_\w+)\s+WAVE\s+"([^"]+)\")");
     std::vector<std::pair<std::string, std::string>> out;
     std::string text;
-    std::smatch m;
     while (std::getline(rc, text)) {
-        if (std::regex_search(text, m, line)) out.emplace_back(m[1], dir + m[2].str());
+        std::istringstream words(text);
+        std::string name, type, file;
+        if (!(words >> name >> type >> file) || type != "WAVE") continue;
+        if (file.size() < 3 || file.front() != '"' || file.back() != '"') continue;
+        out.emplace_back(name, dir + file.substr(1, file.size() - 2));
     }
     return out;
 }
