@@ -68,7 +68,7 @@ class Voice(unittest.TestCase):
             self.assertGreater(self.face_differs(s, m, smile, lonely1), 50, "the lonely face")
             first = s.played()
             matsu1 = cue_samples("Snd_Matsu1")
-            self.assertIn(matsu1, first, "Snd_Matsu1 was played, sample for sample")
+            self.assertTrue(matsu1 in first, "Snd_Matsu1 was played, sample for sample")
 
             # Five seconds later the second call and the lonelier face.
             self.assertTrue(self.wait_for(lambda: len(s.played()) > len(first), 10),
@@ -78,7 +78,7 @@ class Voice(unittest.TestCase):
             self.assertGreater(self.face_differs(s, m, lonely1, lonely2), 20, "the lonelier face")
             played = s.played()
             matsu2 = cue_samples("Snd_Matsu2")
-            self.assertIn(matsu2, played)
+            self.assertTrue(matsu2 in played, "Snd_Matsu2 was played, sample for sample")
             self.assertLess(played.index(matsu1), played.index(matsu2), "Matsu1, then Matsu2")
 
             # A press on her: her own face again.
