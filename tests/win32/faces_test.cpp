@@ -91,6 +91,11 @@ TEST_F(FacesStage, TheMenuIsAttentionAndItsWaitItemsStopTheTimer) {
     stage.Faces().SetFace(3);
     stage.PopupMenu1Popup();
     EXPECT_FALSE(stage.Faces().FaceShown());
+    // A click whose hit test came before the button counted as down.
+    stage.Faces().SetFace(2);
+    SendMessageW(stage.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 200));
+    SendMessageW(stage.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(150, 200));
+    EXPECT_FALSE(stage.Faces().FaceShown()) << "a press is attention";
 
     stage.RedrawClock(1, 1);
     stage.RedrawClock(1, 2);

@@ -182,6 +182,12 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_NCHITTEST:
             return WMNCHitTest();
+        case WM_LBUTTONDOWN:
+        case WM_NCLBUTTONDOWN:
+            // A press on her is attention even where the hit test came before
+            // the button counted as down (a quick click under Wine does that).
+            faces_.ResetLoneliness();
+            return Default(msg, wParam, lParam);
         case WM_SHOWWINDOW:
             if (wParam) FormShow();
             return Default(msg, wParam, lParam);
