@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <mmsystem.h>
 
 #include <string>
 #include <utility>
@@ -296,8 +297,25 @@ TEST(SoundPlayerModule, ABrokenResourceIsRefusedAndNoFileIsTriedInstead) {
 // A stop ends whatever plays, so the next request is free to play.
 bool WaitUntilQuiet(TSoundPlayer& player) { return player.StopSound(); }
 
-TEST(SoundPlayerSystem, ASecondRequestWhileOneIsPlayingIsRefusedUntilAStop) {
+// The real platform call, as if a device were there: this prefix has none,
+// and the platform's own answers are what these tests look at.
+struct PlatformAsIfWithDevice : SoundCalls {
+    bool Play(const wchar_t* sound, UINT flags) override {
+        return SoundCalls::System().Play(sound, flags);
+    }
+};
+
+TEST(SoundPlayerSystem, WithoutAnAudioDeviceNothingPlays) {
+    ASSERT_EQ(waveOutGetNumDevs(), 0u) << "the test prefix has no audio device";
     TSoundPlayer player(GetModuleHandleW(nullptr), ExecutableFolder());
+    EXPECT_FALSE(player.PlaySoundByName(L"Snd_Matsu1"));
+    EXPECT_FALSE(player.PlaySoundByName(L"snd_jikan2"));
+    EXPECT_TRUE(player.StopSound()) << "and a stop is harmless";
+}
+
+TEST(SoundPlayerSystem, ASecondRequestWhileOneIsPlayingIsRefusedUntilAStop) {
+    PlatformAsIfWithDevice platform;
+    TSoundPlayer player(GetModuleHandleW(nullptr), ExecutableFolder(), platform);
     ASSERT_TRUE(WaitUntilQuiet(player));
     EXPECT_TRUE(player.PlaySoundByName(L"Snd_Matsu1"));
     EXPECT_FALSE(player.PlaySoundByName(L"Snd_Matsu2")) << "the first one plays on";
@@ -312,7 +330,8 @@ TEST(SoundPlayerSystem, ASecondRequestWhileOneIsPlayingIsRefusedUntilAStop) {
 TEST(SoundPlayerSystem, AValidFileInAJapaneseFolderPlays) {
     ProgramFolder folder(L"ベルミラ音");
     WriteFile(folder.Sound(L"時報チャイム.wav"), WaveBytes(2000));
-    TSoundPlayer player(GetModuleHandleW(nullptr), folder.Dir());
+    PlatformAsIfWithDevice platform;
+    TSoundPlayer player(GetModuleHandleW(nullptr), folder.Dir(), platform);
     ASSERT_TRUE(WaitUntilQuiet(player));
     EXPECT_TRUE(player.PlaySoundByName(L"時報チャイム.wav"));
     // The folder goes only after the platform has let go of the file.

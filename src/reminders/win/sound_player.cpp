@@ -63,6 +63,7 @@ SoundCalls& SoundCalls::System() {
         bool Play(const wchar_t* sound, UINT flags) override {
             return ::sndPlaySoundW(sound, flags) != FALSE;
         }
+        bool HasOutputDevice() override { return ::waveOutGetNumDevs() > 0; }
     };
     static Win32 calls;
     return calls;
@@ -75,6 +76,8 @@ bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
     // An inner NUL would make the lookups below see only the name's beginning.
     if (name.empty() || name.find(L'\0') != std::wstring::npos) return false;
     if (!NameFitsStoredForm(name)) return false;
+    // Without a device nothing can play, whatever the platform would answer.
+    if (!calls_.HasOutputDevice()) return false;
 
     // A resource of the name wins over any file; FindResourceW ignores case.
     if (::FindResourceW(module_, name.c_str(), L"WAVE")) {

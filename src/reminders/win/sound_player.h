@@ -15,8 +15,11 @@ public:
     virtual ~SoundCalls() = default;
     // `sound` is a path, or a WAVE image when `flags` has SND_MEMORY.
     virtual bool Play(const wchar_t* sound, UINT flags) = 0;
+    // Whether there is a device to play on; the platform answers a request
+    // without one as if it had played.
+    virtual bool HasOutputDevice() { return true; }
 
-    // sndPlaySoundW.
+    // sndPlaySoundW and waveOutGetNumDevs.
     static SoundCalls& System();
 };
 
