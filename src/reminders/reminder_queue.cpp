@@ -1,0 +1,129 @@
+#include "reminders/reminder_queue.h"
+
+#include <cstdio>
+
+#include "reminders/time_code.h"
+
+namespace velmira {
+
+namespace {
+
+constexpr uint16_t kAnniversaryInUse = 0x100;
+
+bool ValidSlot(int32_t slot) { return slot >= 0 && slot < kSlotCount; }
+
+// "%.2d": at least two digits, zero-padded.
+std::wstring TwoDigits(int value) {
+    wchar_t text[16];
+    std::swprintf(text, sizeof text / sizeof text[0], L"%.2d", value);
+    return text;
+}
+
+}  // namespace
+
+ReminderQueue::ReminderQueue(StageSettings& settings) : settings_(settings) {}
+
+void ReminderQueue::CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time,
+                                   bool balloonVisible) {
+    // Anniversaries first, so at midnight they stand before the schedules.
+    if (dateChanged) MatchAnniversaries(time.month, time.day, balloonVisible);
+    if (minuteChanged) MatchSchedules(time.month, time.day, time.hour, time.minute, balloonVisible);
+}
+
+void ReminderQueue::MatchAnniversaries(int month, int day, bool balloonVisible) {
+    for (int i = 0; i < kSlotCount; ++i) {
+        const AnniversaryEntry& e = settings_.anniversaries[static_cast<size_t>(i)];
+        if (!(e.KiTuki & kAnniversaryInUse)) continue;
+        const int m = e.KiTuki & ~kAnniversaryInUse;
+        if (m != 0 && m != month) continue;
+        if (e.KiHi != day) continue;
+        // A full queue drops the anniversary for the day; nothing retries it.
+        EnqueueReminder(QueuedReminder::Anniversary, i, balloonVisible);
+    }
+}
+
+void ReminderQueue::MatchSchedules(int month, int day, int hour, int minute, bool balloonVisible) {
+    const int32_t now = TimeCode(month, day, hour, minute);
+    bool ok = false;
+    for (int i = 0; i < kSlotCount; ++i) {
+        const int32_t w = settings_.schedules[static_cast<size_t>(i)].Yotei;
+        if (!ScheduleInUse(w) || !ScheduleWordPossible(w)) continue;
+        // Every month and every day take the current month and day.
+        const TimeCodeFields f = FieldsOf(w);
+        const int32_t c =
+            TimeCode(f.month ? f.month : month, f.day ? f.day : day, f.hour, f.minute);
+        // Beside the exact minute, whatever fell between the last announcement
+        // and now: minutes the program did not see, or a refused queueing.
+        const bool due = c == now || (settings_.lastYotei < c && c < now);
+        if (!due) continue;
+        ok = EnqueueReminder(QueuedReminder::Schedule, i, balloonVisible);
+        // A refusal keeps lastYotei behind, so the next minute catches up.
+        if (!ok) break;
+    }
+    if (ok) settings_.lastYotei = now;
+}
+
+bool ReminderQueue::EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisible) {
+    if (queueCount_ >= kQueueCapacity || !ValidSlot(slot)) return false;
+    // Only the first entry of an idle system is quick; a second one while it
+    // waits restarts the countdown at the longer interval.
+    timer_.interval =
+        queueCount_ == 0 && !balloonVisible ? main_timer::kFirstMs : main_timer::kNextMs;
+    queueBusy = true;
+    entries_[static_cast<size_t>(queueCount_)] = QueuedReminder{kind, slot};
+    ++queueCount_;
+    queueBusy = false;
+    timer_.enabled = true;
+    return true;
+}
+
+void ReminderQueue::RemoveQueued(int index) {
+    if (index < 0 || index >= queueCount_) return;
+    queueBusy = true;
+    for (int i = index; i + 1 < queueCount_; ++i) {
+        entries_[static_cast<size_t>(i)] = entries_[static_cast<size_t>(i + 1)];
+    }
+    --queueCount_;
+    queueBusy = false;
+    if (queueCount_ == 0) timer_.enabled = false;
+}
+
+std::optional<QueuedReminder> ReminderQueue::MainTimerTimer(bool balloonVisible, bool dialogOpen) {
+    timer_.interval = main_timer::kNextMs;
+    // Held back, the timer keeps running and asks again at the next tick.
+    if (queueBusy || balloonVisible || dialogOpen) return std::nullopt;
+    std::optional<QueuedReminder> shown;
+    if (queueCount_ > 0) {
+        shown = entries_[0];
+        RemoveQueued(0);
+    }
+    if (queueCount_ == 0) timer_.enabled = false;
+    return shown;
+}
+
+ReminderDisplay ReminderToShow(const StageSettings& settings, const QueuedReminder& entry) {
+    ReminderDisplay d;
+    if (!ValidSlot(entry.slot)) return d;
+    const size_t slot = static_cast<size_t>(entry.slot);
+    std::wstring label = L"[";
+    if (entry.kind == QueuedReminder::Anniversary) {
+        const AnniversaryEntry& e = settings.anniversaries[slot];
+        d.message = e.message.empty() ? kDefaultAnniversaryText : e.message;
+        d.sound = e.sound;
+        const int month = e.KiTuki & 0x7F;
+        label += month > 0 ? TwoDigits(month) + L"." : L"**.";
+        label += TwoDigits(e.KiHi);
+    } else {
+        const ScheduleEntry& e = settings.schedules[slot];
+        const TimeCodeFields f = FieldsOf(e.Yotei);
+        d.message = e.message.empty() ? kDefaultScheduleText : e.message;
+        d.sound = e.sound;
+        label += f.month > 0 ? TwoDigits(f.month) + L"." : L"**.";
+        label += f.day > 0 ? TwoDigits(f.day) + L"  " : L"**  ";
+        label += TwoDigits(f.hour) + L":" + TwoDigits(f.minute);
+    }
+    d.timeLabel = label + L"]";
+    return d;
+}
+
+}  // namespace velmira
