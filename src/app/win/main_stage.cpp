@@ -39,7 +39,8 @@ TMainStage::TMainStage(StageEnvironment environment)
       session_(env_.settings, env_.keyHeld),
       sound_(resources_, exeDir),
       faces_(resources_, env_.random,
-             [this](const std::wstring& name) { return PlaySoundByName(name); }) {
+             [this](const std::wstring& name) { return PlaySoundByName(name); }),
+      desk_(session_.settings, *this) {
     Application.OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
     Application.OnMinimize = [this] { AppMinimize(); };
     Application.OnRestore = [this] { AppRestore(); };
@@ -80,6 +81,7 @@ void TMainStage::FormCreate() {
     for (const wchar_t* face : {L"Face1", L"Face2", L"Face3"})
         RequireResource(resources_, face, MAKEINTRESOURCEW(2));  // RT_BITMAP
     faces_.Attach(Handle(), skin_.FaceFrame);
+    desk_.Attach(Handle());
     dial_.SetUpDial(resources_, BoxRect(skin_.MojibanBox), BoxRect(skin_.MojibanHandArea),
                     DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor});
     popupMenu_.Build(PopupMenu1Layout());
@@ -162,6 +164,19 @@ bool TMainStage::PlaySoundByName(const std::wstring& name) { return sound_.PlayS
 
 bool TMainStage::StopSound() { return sound_.StopSound(); }
 
+void TMainStage::CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) {
+    desk_.CheckReminders(dateChanged, minuteChanged, time);
+}
+
+bool TMainStage::BalloonVisible() { return balloon_ && balloon_->Visible(); }
+
+void TMainStage::ShowInBalloon(const std::wstring& message, const std::wstring& timeLabel) {
+    if (!balloon_) return;
+    balloon_->SetStayOnTop(Settings().StayOnTop);
+    balloon_->SetTexts(message, timeLabel);
+    balloon_->ChoosePlacement(true);
+}
+
 void TMainStage::RedrawNow() {
     // A display switch shows at once, without waiting for the clock's next minute.
     const LocalTime now = env_.clock();
@@ -224,7 +239,8 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_TIMER:
-            if (wParam == faces_.SamishiiTimer.Id())
+            if (wParam == desk_.MainTimer.Id()) desk_.MainTimerTimer(dialogOpen);
+            else if (wParam == faces_.SamishiiTimer.Id())
                 faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
             return 0;
         case WM_SIZE:

@@ -6,6 +6,7 @@
 //   TCharacterSkin    her picture, the skin's boxes and colours, the shape
 //   TFaces            her faces and moods, with SamishiiTimer
 //   TSoundPlayer      her voice
+//   TReminderDesk     the reminder queue and MainTimer
 //   TDialView         the dial's artwork, minute picture and outline
 //   TClocker          the clock thread, which hands its updates over here
 //   TPopupMenu, TDebugControls, TMessageBalloon
@@ -25,12 +26,13 @@
 #include "clock/win/clocker.h"
 #include "clock/win/dial_view.h"
 #include "reminders/win/message_balloon.h"
+#include "reminders/win/reminder_desk.h"
 #include "reminders/win/sound_player.h"
 #include "settings/win/settings_session.h"
 
 namespace velmira {
 
-class TMainStage : public FormWindow, private ClockTarget {
+class TMainStage : public FormWindow, private ClockTarget, private ReminderStage {
 public:
     explicit TMainStage(StageEnvironment environment = StageEnvironment::System());
     ~TMainStage() override;
@@ -54,8 +56,7 @@ public:
     // ---- the clock's hand-overs, run here while the clock thread waits
     void DrawSecondHand(int second) override;
     void RedrawClock(int hour, int minute) override;
-    // The reminder queue takes these once reminders exist; nothing is due yet.
-    void CheckReminders(bool, bool, const LocalTime&) override {}
+    void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) override;
     void SetApplicationTitle(const std::wstring& title) override;
     void MojibanBoxPaint(HDC dc);
 
@@ -81,6 +82,7 @@ public:
     void NakuTestClick();
     void FaceTestClick();
     void RandomFace1Click();
+    void MessageTestClick();
     void ApplyMenuMarks();
     void CheckThreadPriorityItem();
     void ApplyThreadPriority();
@@ -91,6 +93,7 @@ public:
     StageSettings& Settings() { return session_.settings; }
     TCharacterSkin& Skin() { return skin_; }
     TFaces& Faces() { return faces_; }
+    TReminderDesk& Reminders() { return desk_; }
     TDialView& Dial() { return dial_; }
     TPopupMenu& PopupMenu1() { return popupMenu_; }
     TDebugControls& DebugControls() { return debugControls_; }
@@ -124,6 +127,9 @@ private:
     void OnClose();
     void OnEndSession(bool ending);
     void CancelStartQuestion();
+    // What the reminders ask of the stage.
+    bool BalloonVisible() override;
+    void ShowInBalloon(const std::wstring& message, const std::wstring& timeLabel) override;
 
     StageEnvironment env_;
     HINSTANCE resources_;
@@ -131,6 +137,7 @@ private:
     TCharacterSkin skin_;
     TSoundPlayer sound_;
     TFaces faces_;
+    TReminderDesk desk_;
     TDialView dial_;
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;

@@ -88,6 +88,9 @@ void TMainStage::MenuCommand(UINT id) {
         case cmd::kX1:
             X1Click();
             break;
+        case TDebugControls::kMessageTestId:
+            MessageTestClick();
+            break;
         case TDebugControls::kFaceTestId:
             FaceTestClick();
             break;
@@ -98,7 +101,6 @@ void TMainStage::MenuCommand(UINT id) {
             RandomFace1Click();
             break;
         default:
-            // The message test waits for the reminders.
             break;
     }
 }
@@ -171,6 +173,9 @@ void TMainStage::FaceTestClick() {
     if (++Tag > 3) Tag = 0;
     faces_.SetFace(Tag);
 }
+
+// Shows the first schedule at once, bypassing the queue.
+void TMainStage::MessageTestClick() { desk_.ShowReminder(QueuedReminder::Schedule, 0); }
 
 void TMainStage::RandomFace1Click() {
     if (!faces_.TryRandomSmile()) ::MessageBeep(0);
