@@ -69,8 +69,8 @@ bool TMainStage::Create() {
     }
     // Not owned by the stage: under Wine a window with an owned popup no
     // longer takes the stay-on-top style. The balloon follows that style itself.
-    balloon_ = std::make_unique<TMessageBalloon>();
-    balloon_->Create(nullptr);
+    balloon_ = std::make_unique<TMessageBalloon>(balloonLink_);
+    balloon_->Create();
     balloon_->SetStayOnTop(Settings().StayOnTop);
     return true;
 }
@@ -176,6 +176,14 @@ void TMainStage::ShowInBalloon(const std::wstring& message, const std::wstring& 
     balloon_->SetTexts(message, timeLabel);
     balloon_->ChoosePlacement(true);
 }
+
+HWND TMainStage::BalloonLink::StageWindow() { return stage.Handle(); }
+Rect TMainStage::BalloonLink::MouthArea() { return BoxRect(stage.skin_.MouthArea); }
+bool TMainStage::BalloonLink::StayOnTop() { return stage.Settings().StayOnTop; }
+bool TMainStage::BalloonLink::AppMinimized() { return stage.appMinimized; }
+void TMainStage::BalloonLink::RestoreApplication() { Application.Restore(); }
+void TMainStage::BalloonLink::MinimizeApplication() { ::ShowWindow(stage.Handle(), SW_MINIMIZE); }
+void TMainStage::BalloonLink::StopSound() { stage.StopSound(); }
 
 void TMainStage::RedrawNow() {
     // A display switch shows at once, without waiting for the clock's next minute.

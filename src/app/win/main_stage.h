@@ -141,6 +141,20 @@ private:
     TDialView dial_;
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;
+    // What the balloon reads of the stage (TMainStage's own StopSound answers
+    // whether a sound was playing, so it cannot be the override itself).
+    struct BalloonLink : BalloonHost {
+        explicit BalloonLink(TMainStage& stage) : stage(stage) {}
+        HWND StageWindow() override;
+        Rect MouthArea() override;
+        bool StayOnTop() override;
+        bool AppMinimized() override;
+        void RestoreApplication() override;
+        void MinimizeApplication() override;
+        void StopSound() override;
+        TMainStage& stage;
+    };
+    BalloonLink balloonLink_{*this};
     std::unique_ptr<TMessageBalloon> balloon_;
     UniqueBrush greenBrush_;
     bool backgroundBlack_ = false;

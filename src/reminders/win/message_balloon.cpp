@@ -1,19 +1,66 @@
 #include "reminders/win/message_balloon.h"
 
+#include <commctrl.h>
+
+#include "base/win/dialog_template.h"
+
 namespace velmira {
 
 namespace {
+
 constexpr wchar_t kBalloonClass[] = L"TMessageBalloon";
+constexpr UINT_PTR kButtonSubclassId = 1;
+
+Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
+}  // namespace
+
+TMessageBalloon::TMessageBalloon(BalloonHost& host) : host_(host) {}
+
+TMessageBalloon::~TMessageBalloon() {
+    // Gone while the controls' font and the timers still exist; a balloon
+    // destroyed while shown hands nothing back to a stage that may be going too.
+    destroying_ = true;
+    if (button1_) ::RemoveWindowSubclass(button1_, &TMessageBalloon::ButtonProc, kButtonSubclassId);
+    if (Handle()) ::DestroyWindow(Handle());
 }
 
-bool TMessageBalloon::Create(HWND owner) {
+bool TMessageBalloon::Create() {
     // Client area 240 x 160, white, no border; hidden until a reminder shows it.
-    return CreateForm(kBalloonClass, WS_EX_TOOLWINDOW, WS_POPUP, L"", 0, 0, 240, 160, owner,
-                      static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+    if (!CreateForm(kBalloonClass, WS_EX_TOOLWINDOW, WS_POPUP | WS_CLIPCHILDREN, L"", 0, 0,
+                    layout_.clientWidth, layout_.clientHeight, nullptr,
+                    static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH))))
+        return false;
+    font_ = CreateFormFont();
+    HINSTANCE instance = ::GetModuleHandleW(nullptr);
+    auto make = [&](const wchar_t* cls, DWORD style, const wchar_t* text, int id, int left, int top,
+                    int width, int height) {
+        HWND control = ::CreateWindowExW(
+            0, cls, text, WS_CHILD | WS_VISIBLE | style, left, top, width, height, Handle(),
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        if (control && font_)
+            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        return control;
+    };
+    // The close button first, so it is the first to take the focus.
+    button1_ =
+        make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, L"閉じる", kButton1Id, 184, 107, 47, 19);
+    messageArea_ =
+        make(L"STATIC", SS_LEFT | SS_NOPREFIX, L"記念日です", kMessageAreaId, 7, 40, 226, 64);
+    timeLabel_ = make(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"[00.00 00:00]", kTimeLabelId, 8,
+                      116, 128, 17);
+    if (!button1_ || !messageArea_ || !timeLabel_) return false;
+    // Without a dialog manager the button would ignore Enter.
+    ::SetWindowSubclass(button1_, &TMessageBalloon::ButtonProc, kButtonSubclassId,
+                        reinterpret_cast<DWORD_PTR>(this));
+    timer1_.SetOwner(Handle());
+    timer2_.SetOwner(Handle());
+    return true;
 }
 
-void TMessageBalloon::Hide() {
-    if (Visible()) ::ShowWindow(Handle(), SW_HIDE);
+void TMessageBalloon::SetTexts(const std::wstring& message, const std::wstring& timeLabel) {
+    if (messageArea_) ::SetWindowTextW(messageArea_, message.c_str());
+    if (timeLabel_) ::SetWindowTextW(timeLabel_, timeLabel.c_str());
 }
 
 void TMessageBalloon::SetStayOnTop(bool onTop) {
@@ -22,7 +69,216 @@ void TMessageBalloon::SetStayOnTop(bool onTop) {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+StageFrame TMessageBalloon::CurrentStage() const {
+    StageFrame frame;
+    HWND stage = host_.StageWindow();
+    RECT window{};
+    RECT client{};
+    if (stage && ::GetWindowRect(stage, &window) && ::GetClientRect(stage, &client)) {
+        frame.position = Point{window.left, window.top};
+        frame.clientWidth = client.right;
+        frame.clientHeight = client.bottom;
+    }
+    return frame;
+}
+
+void TMessageBalloon::ChoosePlacement(bool show) {
+    const StageFrame stage = CurrentStage();
+    BalloonMonitor monitor;
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    HMONITOR handle = ::MonitorFromWindow(host_.StageWindow(), MONITOR_DEFAULTTONEAREST);
+    if (handle && ::GetMonitorInfoW(handle, &info)) {
+        monitor.bounds = ToRect(info.rcMonitor);
+        monitor.workArea = ToRect(info.rcWork);
+    } else {
+        monitor.bounds =
+            Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    }
+    placement_ =
+        static_cast<int>(velmira::ChoosePlacement(stage, monitor, host_.MouthArea(), layout_));
+    if (!show || !Handle()) return;
+    if (Visible())
+        ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    else
+        ::ShowWindow(Handle(), SW_SHOW);  // FormShow, from WM_SHOWWINDOW
+}
+
+void TMessageBalloon::Hide() {
+    if (Visible()) ::ShowWindow(Handle(), SW_HIDE);  // FormHide, from WM_SHOWWINDOW
+}
+
+void TMessageBalloon::BuildBalloonShape() {
+    if (placement_ < 0) ChoosePlacement(false);
+    frameRegion_.reset();
+    const StageFrame stage = CurrentStage();
+    const BalloonShape shape = ComputeBalloonShape(static_cast<BalloonPlacement>(placement_),
+                                                   host_.MouthArea(), stage.position, layout_);
+    UniqueRgn balloon(::CreateRoundRectRgn(
+        shape.body.left, shape.body.top, shape.body.left + shape.body.width,
+        shape.body.top + shape.body.height, shape.cornerSize, shape.cornerSize));
+    if (balloon) {
+        POINT tail[3];
+        for (size_t i = 0; i < 3; ++i)
+            tail[i] = POINT{shape.tail.points[i].x, shape.tail.points[i].y};
+        UniqueRgn tailRegion(::CreatePolygonRgn(tail, 3, WINDING));
+        if (tailRegion) ::CombineRgn(balloon.get(), balloon.get(), tailRegion.get(), RGN_OR);
+    }
+    ::SetWindowPos(Handle(), nullptr, shape.tail.windowPosition.x, shape.tail.windowPosition.y, 0,
+                   0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    if (balloon) {
+        frameRegion_.reset(::CreateRectRgn(0, 0, 0, 0));
+        if (frameRegion_) ::CombineRgn(frameRegion_.get(), balloon.get(), nullptr, RGN_COPY);
+        // From here the window owns the region.
+        if (::SetWindowRgn(Handle(), balloon.get(), TRUE)) balloon.release();
+    }
+    stageLeft_ = stage.position.x;
+    stageTop_ = stage.position.y;
+}
+
+void TMessageBalloon::FormShow() {
+    BuildBalloonShape();
+    timer1_.SetInterval(kAutoCloseMs);
+    timer1_.SetEnabled(true);
+    timer2_.SetEnabled(true);
+    if (host_.AppMinimized()) {
+        host_.RestoreApplication();
+        restoredApp_ = true;
+    }
+    // The stage's own setting is the host's; both windows get the same style.
+    const HWND insertAfter = host_.StayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST;
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    if (HWND stage = host_.StageWindow()) ::SetWindowPos(stage, insertAfter, 0, 0, 0, 0, flags);
+    ::SetWindowPos(Handle(), insertAfter, 0, 0, 0, 0, flags);
+}
+
+void TMessageBalloon::FormHide() {
+    timer1_.SetEnabled(false);
+    timer2_.SetEnabled(false);
+    host_.StopSound();
+    // The focus goes back to her, and she comes to the front.
+    if (HWND stage = host_.StageWindow()) {
+        ::ShowWindow(stage, SW_SHOW);
+        ::SetForegroundWindow(stage);
+        ::SetFocus(stage);
+    }
+}
+
+void TMessageBalloon::FormPaint() {
+    PAINTSTRUCT ps;
+    HDC dc = ::BeginPaint(Handle(), &ps);
+    if (dc && frameRegion_)
+        ::FrameRgn(dc, frameRegion_.get(), static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)), 1,
+                   1);
+    ::EndPaint(Handle(), &ps);
+}
+
+void TMessageBalloon::Button1Click() {
+    Hide();
+    restoredApp_ = false;
+}
+
+void TMessageBalloon::Timer1Timer() {
+    Hide();
+    if (restoredApp_) host_.MinimizeApplication();
+    restoredApp_ = false;
+}
+
+void TMessageBalloon::Timer2Timer() {
+    HWND stage = host_.StageWindow();
+    const Point now = CurrentStage().position;
+    switch (FollowTick(Point{stageLeft_, stageTop_}, now, ::GetForegroundWindow() == stage)) {
+        case FollowAction::Rebuild: {
+            const int before = placement_;
+            ChoosePlacement(false);
+            BuildBalloonShape();
+            ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+            if (placement_ != before) {
+                const Rect& body = layout_.areaBounds;
+                RECT area{body.left, body.top, body.left + body.width, body.top + body.height};
+                ::InvalidateRect(Handle(), &area, TRUE);
+            }
+            break;
+        }
+        case FollowAction::BringToFront:
+            ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0,
+                           SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            break;
+        case FollowAction::None:
+            break;
+    }
+}
+
+LRESULT CALLBACK TMessageBalloon::ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                             UINT_PTR, DWORD_PTR data) {
+    auto* self = reinterpret_cast<TMessageBalloon*>(data);
+    switch (msg) {
+        case WM_GETDLGCODE:
+            return DLGC_DEFPUSHBUTTON | DLGC_BUTTON | DLGC_WANTALLKEYS;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                self->Button1Click();
+                return 0;
+            }
+            break;
+        case WM_CHAR:
+            if (wParam == L'\r') return 0;  // the press was handled at the key-down
+            break;
+        default:
+            break;
+    }
+    return ::DefSubclassProc(hwnd, msg, wParam, lParam);
+}
+
 LRESULT TMessageBalloon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (destroying_) return Default(msg, wParam, lParam);
+    switch (msg) {
+        case WM_SHOWWINDOW:
+            // lParam 0: ShowWindow on the balloon itself, not an owner's minimize.
+            if (lParam == 0) {
+                if (wParam)
+                    FormShow();
+                else
+                    FormHide();
+            }
+            return 0;
+        case WM_PAINT:
+            FormPaint();
+            return 0;
+        case WM_CTLCOLORSTATIC:
+            // The labels are transparent on the white body.
+            ::SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            return reinterpret_cast<LRESULT>(::GetStockObject(WHITE_BRUSH));
+        case WM_COMMAND:
+            if (LOWORD(wParam) == kButton1Id && HIWORD(wParam) == BN_CLICKED) {
+                Button1Click();
+                return 0;
+            }
+            break;
+        case WM_SETFOCUS:
+            // Enter presses the close button: it takes the focus the balloon gets.
+            if (button1_) ::SetFocus(button1_);
+            return 0;
+        case WM_KEYDOWN:
+            if (wParam == VK_RETURN) {
+                Button1Click();
+                return 0;
+            }
+            break;
+        case WM_TIMER:
+            if (wParam == timer1_.Id()) {
+                Timer1Timer();
+                return 0;
+            }
+            if (wParam == timer2_.Id()) {
+                Timer2Timer();
+                return 0;
+            }
+            break;
+        default:
+            break;
+    }
     return Default(msg, wParam, lParam);
 }
 

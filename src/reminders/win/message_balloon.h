@@ -1,28 +1,104 @@
 #pragma once
 // TMessageBalloon: the speech balloon in which she says a reminder. The main
 // stage makes it hidden at start and keeps it for the whole run; the
-// reminders fill and show it.
+// reminders fill and show it. Where it opens and its shape come from
+// balloon_placement.h; this file turns them into a window.
 
 #include <windows.h>
 
+#include <string>
+
+#include "base/types.h"
+#include "base/win/components.h"
 #include "base/win/form_window.h"
+#include "base/win/handles.h"
+#include "reminders/balloon_placement.h"
 
 namespace velmira {
 
+// What the balloon reads of the stage she stands on, and asks of it.
+class BalloonHost {
+public:
+    virtual ~BalloonHost() = default;
+    virtual HWND StageWindow() = 0;  // her window: position and client size
+    virtual Rect MouthArea() = 0;    // in her client coordinates
+    virtual bool StayOnTop() = 0;
+    virtual bool AppMinimized() = 0;
+    virtual void RestoreApplication() = 0;  // shown while minimized: bring the program back
+    virtual void MinimizeApplication() = 0;
+    virtual void StopSound() = 0;
+};
+
 class TMessageBalloon : public FormWindow {
 public:
-    TMessageBalloon() = default;
+    static constexpr UINT_PTR kTimer1Id = 1;
+    static constexpr UINT_PTR kTimer2Id = 2;
+    static constexpr UINT kAutoCloseMs = 30000;
+    static constexpr UINT kFollowMs = 250;
+    static constexpr int kButton1Id = IDOK;
+    static constexpr int kMessageAreaId = 101;
+    static constexpr int kTimeLabelId = 102;
 
-    // Creates the hidden window; `owner` may be null.
-    bool Create(HWND owner);
+    explicit TMessageBalloon(BalloonHost& host);
+    ~TMessageBalloon() override;
+
+    // Creates the hidden window and its controls. Not owned by the stage:
+    // under Wine an owned popup takes the stay-on-top style from its owner.
+    bool Create();
+
+    // The message (cut by its label's rectangle when too long) and the time label.
+    void SetTexts(const std::wstring& message, const std::wstring& timeLabel);
+    // The balloon follows the stage's stay-on-top setting, also while hidden.
+    void SetStayOnTop(bool onTop);
+    // Decides where the balloon opens beside her mouth; with `show` it is
+    // shown there (FormShow when it was hidden, to the front otherwise).
+    void ChoosePlacement(bool show);
 
     bool Visible() const { return Handle() && ::IsWindowVisible(Handle()); }
     void Hide();
-    // The balloon follows the stage's stay-on-top setting, also while hidden.
-    void SetStayOnTop(bool onTop);
+    // -1 until the first placement, then a BalloonPlacement value.
+    int Placement() const { return placement_; }
+
+    // The handlers of the close button and the two timers.
+    void Button1Click();
+    void Timer1Timer();
+    void Timer2Timer();
+
+    HWND MessageArea() const { return messageArea_; }
+    HWND TimeLabel() const { return timeLabel_; }
+    HWND Button1() const { return button1_; }
+    const TTimer& Timer1() const { return timer1_; }
+    const TTimer& Timer2() const { return timer2_; }
+    bool RestoredApp() const { return restoredApp_; }
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    StageFrame CurrentStage() const;
+    void BuildBalloonShape();
+    void FormShow();
+    void FormHide();
+    void FormPaint();
+    static LRESULT CALLBACK ButtonProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
+                                       UINT_PTR id, DWORD_PTR data);
+
+    BalloonHost& host_;
+    BalloonLayout layout_;
+    UniqueFont font_;
+    HWND messageArea_ = nullptr;
+    HWND timeLabel_ = nullptr;
+    HWND button1_ = nullptr;
+    TTimer timer1_{kTimer1Id, kAutoCloseMs};
+    TTimer timer2_{kTimer2Id, kFollowMs};
+
+    int32_t stageLeft_ = 0;
+    int32_t stageTop_ = 0;
+    bool restoredApp_ = false;
+    int placement_ = -1;
+    // A copy of the shape the window owns, for drawing the outline.
+    UniqueRgn frameRegion_;
+    bool destroying_ = false;
 };
 
 }  // namespace velmira
