@@ -11,6 +11,7 @@ import wave
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
 import test_menu  # noqa: E402
+import test_settings  # noqa: E402
 
 BALLOON_SIZE = (240, 160)
 # Her window at 40,64 on 1280 x 1024: centre in the left half and in the
@@ -27,19 +28,23 @@ def cue_samples(name):
 
 
 def balloon(s, app, main_window):
-    found = [w for w in test_menu.popup_windows(s, app, main_window)
-             if (w[3], w[4]) == BALLOON_SIZE]
-    return found[0] if found else None
+    """The shown balloon's (id, x, y, w, h); None while it is hidden."""
+    for w in test_menu.popup_windows(s, app, main_window):
+        if (w[3], w[4]) != BALLOON_SIZE:
+            continue
+        if "IsViewable" in s.run(["xwininfo", "-id", str(w[0])]).stdout:
+            return w
+    return None
 
 
 class Reminders(unittest.TestCase):
     def test_a_missed_schedule_is_announced_and_closed(self):
         with harness.Session(capture_sound=True) as s:
-            s.seed({"AnaDigi": ("REG_DWORD", 1), "StayOnTop": ("REG_DWORD", 0),
-                    "FormLeft": ("REG_DWORD", 40), "FormTop": ("REG_DWORD", 64),
-                    "yoSnd0": ("REG_SZ", "Snd_Jikan1"),
-                    "Yotei0": ("REG_DWORD", 0x80000705),  # every day at 7:05, in use
-                    "lastYotei": ("REG_DWORD", 0)})
+            values = dict(test_settings.DEFAULTS)  # a value missing would end the load
+            values.update({"yoSnd0": ("REG_SZ", "Snd_Jikan1"),
+                           "Yotei0": ("REG_DWORD", 0x80000705),  # every day at 7:05, in use
+                           "lastYotei": ("REG_DWORD", 0)})
+            s.seed(values)
             app = s.launch(faketime="@2026-12-08 09:00:30")
             main = app.wait_window()
             shown = None
@@ -65,6 +70,37 @@ class Reminders(unittest.TestCase):
             self.assertEqual(0, app.wait_exit(10))
             self.assertEqual(s.reg_values()["lastYotei"], ("REG_DWORD", 0x0C080900),
                              "the minute of the start was handled")
+
+    def test_the_balloon_follows_her_and_her_menu_closes_it(self):
+        with harness.Session() as s:
+            values = dict(test_settings.DEFAULTS)
+            values.update({"Yotei0": ("REG_DWORD", 0x80000705), "lastYotei": ("REG_DWORD", 0)})
+            s.seed(values)
+            app = s.launch(faketime="@2026-12-08 09:00:30")
+            main = app.wait_window()
+            deadline = time.time() + 10
+            while time.time() < deadline and not balloon(s, app, main):
+                time.sleep(0.2)
+            self.assertIsNotNone(balloon(s, app, main), "no balloon came up")
+            # Drag her 300 px to the right by her dress: the balloon comes along.
+            s.drag(40 + 160, 64 + 300, 40 + 460, 64 + 300)
+            deadline = time.time() + 3
+            moved = None
+            while time.time() < deadline:
+                moved = balloon(s, app, main)
+                if moved and moved[1:3] == (BALLOON_AT[0] + 300, BALLOON_AT[1]):
+                    break
+                time.sleep(0.1)
+            self.assertEqual(moved[1:3], (BALLOON_AT[0] + 300, BALLOON_AT[1]))
+            # Her menu closes it.
+            s.xdotool("mousemove", 340 + 160, 64 + 300, "click", 3)
+            deadline = time.time() + 3
+            while time.time() < deadline and balloon(s, app, main):
+                time.sleep(0.1)
+            self.assertIsNone(balloon(s, app, main), "the menu closed the balloon")
+            s.xdotool("key", "Escape")
+            self.assertTrue(s.close_main_stage())
+            self.assertEqual(0, app.wait_exit(10))
 
 
 if __name__ == "__main__":

@@ -247,7 +247,8 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_TIMER:
-            if (wParam == desk_.MainTimer.Id()) desk_.MainTimerTimer(dialogOpen);
+            if (wParam == desk_.MainTimer.Id())
+                desk_.MainTimerTimer(dialogOpen);
             else if (wParam == faces_.SamishiiTimer.Id())
                 faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
             return 0;
