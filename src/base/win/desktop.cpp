@@ -6,7 +6,7 @@ namespace {
 
 BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rc, LPARAM data) {
     auto* monitors = reinterpret_cast<std::vector<Rect>*>(data);
-    monitors->push_back(Rect{rc->left, rc->top, rc->right - rc->left, rc->bottom - rc->top});
+    monitors->push_back(ToRect(*rc));
     return TRUE;
 }
 
@@ -22,7 +22,7 @@ Rect PrimaryWorkArea() {
     RECT rc{};
     if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0))
         rc = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return Rect{rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top};
+    return ToRect(rc);
 }
 
 std::wstring ExecutableFolder() {

@@ -11,6 +11,11 @@
 
 namespace velmira {
 
+// A Win32 rectangle as left, top, width and height.
+inline Rect ToRect(const RECT& r) {
+    return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
 // Every monitor's rectangle in screen coordinates.
 std::vector<Rect> MonitorRects();
 

@@ -1,12 +1,11 @@
 #include "base/win/modal_dialog.h"
 
+#include <algorithm>
 #include <exception>
 
-#include "base/win/error_box.h"
-
-#include <algorithm>
-
 #include "base/centring.h"
+#include "base/win/desktop.h"
+#include "base/win/error_box.h"
 
 namespace velmira {
 
@@ -19,8 +18,6 @@ void RegisterCommonControls() {
                              ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&icc);
 }
-
-Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 }  // namespace
 
@@ -122,11 +119,7 @@ bool ModalDialog::IsTransparent(HWND control) const {
 }
 
 void ModalDialog::SetClientSize(int width, int height) {
-    RECT frame{0, 0, width, height};
-    ::AdjustWindowRectEx(&frame, static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)));
-    ::SetWindowPos(hwnd_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    velmira::SetClientSize(hwnd_, width, height);
 }
 
 void ModalDialog::CenterOnOwner() {

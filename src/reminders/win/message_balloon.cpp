@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
 
 namespace velmira {
@@ -10,8 +11,6 @@ namespace {
 
 constexpr wchar_t kBalloonClass[] = L"TMessageBalloon";
 constexpr UINT_PTR kButtonSubclassId = 1;
-
-Rect ToRect(const RECT& r) { return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top}; }
 
 }  // namespace
 
