@@ -239,22 +239,6 @@ TEST(WavePeak, SilenceAndUnmeasurableImages) {
     EXPECT_FALSE(PeakSample(quiet.data(), quiet.size(), info, peak));
 }
 
-TEST(WaveDuration, WholeFramesRoundedDown) {
-    WaveInfo info;
-    info.sampleRate = 11025;
-    info.blockAlign = 2;
-    info.dataSize = 22050;
-    EXPECT_EQ(DurationMs(info), 1000u);
-    info.dataSize = 11025;  // 5512 frames and a half
-    EXPECT_EQ(DurationMs(info), 499u);
-    info.blockAlign = 4;
-    info.sampleRate = 44100;
-    info.dataSize = 4 * 44100 * 3 + 4 * 44;
-    EXPECT_EQ(DurationMs(info), 3000u);
-    info.sampleRate = 0;
-    EXPECT_EQ(DurationMs(info), 0u);
-}
-
 // ------------------------------------------------- the committed sounds
 
 Bytes ReadFile(const std::string& path) {
