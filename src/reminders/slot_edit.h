@@ -1,0 +1,85 @@
+#pragma once
+// The edit buffers of the schedule and anniversary dialogs: a private copy of
+// the three slots, what each tab's controls show for it, and the slots the
+// buffer turns back into. The dialogs only copy a SlotControls to their
+// controls and back. Portable: no Windows headers.
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "reminders/reminder_slots.h"
+
+namespace velmira {
+
+// What one tab's controls hold: the list positions (-1 = no selection) and
+// the texts. Hour and minute are -1 in the anniversary dialog, which has none.
+struct SlotControls {
+    bool useFlag = false;
+    int tuki = -1;
+    int hi = -1;
+    int ji = -1;
+    int hun = -1;
+    int sound = 0;  // position in the sound list; 0 is "なし"
+    std::wstring message;
+
+    // The preview button works only for a real sound.
+    bool PlayEnabled() const { return sound > 0; }
+};
+
+// The items of the dialogs' lists.
+const std::vector<std::wstring>& MonthItems();           // "**", "1" … "12"
+const std::vector<std::wstring>& ScheduleDayItems();     // "**", "1" … "31"
+const std::vector<std::wstring>& AnniversaryDayItems();  // "1" … "31"
+const std::vector<std::wstring>& HourItems();            // "0" … "23"
+const std::vector<std::wstring>& MinuteItems();          // "0", "5" … "55"
+// What the sound list shows, and the sound name behind each of its items.
+const std::vector<std::wstring>& ScheduleSoundItems();
+const std::vector<std::wstring>& ScheduleSoundNames();
+const std::vector<std::wstring>& AnniversarySoundItems();
+const std::vector<std::wstring>& AnniversarySoundNames();
+
+// The position of `name` in `names`, letter case aside; 0 ("なし") when it
+// is not there.
+int SoundPosition(const std::vector<std::wstring>& names, const std::wstring& name);
+
+// The schedule dialog's buffer, one entry per slot.
+struct YoteiEditBuffer {
+    std::array<std::wstring, kSlotCount> editMessages;
+    std::array<std::wstring, kSlotCount> editSounds;
+    std::array<int32_t, kSlotCount> editMonths{};  // 0 = every month
+    std::array<int32_t, kSlotCount> editDays{};    // 0 = every day
+    std::array<int32_t, kSlotCount> editHours{};
+    std::array<int32_t, kSlotCount> editMinutes{};
+    std::array<bool, kSlotCount> editInUse{};
+
+    static YoteiEditBuffer From(const std::array<ScheduleEntry, kSlotCount>& slots);
+    // The slots as the buffer has them; nothing is checked, so a day the
+    // month lacks is kept and simply never comes due.
+    std::array<ScheduleEntry, kSlotCount> Slots() const;
+
+    SlotControls LoadTab(int t) const;
+    // A minute no item shows is saved as 0; a month, day or hour no item
+    // shows keeps its stored value; a sound name the list lacks becomes "".
+    void SaveTab(int t, const SlotControls& controls);
+};
+
+// The anniversary dialog's buffer, one entry per slot.
+struct KinenbiEditBuffer {
+    std::array<std::wstring, kSlotCount> editMessages;
+    std::array<std::wstring, kSlotCount> editSounds;
+    std::array<int32_t, kSlotCount> editMonths{};  // 0 = every month
+    std::array<int32_t, kSlotCount> editDays{};    // 1..31
+    std::array<bool, kSlotCount> editInUse{};
+
+    static KinenbiEditBuffer From(const std::array<AnniversaryEntry, kSlotCount>& slots);
+    std::array<AnniversaryEntry, kSlotCount> Slots() const;
+
+    SlotControls LoadTab(int t) const;
+    // A day no item shows is saved as 0 (never due); a month no item shows
+    // keeps its stored value; a sound name the list lacks becomes "".
+    void SaveTab(int t, const SlotControls& controls);
+};
+
+}  // namespace velmira
