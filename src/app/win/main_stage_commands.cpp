@@ -3,6 +3,8 @@
 #include "about/win/about_box.h"
 #include "app/menu_visibility.h"
 #include "app/win/main_stage.h"
+#include "reminders/win/kinenbi_dialog.h"
+#include "reminders/win/yotei_dialog.h"
 
 namespace velmira {
 
@@ -12,6 +14,19 @@ static_assert(TDebugControls::kDateTimePicker1Id >= menu_command::kFirstDebugCon
 namespace {
 
 int Item(const char* name) { return FindMenuItem(name); }
+
+// Holds the reminder queue back while a settings dialog is open, however the
+// dialog ends.
+class DialogOpenScope {
+public:
+    explicit DialogOpenScope(bool& flag) : flag_(flag) { flag_ = true; }
+    ~DialogOpenScope() { flag_ = false; }
+    DialogOpenScope(const DialogOpenScope&) = delete;
+    DialogOpenScope& operator=(const DialogOpenScope&) = delete;
+
+private:
+    bool& flag_;
+};
 
 }  // namespace
 
@@ -147,10 +162,21 @@ void TMainStage::MIAmPmClick() {
     RedrawNow();
 }
 
-// The anniversary and schedule dialogs come with the reminders; they will
-// hold the queue back (dialogOpen) while they are open.
-void TMainStage::MIMemorialSetClick() {}
-void TMainStage::MIScheduleSetClick() {}
+// The settings dialogs edit copies of the slots; "設定" hands them back, to
+// be matched from the next minute on and stored at exit.
+void TMainStage::MIMemorialSetClick() {
+    TKinenbi dialog(Handle(), Settings().anniversaries,
+                    [this](const std::wstring& name) { return PlaySoundByName(name); });
+    DialogOpenScope open(dialogOpen);
+    if (dialog.ShowModal()) Settings().anniversaries = dialog.Slots();
+}
+
+void TMainStage::MIScheduleSetClick() {
+    TYotei dialog(Handle(), Settings().schedules,
+                  [this](const std::wstring& name) { return PlaySoundByName(name); });
+    DialogOpenScope open(dialogOpen);
+    if (dialog.ShowModal()) Settings().schedules = dialog.Slots();
+}
 
 void TMainStage::DateTimePicker1Change() {
     // Only hour and minute count; the clock's next minute redraw takes over again.

@@ -38,6 +38,21 @@ void SetChecked(HWND dialog, int id, bool checked) {
     ::CheckDlgButton(dialog, id, checked ? BST_CHECKED : BST_UNCHECKED);
 }
 
+void SizeToText(HWND dialog, int id) {
+    HWND control = ::GetDlgItem(dialog, id);
+    const std::wstring text = ControlText(dialog, id);
+    HDC dc = ::GetDC(control);
+    if (!dc) return;
+    HFONT font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
+    HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    if (old) ::SelectObject(dc, old);
+    ::ReleaseDC(control, dc);
+    ::SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void EnableGroup(HWND dialog, const std::vector<int>& ids, bool enabled) {
     for (int id : ids) ::EnableWindow(::GetDlgItem(dialog, id), enabled ? TRUE : FALSE);
 }

@@ -25,6 +25,10 @@ void SelectCombo(HWND dialog, int id, int index);
 bool IsChecked(HWND dialog, int id);
 void SetChecked(HWND dialog, int id, bool checked);
 
+// Sizes a static to its text in its font, keeping its top-left corner, as
+// a label that fits itself does.
+void SizeToText(HWND dialog, int id);
+
 // Enables or disables every control in `ids` (a check box's group).
 void EnableGroup(HWND dialog, const std::vector<int>& ids, bool enabled);
 // Shows or hides every control in `ids`.

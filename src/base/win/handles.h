@@ -81,6 +81,11 @@ struct ImageListTraits {
     static void Close(HIMAGELIST h) { ::ImageList_Destroy(h); }
 };
 
+struct HookTraits {
+    static HHOOK Invalid() { return nullptr; }
+    static void Close(HHOOK h) { ::UnhookWindowsHookEx(h); }
+};
+
 using UniqueRgn = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
 using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
@@ -92,6 +97,7 @@ using UniqueMemDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
+using UniqueHook = UniqueHandle<HHOOK, HookTraits>;
 
 // A window DC from GetDC, given back with ReleaseDC.
 class WindowDc {

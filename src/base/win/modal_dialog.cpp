@@ -19,15 +19,28 @@ void RegisterCommonControls() {
     ::InitCommonControlsEx(&icc);
 }
 
+// The innermost modal dialog of this thread, for the key filter.
+thread_local ModalDialog* tl_keyDialog = nullptr;
+
 }  // namespace
 
 INT_PTR ModalDialog::RunModal(const DialogTemplate& dialogTemplate) {
     if (dialogTemplate.UsesNamedClasses()) RegisterCommonControls();
     template_ = &dialogTemplate;
     shown_ = false;
-    const INT_PTR result =
-        ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate.Get(), owner_,
-                                  &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    // The dialog manager's loop offers each message to the thread's message
+    // filter before it handles it itself: the one place to see Ctrl+Tab.
+    ModalDialog* const outer = tl_keyDialog;
+    tl_keyDialog = this;
+    INT_PTR result = 0;
+    {
+        UniqueHook filter(::SetWindowsHookExW(WH_MSGFILTER, &ModalDialog::KeyFilter, nullptr,
+                                              ::GetCurrentThreadId()));
+        result =
+            ::DialogBoxIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate.Get(), owner_,
+                                      &ModalDialog::DialogProc, reinterpret_cast<LPARAM>(this));
+    }
+    tl_keyDialog = outer;
     template_ = nullptr;
     hwnd_ = nullptr;
     return result;
@@ -99,6 +112,24 @@ INT_PTR ModalDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return FALSE;
     }
 }
+
+LRESULT CALLBACK ModalDialog::KeyFilter(int code, WPARAM wParam, LPARAM lParam) {
+    const MSG* msg = reinterpret_cast<const MSG*>(lParam);
+    ModalDialog* dialog = tl_keyDialog;
+    if (code == MSGF_DIALOGBOX && msg && dialog && dialog->hwnd_ &&
+        (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) &&
+        (msg->hwnd == dialog->hwnd_ || ::IsChild(dialog->hwnd_, msg->hwnd))) {
+        try {
+            if (dialog->OnDialogKey(*msg)) return TRUE;
+        } catch (const std::exception& error) {
+            ShowErrorBox(dialog->hwnd_, error);
+            return TRUE;
+        }
+    }
+    return ::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+bool ModalDialog::OnDialogKey(const MSG&) { return false; }
 
 bool ModalDialog::OnCommand(int, int, HWND) { return false; }
 

@@ -53,6 +53,9 @@ protected:
     virtual LRESULT OnNotify(const NMHDR& notice);
     // Draws on the dialog's face, inside BeginPaint/EndPaint.
     virtual void Paint(HDC dc);
+    // A key pressed in the dialog, before the dialog manager sees it (for
+    // keys it has no meaning for, such as Ctrl+Tab); true swallows the key.
+    virtual bool OnDialogKey(const MSG& key);
 
     // Statics that let the dialog's face show through; the others keep the
     // default colours. Give them before the dialog shows (e.g. in OnInitDialog).
@@ -74,6 +77,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
     bool IsTransparent(HWND control) const;
 
     const DialogTemplate* template_ = nullptr;  // while RunModal runs
