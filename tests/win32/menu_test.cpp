@@ -3,6 +3,7 @@
 // the debug controls and the hit test that lets her be dragged.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <atomic>
 #include <functional>
 #include <set>
@@ -13,6 +14,8 @@
 #include "app/menu_visibility.h"
 #include "app/win/main_stage.h"
 #include "dialog_driver.h"
+#include "reminders/time_code.h"
+#include "reminders/win/slot_dialog.h"
 #include "settings/settings_rules.h"
 
 namespace velmira {
@@ -528,12 +531,42 @@ TEST_F(MenuStage, OpeningTheMenuReadsTheKeysFirst) {
     EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu);
 }
 
-TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueOnlyWhileTheyAreOpen) {
-    stage.dialogOpen = false;
-    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIMemorialSet, 0);
+TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueWhileOpenAndOnlySetStoresTheirEdits) {
+    const std::array<AnniversaryEntry, kSlotCount> anniversaries = stage.Settings().anniversaries;
+    bool openMeanwhile = false;
+    // Edited, then Esc: nothing changes.
+    driver::Outcome outcome = driver::RunDialog(
+        L"記念日設定",
+        [&] { return SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIMemorialSet, 0); },
+        [&](HWND dialog) {
+            openMeanwhile = stage.dialogOpen;
+            SendMessageW(GetDlgItem(dialog, TSlotDialog::kUseFlagCB), BM_CLICK, 0, 0);
+            SendDlgItemMessageW(dialog, TSlotDialog::kHi, CB_SETCURSEL, 9, 0);
+            driver::PressKey(dialog, VK_ESCAPE);
+        });
+    ASSERT_TRUE(outcome.seen);
+    EXPECT_TRUE(openMeanwhile);
     EXPECT_FALSE(stage.dialogOpen);
-    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIScheduleSet, 0);
+    EXPECT_EQ(anniversaries[0].KiTuki, stage.Settings().anniversaries[0].KiTuki);
+    EXPECT_EQ(anniversaries[0].KiHi, stage.Settings().anniversaries[0].KiHi);
+
+    // Edited, then 設定: the stage holds the new slot at once.
+    openMeanwhile = false;
+    outcome = driver::RunDialog(
+        L"予定設定",
+        [&] { return SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIScheduleSet, 0); },
+        [&](HWND dialog) {
+            openMeanwhile = stage.dialogOpen;
+            SetDlgItemTextW(dialog, TSlotDialog::kMessage, L"お茶の時間");
+            SendMessageW(GetDlgItem(dialog, TSlotDialog::kUseFlagCB), BM_CLICK, 0, 0);
+            driver::Click(dialog, TSlotDialog::kOKBtn);
+        });
+    ASSERT_TRUE(outcome.seen);
+    EXPECT_TRUE(openMeanwhile);
     EXPECT_FALSE(stage.dialogOpen);
+    EXPECT_EQ(L"お茶の時間", stage.Settings().schedules[0].message);
+    EXPECT_NE(ScheduleInUse(stage.Settings().schedules[0].Yotei), ScheduleInUse(0))
+        << "the use box was ticked";
 }
 
 TEST_F(MenuStage, UnknownCommandsChangeNothing) {
