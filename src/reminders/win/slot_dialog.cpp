@@ -25,7 +25,10 @@ constexpr int kGroupLeft = kTabLeft + 8, kGroupTop = kTabTop + 36;
 // of 14 pixels under the 20-pixel box, as the form's lists drop down.
 constexpr int kItemHeight = 14;
 constexpr int kListBox = 20;
-int Dropped(int items) { return kListBox + kItemHeight * (items < 8 ? items : 8) + 2; }
+constexpr int kDroppedItems = 8;
+int Dropped(int items) {
+    return kListBox + kItemHeight * (items < kDroppedItems ? items : kDroppedItems) + 2;
+}
 
 // A control inside the group box, placed by its place in the box. Labels
 // fit their text once the font is known, so they need no size here.
