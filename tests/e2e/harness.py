@@ -299,6 +299,15 @@ class Session:
                 data = "0x%08X" % (data & 0xFFFFFFFF)
             self.reg_add(name, kind, data, key=key)
 
+    def seed_text(self, name, text, key=SETTINGS_KEY):
+        """Stores a REG_SZ value of any text, line breaks included (a .reg import)."""
+        data = ",".join("%02x" % b for b in (text + "\0").encode("utf-16-le"))
+        path = os.path.join(self.work, "seed.reg")
+        with open(path, "w", encoding="utf-16") as f:
+            f.write("Windows Registry Editor Version 5.00\r\n\r\n[%s]\r\n\"%s\"=hex(1):%s\r\n"
+                    % (key.replace("HKCU", "HKEY_CURRENT_USER", 1), name, data))
+        self.reg("import", "Z:" + path.replace("/", "\\"))
+
     def key_exists(self, key=SETTINGS_KEY):
         return self.reg("query", key, check=False).returncode == 0
 
@@ -322,10 +331,24 @@ class Session:
             if data.startswith("dword:"):
                 values[name] = ("REG_DWORD", int(data[6:], 16))
             elif data.startswith('"'):
-                values[name] = ("REG_SZ", data[1:-1].replace('\\"', '"').replace("\\\\", "\\"))
+                values[name] = ("REG_SZ", unescape_reg_text(data[1:-1]))
             else:
                 values[name] = ("OTHER", data)
         return values
+
+
+def unescape_reg_text(text):
+    """A text as reg export writes it: backslash escapes for \\, ", CR, LF and NUL."""
+    out, i = [], 0
+    escapes = {"\\": "\\", '"': '"', "r": "\r", "n": "\n", "0": "\0"}
+    while i < len(text):
+        if text[i] == "\\" and i + 1 < len(text) and text[i + 1] in escapes:
+            out.append(escapes[text[i + 1]])
+            i += 2
+        else:
+            out.append(text[i])
+            i += 1
+    return "".join(out)
 
 
 def signed32(v):

@@ -6,6 +6,8 @@
 //                                some Wine window exists under the pointer)
 //   e2e_helper title <class>     prints the window text of the first window of that class (UTF-8)
 //   e2e_helper count <class>     prints how many top-level windows of that class exist
+//   e2e_helper texts <class>     prints the texts of the child windows of the first visible
+//                                window of that class, one per line (UTF-8; CR and LF as \r, \n)
 #include <windows.h>
 
 #include <cstdio>
@@ -52,6 +54,24 @@ int ShowHelperWindow() {
     return 0;
 }
 
+BOOL CALLBACK PrintText(HWND child, LPARAM) {
+    wchar_t text[1024] = {};
+    ::GetWindowTextW(child, text, 1024);
+    std::wstring line;
+    for (const wchar_t* c = text; *c; ++c) {
+        if (*c == L'\r')
+            line += L"\\r";
+        else if (*c == L'\n')
+            line += L"\\n";
+        else
+            line += *c;
+    }
+    char utf8[4096] = {};
+    ::WideCharToMultiByte(CP_UTF8, 0, line.c_str(), -1, utf8, sizeof(utf8), nullptr, nullptr);
+    std::printf("%s\n", utf8);
+    return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
@@ -80,7 +100,17 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%s\n", utf8);
         return 0;
     }
+    if (argc >= 3 && std::wcscmp(argv[1], L"texts") == 0) {
+        for (HWND hwnd = ::FindWindowExW(nullptr, nullptr, argv[2], nullptr); hwnd;
+             hwnd = ::FindWindowExW(nullptr, hwnd, argv[2], nullptr)) {
+            if (!::IsWindowVisible(hwnd)) continue;
+            ::EnumChildWindows(hwnd, &PrintText, 0);
+            return 0;
+        }
+        return 1;
+    }
     std::fprintf(stderr,
-                 "usage: e2e_helper close <class> | window | title <class> | count <class>\n");
+                 "usage: e2e_helper close <class> | window | title <class> | count <class> | "
+                 "texts <class>\n");
     return 2;
 }

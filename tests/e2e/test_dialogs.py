@@ -1,0 +1,149 @@
+"""The schedule and anniversary dialogs, driven from her menu with the
+keyboard and the mouse: a schedule set there comes due with its message;
+Escape keeps the stored slots, "設定" stores them; Japanese messages with
+line breaks pass through the dialogs, the registry and a restart unchanged.
+
+Set VELMIRA_E2E_SHOTS to a folder to keep pictures of both dialogs."""
+
+import os
+import subprocess
+import time
+import unittest
+
+import harness
+import test_menu
+import test_reminders
+import test_settings
+
+CLIENT = (320, 240)
+SET_BUTTON = (128 + 37, 212 + 10)  # the middle of "設定", in client pixels
+MEETING = "会議です\r\n資料を忘れずに"
+BIRTHDAY = "誕生日\r\nおめでとう！"
+
+
+def open_dialog(test, m, caption):
+    """Opens a settings dialog from her menu with the keyboard; returns its window."""
+    m.open_menu()
+    # Items without keys held: version, stay on top, anniversaries, schedules, exit.
+    for _ in range(3 if caption == "記念日設定" else 4):
+        m.s.xdotool("key", "Down")
+    m.s.xdotool("key", "Return")
+    dialog = m.app.wait_window("^%s$" % caption, timeout=10)
+    test.assertEqual(caption, m.s.window_name(dialog))
+    x, y, width, height = m.s.geometry(dialog)
+    # Centred on her.
+    test.assertLessEqual(abs((x + width // 2) - (m.left + m.width // 2)), 1)
+    test.assertLessEqual(abs((y + height // 2) - (m.top + m.height // 2)), 1)
+    time.sleep(0.5)
+    return dialog
+
+
+def wait_closed(test, m, caption):
+    deadline = time.time() + 5
+    while time.time() < deadline:
+        shown = m.s.run(["xdotool", "search", "--all", "--onlyvisible", "--pid", str(m.app.pid),
+                         "--name", "^%s$" % caption], check=False).stdout.split()
+        if not shown:
+            return
+        time.sleep(0.2)
+    test.fail("%s did not close" % caption)
+
+
+def keep_picture(s, window, name):
+    shots = test_menu.shots_dir()
+    if not shots:
+        return
+    xwd = subprocess.run(["xwd", "-id", window, "-silent"], env=s.env, stdout=subprocess.PIPE,
+                         check=True).stdout
+    subprocess.run(["/usr/bin/convert", "xwd:-", os.path.join(shots, name)], input=xwd,
+                   check=True)
+
+
+class Dialogs(unittest.TestCase):
+    def test_a_schedule_set_in_the_dialog_comes_due_with_its_message(self):
+        with harness.Session() as s:
+            values = dict(test_settings.DEFAULTS)
+            values["lastYotei"] = ("REG_DWORD", 0x0C080904)  # nothing to catch up
+            s.seed(values)
+            m = test_menu.MenuSession.__new__(test_menu.MenuSession)
+            m.test, m.s = self, s
+            m.app = s.launch(faketime="@2026-12-08 09:04:25")
+            m.window = m.app.wait_window()
+            time.sleep(0.5)
+            m.left, m.top, m.width, m.height = s.geometry(m.window)
+            dialog = open_dialog(self, m, "予定設定")
+            # The use box has the focus. Month and day stay "**"; the hour
+            # list opens with Alt+Down; the minute list steps from 0 to 5.
+            s.xdotool("key", "space", "Tab", "Tab", "Tab", "alt+Down")
+            time.sleep(0.3)
+            s.xdotool("key", *(["Down"] * 9), "Return", "Tab", "Down", "Tab")
+            s.xdotool("type", "Tea time")
+            s.xdotool("key", "Return")  # a line break in the message, not 設定
+            s.xdotool("type", "now")
+            x, y, width, height = s.geometry(dialog)
+            border = (width - CLIENT[0]) // 2
+            top = height - CLIENT[1] - border
+            s.xdotool("mousemove", x + border + SET_BUTTON[0], y + top + SET_BUTTON[1],
+                      "click", 1)
+            wait_closed(self, m, "予定設定")
+
+            deadline = time.time() + 90
+            while time.time() < deadline and not test_reminders.balloon(s, m.app, m.window):
+                time.sleep(0.5)
+            self.assertIsNotNone(test_reminders.balloon(s, m.app, m.window),
+                                 "no balloon at 09:05")
+            texts = s.helper("texts", "TMessageBalloon").stdout.splitlines()
+            self.assertIn("Tea time\\r\\nnow", texts)
+            self.assertIn("[**.**  09:05]", texts)
+            test_menu.close_and_wait(self, s, m.app)
+            stored = s.reg_values()
+            self.assertEqual(("REG_DWORD", 0x80000905), stored["Yotei0"])
+            self.assertEqual(("REG_SZ", "Tea time\r\nnow"), stored["yoMes0"])
+
+    def test_escape_keeps_set_stores_and_japanese_texts_survive(self):
+        with harness.Session() as s:
+            values = dict(test_settings.DEFAULTS)
+            values.update({"Yotei1": ("REG_DWORD", 0x8C0F090F),  # 15 December, 9:15, in use
+                           "KiTuki0": ("REG_DWORD", 0x107), "KiHi0": ("REG_DWORD", 24)})
+            s.seed(values)
+            s.seed_text("yoMes1", MEETING)
+            s.seed_text("kiMes0", BIRTHDAY)
+
+            # Second tab unticked, then Escape: nothing changes. The
+            # anniversaries go through their dialog and "設定" (Enter).
+            m = test_menu.MenuSession(self, s)
+            dialog = open_dialog(self, m, "予定設定")
+            s.xdotool("key", "ctrl+Tab")
+            time.sleep(0.3)
+            keep_picture(s, dialog, "yotei-dialog.png")
+            s.xdotool("key", "space", "Escape")
+            wait_closed(self, m, "予定設定")
+            dialog = open_dialog(self, m, "記念日設定")
+            keep_picture(s, dialog, "kinenbi-dialog.png")
+            s.xdotool("key", "Return")
+            wait_closed(self, m, "記念日設定")
+            test_menu.close_and_wait(self, s, m.app)
+            stored = s.reg_values()
+            self.assertEqual(("REG_DWORD", 0x8C0F090F), stored["Yotei1"])
+            self.assertEqual(("REG_SZ", MEETING), stored["yoMes1"])
+            self.assertEqual(("REG_DWORD", 0x107), stored["KiTuki0"])
+            self.assertEqual(("REG_DWORD", 24), stored["KiHi0"])
+            self.assertEqual(("REG_SZ", BIRTHDAY), stored["kiMes0"])
+
+            # After a restart: back and forth between the tabs, the second
+            # unticked, Enter: only the use bit goes; the text is unchanged.
+            m = test_menu.MenuSession(self, s)
+            open_dialog(self, m, "予定設定")
+            s.xdotool("key", "ctrl+Tab", "ctrl+shift+Tab", "ctrl+Tab")
+            time.sleep(0.3)
+            s.xdotool("key", "space", "Return")
+            wait_closed(self, m, "予定設定")
+            test_menu.close_and_wait(self, s, m.app)
+            stored = s.reg_values()
+            self.assertEqual(("REG_DWORD", 0x0C0F090F), stored["Yotei1"])
+            self.assertEqual(("REG_SZ", MEETING), stored["yoMes1"])
+            self.assertEqual(("REG_SZ", BIRTHDAY), stored["kiMes0"])
+
+
+if __name__ == "__main__":
+    harness.main()
