@@ -1,6 +1,6 @@
 """The schedule and anniversary dialogs, driven from her menu with the
-keyboard and the mouse: a schedule set there comes due with its message;
-Escape keeps the stored slots, "設定" stores them; Japanese messages with
+keyboard and the mouse: a schedule set there comes due with its message; a
+reminder due while a dialog is open waits for it; Escape keeps the stored slots, "設定" stores them; Japanese messages with
 line breaks pass through the dialogs, the registry and a restart unchanged.
 
 Set VELMIRA_E2E_SHOTS to a folder to keep pictures of both dialogs."""
@@ -38,6 +38,17 @@ def open_dialog(test, m, caption):
     return dialog
 
 
+def launch_at(test, s, faketime):
+    """Her menu's session on a program whose clock starts at `faketime`."""
+    m = test_menu.MenuSession.__new__(test_menu.MenuSession)
+    m.test, m.s = test, s
+    m.app = s.launch(faketime=faketime)
+    m.window = m.app.wait_window()
+    time.sleep(0.5)
+    m.left, m.top, m.width, m.height = s.geometry(m.window)
+    return m
+
+
 def wait_closed(test, m, caption):
     deadline = time.time() + 5
     while time.time() < deadline:
@@ -65,12 +76,7 @@ class Dialogs(unittest.TestCase):
             values = dict(test_settings.DEFAULTS)
             values["lastYotei"] = ("REG_DWORD", 0x0C080904)  # nothing to catch up
             s.seed(values)
-            m = test_menu.MenuSession.__new__(test_menu.MenuSession)
-            m.test, m.s = self, s
-            m.app = s.launch(faketime="@2026-12-08 09:04:25")
-            m.window = m.app.wait_window()
-            time.sleep(0.5)
-            m.left, m.top, m.width, m.height = s.geometry(m.window)
+            m = launch_at(self, s, "@2026-12-08 09:04:25")
             dialog = open_dialog(self, m, "予定設定")
             # The use box has the focus. Month and day stay "**"; the hour
             # list opens with Alt+Down; the minute list steps from 0 to 5.
@@ -99,6 +105,29 @@ class Dialogs(unittest.TestCase):
             stored = s.reg_values()
             self.assertEqual(("REG_DWORD", 0x80000905), stored["Yotei0"])
             self.assertEqual(("REG_SZ", "Tea time\r\nnow"), stored["yoMes0"])
+
+    def test_a_reminder_due_while_a_dialog_is_open_waits_for_it_to_close(self):
+        with harness.Session() as s:
+            values = dict(test_settings.DEFAULTS)
+            values.update({"Yotei0": ("REG_DWORD", 0x80000905),
+                           "lastYotei": ("REG_DWORD", 0x0C080904)})
+            s.seed(values)
+            started = time.time()
+            m = launch_at(self, s, "@2026-12-08 09:04:50")
+            open_dialog(self, m, "記念日設定")
+            # Until ten seconds past 09:05 the balloon stays away.
+            while time.time() < started + 20:
+                self.assertIsNone(test_reminders.balloon(s, m.app, m.window),
+                                  "a balloon came up while the dialog was open")
+                time.sleep(0.5)
+            s.xdotool("key", "Escape")
+            wait_closed(self, m, "記念日設定")
+            deadline = time.time() + 8  # the queue looks again every 5 s
+            while time.time() < deadline and not test_reminders.balloon(s, m.app, m.window):
+                time.sleep(0.3)
+            self.assertIsNotNone(test_reminders.balloon(s, m.app, m.window),
+                                 "the waiting reminder came once the dialog closed")
+            test_menu.close_and_wait(self, s, m.app)
 
     def test_escape_keeps_set_stores_and_japanese_texts_survive(self):
         with harness.Session() as s:
