@@ -239,9 +239,10 @@ void TSlotDialog::SndSamplePlayClick() {
 void TSlotDialog::OKBtnClick() { SaveTab(); }
 
 void TSlotDialog::SetGroupEnabled(bool enabled) {
+    const HWND focus = ::GetFocus();
     EnableGroup(hwnd_, GroupIds(), enabled);
-    // Keyboard focus never stays on a field that was just greyed out.
-    HWND focus = ::GetFocus();
+    // A field greyed out under the keyboard focus loses it (Ctrl+Tab from a
+    // field onto an unused slot): the use box takes it, so keys still work.
     if (focus && ::IsChild(hwnd_, focus) && !::IsWindowEnabled(focus))
         ::SendMessageW(hwnd_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Item(kUseFlagCB)), TRUE);
 }
