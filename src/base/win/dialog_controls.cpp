@@ -1,5 +1,7 @@
 #include "base/win/dialog_controls.h"
 
+#include "base/win/handles.h"
+
 namespace velmira {
 
 std::wstring ControlText(HWND dialog, int id) {
@@ -41,14 +43,12 @@ void SetChecked(HWND dialog, int id, bool checked) {
 void SizeToText(HWND dialog, int id) {
     HWND control = ::GetDlgItem(dialog, id);
     const std::wstring text = ControlText(dialog, id);
-    HDC dc = ::GetDC(control);
-    if (!dc) return;
+    WindowDc dc(control);
+    if (!dc.get()) return;
     HFONT font = reinterpret_cast<HFONT>(::SendMessageW(control, WM_GETFONT, 0, 0));
-    HGDIOBJ old = font ? ::SelectObject(dc, font) : nullptr;
+    SelectInDc select(dc.get(), font ? static_cast<HGDIOBJ>(font) : ::GetStockObject(SYSTEM_FONT));
     SIZE size{};
-    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    if (old) ::SelectObject(dc, old);
-    ::ReleaseDC(control, dc);
+    ::GetTextExtentPoint32W(dc.get(), text.c_str(), static_cast<int>(text.size()), &size);
     ::SetWindowPos(control, nullptr, 0, 0, size.cx, size.cy,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
