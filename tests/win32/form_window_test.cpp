@@ -34,6 +34,17 @@ protected:
     }
 };
 
+// Keeps the text of a non-empty static in the std::wstring at `out`. A named
+// function, not a lambda: the callback must be stdcall on i686.
+BOOL CALLBACK KeepStaticText(HWND child, LPARAM out) {
+    wchar_t className[16] = {};
+    GetClassNameW(child, className, 16);
+    const std::wstring text = driver::TextOf(child);
+    if (lstrcmpiW(className, L"Static") == 0 && !text.empty())
+        *reinterpret_cast<std::wstring*>(out) = text;
+    return TRUE;
+}
+
 TEST(FormWindow, AnErrorInAHandlerIsShownAndTheWindowAnswersOn) {
     ThrowingWindow window;
     ASSERT_TRUE(window.Create());
@@ -45,17 +56,7 @@ TEST(FormWindow, AnErrorInAHandlerIsShownAndTheWindowAnswersOn) {
         if (!box) return;
         seen = true;
         // The message box's text is its static control.
-        EnumChildWindows(
-            box,
-            [](HWND child, LPARAM out) -> BOOL {
-                wchar_t className[16] = {};
-                GetClassNameW(child, className, 16);
-                const std::wstring text = driver::TextOf(child);
-                if (lstrcmpiW(className, L"Static") == 0 && !text.empty())
-                    *reinterpret_cast<std::wstring*>(out) = text;
-                return TRUE;
-            },
-            reinterpret_cast<LPARAM>(&message));
+        EnumChildWindows(box, &KeepStaticText, reinterpret_cast<LPARAM>(&message));
         PostMessageW(box, WM_COMMAND, IDOK, 0);
     });
     SendMessageW(window.Handle(), kThrow, 0, 0);

@@ -67,28 +67,32 @@ StageEnvironment ResetEnvironment(bool shiftAndCtrl) {
     return environment;
 }
 
+struct FoundQuestions {
+    int count = 0;
+    HWND first = nullptr;
+};
+
+// Counts a visible question box ("?") of this process into the
+// FoundQuestions at `data`. A named function: the callback must be stdcall on i686.
+BOOL CALLBACK CountQuestion(HWND hwnd, LPARAM data) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    wchar_t title[8] = {};
+    wchar_t className[16] = {};
+    if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) &&
+        GetClassNameW(hwnd, className, 16) && lstrcmpW(className, L"#32770") == 0 &&
+        GetWindowTextW(hwnd, title, 8) && lstrcmpW(title, L"?") == 0) {
+        auto* f = reinterpret_cast<FoundQuestions*>(data);
+        if (!f->first) f->first = hwnd;
+        ++f->count;
+    }
+    return TRUE;
+}
+
 // The visible question boxes ("?") of this process.
 int QuestionCount(HWND* first = nullptr) {
-    struct Found {
-        int count = 0;
-        HWND first = nullptr;
-    } found;
-    EnumWindows(
-        [](HWND hwnd, LPARAM data) -> BOOL {
-            DWORD pid = 0;
-            GetWindowThreadProcessId(hwnd, &pid);
-            wchar_t title[8] = {};
-            wchar_t className[16] = {};
-            if (pid == GetCurrentProcessId() && IsWindowVisible(hwnd) &&
-                GetClassNameW(hwnd, className, 16) && lstrcmpW(className, L"#32770") == 0 &&
-                GetWindowTextW(hwnd, title, 8) && lstrcmpW(title, L"?") == 0) {
-                auto* f = reinterpret_cast<Found*>(data);
-                if (!f->first) f->first = hwnd;
-                ++f->count;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    FoundQuestions found;
+    EnumWindows(&CountQuestion, reinterpret_cast<LPARAM>(&found));
     if (first) *first = found.first;
     return found.count;
 }
