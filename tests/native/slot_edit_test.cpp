@@ -44,20 +44,6 @@ TEST(ScheduleEdit, EveryDateAndTimeTheListsOfferSurvivesATab) {
     }
 }
 
-TEST(ScheduleEdit, TabShowsTheStoredSlot) {
-    Schedules in{};
-    in[2] = {L"会議\r\n二行目", L"snd_jikan3", ScheduleWord(4, 0, 7, 5, true)};
-    const SlotControls c = YoteiEditBuffer::From(in).LoadTab(2);
-    EXPECT_TRUE(c.useFlag);
-    EXPECT_EQ(4, c.tuki);
-    EXPECT_EQ(0, c.hi);  // "**"
-    EXPECT_EQ(7, c.ji);
-    EXPECT_EQ(L"5", MinuteItems()[static_cast<size_t>(c.hun)]);
-    EXPECT_EQ(3, c.sound);  // found whatever its letter case
-    EXPECT_TRUE(c.PlayEnabled());
-    EXPECT_EQ(L"会議\r\n二行目", c.message);
-}
-
 TEST(ScheduleEdit, EditedTabsComeBackAsSlotsAndUnvisitedOnesAsStored) {
     Schedules in{};
     in[0] = {L"old", L"Snd_Jikan1", ScheduleWord(1, 2, 3, 4, true)};  // minute 4: no item
@@ -129,21 +115,6 @@ TEST(AnniversaryEdit, EveryMonthAndDaySurvivesATab) {
                 ASSERT_EQ(in[1].KiTuki, out[1].KiTuki) << month << "/" << day;
                 ASSERT_EQ(in[1].KiHi, out[1].KiHi) << month << "/" << day;
             }
-}
-
-TEST(AnniversaryEdit, DayListHasNoEveryDay) {
-    Anniversaries in{};
-    in[0].KiTuki = 0x100 | 2;
-    in[0].KiHi = 1;
-    KinenbiEditBuffer b = KinenbiEditBuffer::From(in);
-    SlotControls c = b.LoadTab(0);
-    EXPECT_EQ(0, c.hi);  // "1" is the first item
-    EXPECT_EQ(L"1", AnniversaryDayItems()[0]);
-    c.tuki = 0;
-    c.hi = 30;
-    b.SaveTab(0, c);
-    EXPECT_EQ(0x100, b.Slots()[0].KiTuki);  // every month, in use
-    EXPECT_EQ(31, b.Slots()[0].KiHi);
 }
 
 TEST(AnniversaryEdit, StoredValuesNoListOffers) {
