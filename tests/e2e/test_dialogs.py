@@ -1,7 +1,9 @@
 """The schedule and anniversary dialogs, driven from her menu with the
-keyboard and the mouse: a schedule set there comes due with its message; a
-reminder due while a dialog is open waits for it; Escape keeps the stored slots, "設定" stores them; Japanese messages with
-line breaks pass through the dialogs, the registry and a restart unchanged.
+keyboard and the mouse: each opens centred on her with a 320 x 240 client
+area; a schedule set there comes due with its message; a reminder due while
+a dialog is open waits for it; Escape keeps the stored slots, "設定" stores
+them; Japanese messages with line breaks and the sounds pass through the
+dialogs, the registry and a restart unchanged.
 
 Set VELMIRA_E2E_SHOTS to a folder to keep pictures of both dialogs."""
 
@@ -21,21 +23,28 @@ MEETING = "会議です\r\n資料を忘れずに"
 BIRTHDAY = "誕生日\r\nおめでとう！"
 
 
+def client_area(s):
+    """The shown dialog's client area on the screen: (left, top, width, height)."""
+    return tuple(int(v) for v in s.helper("client", "#32770").stdout.split())
+
+
 def open_dialog(test, m, caption):
-    """Opens a settings dialog from her menu with the keyboard; returns its window."""
+    """Opens a settings dialog from her menu with the keyboard; returns its
+    window and its client area. Found by its caption, it must be centred on
+    her with a client area of 320 x 240."""
     m.open_menu()
     # Items without keys held: version, stay on top, anniversaries, schedules, exit.
     for _ in range(3 if caption == "記念日設定" else 4):
         m.s.xdotool("key", "Down")
     m.s.xdotool("key", "Return")
     dialog = m.app.wait_window("^%s$" % caption, timeout=10)
-    test.assertEqual(caption, m.s.window_name(dialog))
     x, y, width, height = m.s.geometry(dialog)
-    # Centred on her.
     test.assertLessEqual(abs((x + width // 2) - (m.left + m.width // 2)), 1)
     test.assertLessEqual(abs((y + height // 2) - (m.top + m.height // 2)), 1)
-    time.sleep(0.5)
-    return dialog
+    client = client_area(m.s)
+    test.assertEqual(CLIENT, client[2:])
+    time.sleep(0.3)
+    return dialog, client
 
 
 def launch_at(test, s, faketime):
@@ -71,13 +80,16 @@ def keep_picture(s, window, name):
 
 
 class Dialogs(unittest.TestCase):
+    maxDiff = None
+
     def test_a_schedule_set_in_the_dialog_comes_due_with_its_message(self):
         with harness.Session() as s:
             values = dict(test_settings.DEFAULTS)
             values["lastYotei"] = ("REG_DWORD", 0x0C080904)  # nothing to catch up
             s.seed(values)
-            m = launch_at(self, s, "@2026-12-08 09:04:25")
-            dialog = open_dialog(self, m, "予定設定")
+            started = time.time()
+            m = launch_at(self, s, "@2026-12-08 09:04:45")
+            _, client = open_dialog(self, m, "予定設定")
             # The use box has the focus. Month and day stay "**"; the hour
             # list opens with Alt+Down; the minute list steps from 0 to 5.
             s.xdotool("key", "space", "Tab", "Tab", "Tab", "alt+Down")
@@ -86,10 +98,7 @@ class Dialogs(unittest.TestCase):
             s.xdotool("type", "Tea time")
             s.xdotool("key", "Return")  # a line break in the message, not 設定
             s.xdotool("type", "now")
-            x, y, width, height = s.geometry(dialog)
-            border = (width - CLIENT[0]) // 2
-            top = height - CLIENT[1] - border
-            s.xdotool("mousemove", x + border + SET_BUTTON[0], y + top + SET_BUTTON[1],
+            s.xdotool("mousemove", client[0] + SET_BUTTON[0], client[1] + SET_BUTTON[1],
                       "click", 1)
             wait_closed(self, m, "予定設定")
 
@@ -98,6 +107,8 @@ class Dialogs(unittest.TestCase):
                 time.sleep(0.5)
             self.assertIsNotNone(test_reminders.balloon(s, m.app, m.window),
                                  "no balloon at 09:05")
+            # Her clock started 09:04:45 at the launch at the earliest.
+            self.assertGreaterEqual(time.time() - started, 15, "the balloon came before 09:05")
             texts = s.helper("texts", "TMessageBalloon").stdout.splitlines()
             self.assertIn("Tea time\\r\\nnow", texts)
             self.assertIn("[**.**  09:05]", texts)
@@ -133,36 +144,39 @@ class Dialogs(unittest.TestCase):
         with harness.Session() as s:
             values = dict(test_settings.DEFAULTS)
             values.update({"Yotei1": ("REG_DWORD", 0x8C0F090F),  # 15 December, 9:15, in use
+                           "yoSnd1": ("REG_SZ", "Snd_Jikan2"),  # the hidden sound row keeps it
                            "KiTuki0": ("REG_DWORD", 0x107), "KiHi0": ("REG_DWORD", 24)})
             s.seed(values)
             s.seed_text("yoMes1", MEETING)
             s.seed_text("kiMes0", BIRTHDAY)
+            values.update(yoMes1=("REG_SZ", MEETING), kiMes0=("REG_SZ", BIRTHDAY))
+            # Every value of the three schedules and anniversaries, as seeded.
+            slots = {name: v for name, v in values.items() if name[-1].isdigit()}
+
+            def stored_slots():
+                return {name: v for name, v in s.reg_values().items() if name in slots}
 
             # Second tab unticked, then Escape: nothing changes. The
-            # anniversaries go through their dialog and "設定" (Enter).
+            # anniversaries go through their dialog and "設定" (Enter on the
+            # use box) unedited: nothing changes either.
             m = test_menu.MenuSession(self, s)
-            dialog = open_dialog(self, m, "予定設定")
+            dialog, _ = open_dialog(self, m, "予定設定")
             s.xdotool("key", "ctrl+Tab")
             time.sleep(0.3)
             keep_picture(s, dialog, "yotei-dialog.png")
             s.xdotool("key", "space", "Escape")
             wait_closed(self, m, "予定設定")
-            dialog = open_dialog(self, m, "記念日設定")
+            dialog, _ = open_dialog(self, m, "記念日設定")
             keep_picture(s, dialog, "kinenbi-dialog.png")
             s.xdotool("key", "Return")
             wait_closed(self, m, "記念日設定")
             test_menu.close_and_wait(self, s, m.app)
-            stored = s.reg_values()
-            self.assertEqual(("REG_DWORD", 0x8C0F090F), stored["Yotei1"])
-            self.assertEqual(("REG_SZ", MEETING), stored["yoMes1"])
-            self.assertEqual(("REG_DWORD", 0x107), stored["KiTuki0"])
-            self.assertEqual(("REG_DWORD", 24), stored["KiHi0"])
-            self.assertEqual(("REG_SZ", BIRTHDAY), stored["kiMes0"])
+            self.assertEqual(slots, stored_slots())
 
             # After a restart: back and forth between the tabs, leaving the
             # second from its month list for the unused first one (the use
             # box takes the focus from the greyed list), the second unticked,
-            # Enter: only the use bit goes; the text is unchanged.
+            # Enter: only the use bit goes; the texts are unchanged.
             m = test_menu.MenuSession(self, s)
             open_dialog(self, m, "予定設定")
             s.xdotool("key", "ctrl+Tab", "Tab", "ctrl+shift+Tab", "ctrl+Tab")
@@ -170,11 +184,8 @@ class Dialogs(unittest.TestCase):
             s.xdotool("key", "space", "Return")
             wait_closed(self, m, "予定設定")
             test_menu.close_and_wait(self, s, m.app)
-            stored = s.reg_values()
-            self.assertEqual(("REG_DWORD", 0x0C0F090F), stored["Yotei1"])
-            self.assertEqual(("REG_SZ", MEETING), stored["yoMes1"])
-            self.assertEqual(("REG_SZ", BIRTHDAY), stored["kiMes0"])
-
+            slots["Yotei1"] = ("REG_DWORD", 0x0C0F090F)
+            self.assertEqual(slots, stored_slots())
 
 if __name__ == "__main__":
     harness.main()

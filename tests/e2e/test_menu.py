@@ -27,7 +27,15 @@ def shots_dir():
 
 def popup_windows(session, app, main_window):
     """Visible-sized X windows of the program other than the main one: (id, x, y, w, h)."""
-    tree = session.run(["xwininfo", "-root", "-tree"]).stdout
+    for _ in range(5):
+        # xwininfo fails when a window goes away while it walks the tree.
+        listing = session.run(["xwininfo", "-root", "-tree"], check=False)
+        if listing.returncode == 0:
+            break
+        time.sleep(0.05)
+    else:
+        raise AssertionError("xwininfo -root -tree failed: " + listing.stderr.strip())
+    tree = listing.stdout
     found = []
     main_id = int(main_window)
     for line in tree.splitlines():

@@ -8,6 +8,8 @@
 //   e2e_helper count <class>     prints how many top-level windows of that class exist
 //   e2e_helper texts <class>     prints the texts of the child windows of the first visible
 //                                window of that class, one per line (UTF-8; CR and LF as \r, \n)
+//   e2e_helper client <class>    prints the client area of the first visible window of that
+//                                class in screen pixels: left top width height
 #include <windows.h>
 
 #include <cstdio>
@@ -109,8 +111,22 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 1;
     }
+    if (argc >= 3 && std::wcscmp(argv[1], L"client") == 0) {
+        for (HWND hwnd = ::FindWindowExW(nullptr, nullptr, argv[2], nullptr); hwnd;
+             hwnd = ::FindWindowExW(nullptr, hwnd, argv[2], nullptr)) {
+            if (!::IsWindowVisible(hwnd)) continue;
+            RECT client{};
+            POINT origin{0, 0};
+            ::GetClientRect(hwnd, &client);
+            ::ClientToScreen(hwnd, &origin);
+            std::printf("%ld %ld %ld %ld\n", origin.x, origin.y, client.right - client.left,
+                        client.bottom - client.top);
+            return 0;
+        }
+        return 1;
+    }
     std::fprintf(stderr,
                  "usage: e2e_helper close <class> | window | title <class> | count <class> | "
-                 "texts <class>\n");
+                 "texts <class> | client <class>\n");
     return 2;
 }
