@@ -11,6 +11,7 @@
 
 #include "clock/dial_geometry.h"
 #include "clock/digital_layout.h"
+#include "base/win/resources.h"
 #include "clock/win/dial_painter.h"
 
 namespace velmira {

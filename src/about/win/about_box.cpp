@@ -3,6 +3,7 @@
 #include "about/about_layout.h"
 
 #include "base/win/dialog_template.h"
+#include "base/win/resources.h"
 
 namespace velmira {
 
@@ -35,8 +36,7 @@ bool TAboutBox::OnInitDialog() {
     ::SetDlgItemTextW(hwnd_, kVersLabelId, L"Ver. 1.00");
 
     // The picture keeps the designed box's centre, whatever its size.
-    aboutBitmap.reset(static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), pictureName_,
-                                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    aboutBitmap = LoadBitmapResource(::GetModuleHandleW(nullptr), pictureName_);
     BITMAP bm{};
     if (aboutBitmap && ::GetObjectW(aboutBitmap.get(), sizeof(bm), &bm)) {
         const Rect box = CentredPictureBox(kImagePaintDesigned, bm.bmWidth, bm.bmHeight);

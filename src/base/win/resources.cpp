@@ -15,6 +15,21 @@ ResourceBytes FindResourceBytes(HINSTANCE module, const wchar_t* name, const wch
     return {static_cast<const unsigned char*>(data), ::SizeofResource(module, info)};
 }
 
+UniqueBitmap LoadBitmapResource(HINSTANCE module, const wchar_t* name) {
+    return UniqueBitmap(
+        static_cast<HBITMAP>(::LoadImageW(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+}
+
+UniqueImageList LoadGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
+                               int cellHeight) {
+    UniqueBitmap strip = LoadBitmapResource(module, name);
+    if (!strip) return UniqueImageList();
+    UniqueImageList list(::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK, 13, 0));
+    if (list && ::ImageList_AddMasked(list.get(), strip.get(), RGB(255, 255, 255)) < 0)
+        list.reset();
+    return list;
+}
+
 UniqueRgn LoadRegionResource(HINSTANCE module, int id) {
     const ResourceBytes block =
         FindResourceBytes(module, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(10));  // RT_RCDATA

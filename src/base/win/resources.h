@@ -22,6 +22,14 @@ ResourceBytes FindResourceBytes(HINSTANCE module, const wchar_t* name, const wch
 // rectangles); empty when it is missing or its header claims more than it holds.
 UniqueRgn LoadRegionResource(HINSTANCE module, int id);
 
+// A bitmap resource of the module as a DIB section; empty when it is missing.
+UniqueBitmap LoadBitmapResource(HINSTANCE module, const wchar_t* name);
+
+// A strip of equal cells from one bitmap resource, pure white transparent;
+// empty when the resource is missing.
+UniqueImageList LoadGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
+                               int cellHeight);
+
 // Whether the module has a bitmap resource of this name.
 bool HasBitmapResource(HINSTANCE module, const wchar_t* name);
 

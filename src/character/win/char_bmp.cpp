@@ -7,8 +7,7 @@
 namespace velmira {
 
 TCharBMP::TCharBMP(HINSTANCE module) {
-    picture_.reset(static_cast<HBITMAP>(
-        ::LoadImageW(module, L"CharBMP", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    picture_ = LoadBitmapResource(module, L"CharBMP");
     const ResourceBytes skin =
         FindResourceBytes(module, L"SKIN", MAKEINTRESOURCEW(10));  // RT_RCDATA
     if (skin.data) {

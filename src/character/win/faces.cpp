@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/win/resources.h"
+
 namespace velmira {
 
 TFaces::TFaces(HINSTANCE resources, RandomSource random, PlaySound playSound)
@@ -33,8 +35,7 @@ void TFaces::ShowFace() {
         return;
     }
     static const wchar_t* const kNames[] = {L"Face1", L"Face2", L"Face3"};
-    faceBitmap.reset(static_cast<HBITMAP>(
-        ::LoadImageW(resources_, kNames[face - 1], IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
+    faceBitmap = LoadBitmapResource(resources_, kNames[face - 1]);
     if (faceFrame_->Visible && window_) {
         WindowDc dc(window_);
         if (dc.get()) FaceFramePaint(dc.get());

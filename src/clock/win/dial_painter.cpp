@@ -2,11 +2,11 @@
 
 #include <algorithm>
 
+#include "base/win/resources.h"
+
 namespace velmira {
 
 namespace {
-
-constexpr COLORREF kGlyphKey = RGB(255, 255, 255);  // the strips' transparent background
 
 // Restores the ROP2 mode of a DC at the end of a scope.
 class Rop2Scope {
@@ -20,11 +20,6 @@ private:
     HDC dc_;
     int old_;
 };
-
-HBITMAP LoadBitmapResource(HINSTANCE instance, const wchar_t* name) {
-    return static_cast<HBITMAP>(
-        ::LoadImageW(instance, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-}
 
 void DrawGlyph(HIMAGELIST list, const GlyphPlacement& g, HDC dc) {
     ::ImageList_Draw(list, g.index, dc, g.left, g.top, ILD_TRANSPARENT);
@@ -53,21 +48,12 @@ UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height) {
                                         {L"MojibanDigi", L"MojibanDigiMask"}};
     for (const auto& pair : names) {
         // The same two work bitmaps serve both faces; the list keeps copies.
-        UniqueBitmap face(LoadBitmapResource(instance, pair[0]));
+        UniqueBitmap face = LoadBitmapResource(instance, pair[0]);
         UniqueBitmap mask(static_cast<HBITMAP>(
             ::LoadImageW(instance, pair[1], IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
         if (!face || !mask || ::ImageList_Add(list.get(), face.get(), mask.get()) < 0)
             return UniqueImageList();
     }
-    return list;
-}
-
-UniqueImageList LoadGlyphStrip(HINSTANCE instance, const wchar_t* name, int cellWidth,
-                               int cellHeight) {
-    UniqueBitmap strip(LoadBitmapResource(instance, name));
-    if (!strip) return UniqueImageList();
-    UniqueImageList list(::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK, 13, 0));
-    if (list && ::ImageList_AddMasked(list.get(), strip.get(), kGlyphKey) < 0) list.reset();
     return list;
 }
 

@@ -43,10 +43,6 @@ UniqueBitmap CreateDialBitmap(int width, int height, uint32_t** bits = nullptr);
 // Mojiban, MojibanMask, MojibanDigi and MojibanDigiMask, each width x height.
 UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height);
 
-// A strip of cells from one bitmap resource; white is transparent.
-UniqueImageList LoadGlyphStrip(HINSTANCE instance, const wchar_t* name, int cellWidth,
-                               int cellHeight);
-
 // Cell size of an image list.
 GlyphCellSize ImageListCellSize(HIMAGELIST list);
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "base/win/dialog_controls.h"
+#include "base/win/resources.h"
 
 namespace velmira {
 
@@ -149,14 +150,7 @@ bool TSlotDialog::OnInitDialog() {
         if (HWND list = Item(id))
             ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kListBox - 6);
 
-    playPicture_.reset(::ImageList_Create(kPlaySize, kPlaySize, ILC_COLOR24 | ILC_MASK, 3, 0));
-    HBITMAP strip = static_cast<HBITMAP>(::LoadImageW(::GetModuleHandleW(nullptr), L"PlayButton",
-                                                      IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
-    if (strip) {
-        // Pure white is the strip's see-through colour.
-        if (playPicture_) ::ImageList_AddMasked(playPicture_.get(), strip, RGB(255, 255, 255));
-        ::DeleteObject(strip);
-    }
+    playPicture_ = LoadGlyphStrip(::GetModuleHandleW(nullptr), L"PlayButton", kPlaySize, kPlaySize);
 
     SetClientSize(kClientWidth, kClientHeight);
     CenterOnOwner();
