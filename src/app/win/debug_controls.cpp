@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
 
 namespace velmira {
@@ -89,10 +90,7 @@ std::vector<RECT> TDebugControls::Rects() const {
     std::vector<RECT> rects;
     for (HWND control : {DateTimePicker1, MessageTest, FaceTest, NakuTest, RandomFace1}) {
         if (!control) continue;
-        RECT r;
-        ::GetWindowRect(control, &r);
-        ::MapWindowPoints(nullptr, ::GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-        rects.push_back(r);
+        rects.push_back(PlaceInParent(control));
     }
     return rects;
 }

@@ -28,4 +28,7 @@ std::wstring ExecutableFolder();
 // Sizes the window so that its client area is width x height.
 void SetClientSize(HWND hwnd, int width, int height);
 
+// A child window's place in its parent's client area.
+RECT PlaceInParent(HWND child);
+
 }  // namespace velmira

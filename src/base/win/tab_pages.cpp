@@ -6,18 +6,24 @@
 
 namespace velmira {
 
+void SetTabCaptions(HWND tab, const std::vector<std::wstring>& captions) {
+    ::SendMessageW(tab, TCM_DELETEALLITEMS, 0, 0);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(captions[i].c_str());
+        ::SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
+}
+
 void TabPages::Attach(HWND dialog, int tabId, std::vector<TabPage> pages, CanLeave canLeave) {
     dialog_ = dialog;
     tab_ = ::GetDlgItem(dialog, tabId);
     pages_ = std::move(pages);
     canLeave_ = std::move(canLeave);
-    ::SendMessageW(tab_, TCM_DELETEALLITEMS, 0, 0);
-    for (size_t i = 0; i < pages_.size(); ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(pages_[i].caption.c_str());
-        ::SendMessageW(tab_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
-    }
+    std::vector<std::wstring> captions;
+    for (const TabPage& page : pages_) captions.push_back(page.caption);
+    SetTabCaptions(tab_, captions);
     current_ = -1;
     if (!pages_.empty()) Select(0);
 }

@@ -15,6 +15,9 @@
 
 namespace velmira {
 
+// Replaces the tab control's tabs by one tab per caption.
+void SetTabCaptions(HWND tab, const std::vector<std::wstring>& captions);
+
 struct TabPage {
     std::wstring caption;
     std::vector<int> controlIds;

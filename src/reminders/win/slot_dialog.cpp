@@ -5,8 +5,10 @@
 
 #include <utility>
 
+#include "base/win/desktop.h"
 #include "base/win/dialog_controls.h"
 #include "base/win/resources.h"
+#include "base/win/tab_pages.h"
 
 namespace velmira {
 
@@ -36,14 +38,6 @@ int Dropped(int items) {
 DialogControl InGroup(int id, ControlClass cls, DWORD style, const wchar_t* caption, int left,
                       int top, int width = 0, int height = 0, DWORD exStyle = 0) {
     return {id, cls, style, caption, kGroupLeft + left, kGroupTop + top, width, height, exStyle};
-}
-
-// A control's place in the dialog's client area.
-RECT PlaceIn(HWND dialog, HWND control) {
-    RECT r{};
-    ::GetWindowRect(control, &r);
-    ::MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-    return r;
 }
 
 // The play picture's three states in the strip.
@@ -128,13 +122,7 @@ bool TSlotDialog::OnInitDialog() {
     // list of one space names no class; an empty one is ignored by some
     // implementations.)
     ::SetWindowTheme(tab, L" ", L" ");
-    for (int i = 0; i < kSlotCount; ++i) {
-        TCITEMW item{};
-        item.mask = TCIF_TEXT;
-        item.pszText = const_cast<wchar_t*>(form_.tabs[static_cast<size_t>(i)]);
-        ::SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(i),
-                       reinterpret_cast<LPARAM>(&item));
-    }
+    SetTabCaptions(tab, {form_.tabs.begin(), form_.tabs.end()});
     FillCombo(hwnd_, kTuki, MonthItems());
     FillCombo(hwnd_, kHi, *form_.days);
     if (form_.hasTime) {
@@ -161,12 +149,12 @@ bool TSlotDialog::OnInitDialog() {
 void TSlotDialog::FormShow() {
     // The hidden sound row leaves room: the message row moves up into it and
     // its box grows by as much, keeping its bottom.
-    const RECT sndLabel = PlaceIn(hwnd_, Item(kSndLabel));
-    const RECT msgLabel = PlaceIn(hwnd_, Item(kMsgLabel));
+    const RECT sndLabel = PlaceInParent(Item(kSndLabel));
+    const RECT msgLabel = PlaceInParent(Item(kMsgLabel));
     ::SetWindowPos(Item(kMsgLabel), nullptr, msgLabel.left, sndLabel.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    const RECT soundList = PlaceIn(hwnd_, Item(kSoundList));
-    const RECT message = PlaceIn(hwnd_, Item(kMessage));
+    const RECT soundList = PlaceInParent(Item(kSoundList));
+    const RECT message = PlaceInParent(Item(kMessage));
     ::SetWindowPos(Item(kMessage), nullptr, message.left, soundList.top,
                    message.right - message.left, message.bottom - soundList.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
