@@ -22,8 +22,7 @@ const TSlotDialog::Form& KinenbiForm() {
 
 }  // namespace
 
-TKinenbi::TKinenbi(HWND owner, const std::array<AnniversaryEntry, kSlotCount>& slots,
-                   PlaySound play)
-    : TSlotDialog(owner, KinenbiForm(), std::move(play)), buffer_(KinenbiEditBuffer::From(slots)) {}
+TKinenbi::TKinenbi(HWND owner, const SlotArray& slots, PlaySound play)
+    : TSlotDialogWith(owner, KinenbiForm(), slots, std::move(play)) {}
 
 }  // namespace velmira

@@ -11,6 +11,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/win/dialog_template.h"
@@ -106,6 +107,27 @@ private:
     Form form_;
     PlaySound play_;
     UniqueImageList playPicture_;  // normal, disabled, pressed
+};
+
+// A slot dialog with its edit buffer: the buffer is filled from the slots
+// when the dialog is made and gives the edited slots back.
+template <typename Buffer, typename Entry>
+class TSlotDialogWith : public TSlotDialog {
+public:
+    using SlotArray = std::array<Entry, kSlotCount>;
+
+    // The slots as edited; what the stage takes after ShowModal returns true.
+    SlotArray Slots() const { return buffer_.Slots(); }
+
+protected:
+    TSlotDialogWith(HWND owner, const Form& form, const SlotArray& slots, PlaySound play)
+        : TSlotDialog(owner, form, std::move(play)), buffer_(Buffer::From(slots)) {}
+
+private:
+    SlotControls BufferTab(int t) const override { return buffer_.LoadTab(t); }
+    void StoreTab(int t, const SlotControls& controls) override { buffer_.SaveTab(t, controls); }
+
+    Buffer buffer_;
 };
 
 }  // namespace velmira

@@ -21,7 +21,7 @@ const TSlotDialog::Form& YoteiForm() {
 
 }  // namespace
 
-TYotei::TYotei(HWND owner, const std::array<ScheduleEntry, kSlotCount>& slots, PlaySound play)
-    : TSlotDialog(owner, YoteiForm(), std::move(play)), buffer_(YoteiEditBuffer::From(slots)) {}
+TYotei::TYotei(HWND owner, const SlotArray& slots, PlaySound play)
+    : TSlotDialogWith(owner, YoteiForm(), slots, std::move(play)) {}
 
 }  // namespace velmira

@@ -6,26 +6,13 @@
 
 #include <windows.h>
 
-#include <array>
-
-#include "reminders/reminder_slots.h"
-#include "reminders/slot_edit.h"
 #include "reminders/win/slot_dialog.h"
 
 namespace velmira {
 
-class TYotei : public TSlotDialog {
+class TYotei : public TSlotDialogWith<YoteiEditBuffer, ScheduleEntry> {
 public:
-    TYotei(HWND owner, const std::array<ScheduleEntry, kSlotCount>& slots, PlaySound play);
-
-    // The slots as edited; what the stage takes after ShowModal returns true.
-    std::array<ScheduleEntry, kSlotCount> Slots() const { return buffer_.Slots(); }
-
-private:
-    SlotControls BufferTab(int t) const override { return buffer_.LoadTab(t); }
-    void StoreTab(int t, const SlotControls& controls) override { buffer_.SaveTab(t, controls); }
-
-    YoteiEditBuffer buffer_;
+    TYotei(HWND owner, const SlotArray& slots, PlaySound play);
 };
 
 }  // namespace velmira
