@@ -186,6 +186,17 @@ class Session:
                 data += f.read()
         return data
 
+
+    def wait_played(self, samples, timeout=5.0):
+        """Whether `samples` stand in what was played within the timeout: a
+        sound reaches the capture file as it plays, so on a busy machine its
+        last samples may land a moment after the sound began."""
+        deadline = time.time() + timeout
+        while samples not in self.played():
+            if time.time() >= deadline:
+                return False
+            time.sleep(0.2)
+        return True
     def close(self):
         for key in reversed(self.keys_down):
             self.run(["xdotool", "keyup", key], check=False)

@@ -58,13 +58,7 @@ class Reminders(unittest.TestCase):
                                 if os.environ.get("VELMIRA_E2E_SHOTS") else None)
             x, y = BALLOON_AT
             self.assertEqual(shot.pixel(x + 120, y + 60), (255, 255, 255), "a white body")
-            # The sound reaches the capture file as it plays: on a busy machine
-            # its last samples may land a moment after the balloon shows.
-            cue = cue_samples("Snd_Jikan1")
-            deadline = time.time() + 5
-            while time.time() < deadline and cue not in s.played():
-                time.sleep(0.2)
-            self.assertTrue(cue in s.played(), "the schedule's sound")
+            self.assertTrue(s.wait_played(cue_samples("Snd_Jikan1")), "the schedule's sound")
 
             s.xdotool("mousemove", x + CLOSE_BUTTON[0], y + CLOSE_BUTTON[1], "click", 1)
             deadline = time.time() + 5

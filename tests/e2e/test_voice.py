@@ -66,9 +66,9 @@ class Voice(unittest.TestCase):
             time.sleep(0.5)
             lonely1 = s.screenshot()
             self.assertGreater(self.face_differs(s, m, smile, lonely1), 50, "the lonely face")
-            first = s.played()
             matsu1 = cue_samples("Snd_Matsu1")
-            self.assertTrue(matsu1 in first, "Snd_Matsu1 was played, sample for sample")
+            self.assertTrue(s.wait_played(matsu1), "Snd_Matsu1 was played, sample for sample")
+            first = s.played()
 
             # Five seconds later the second call and the lonelier face.
             self.assertTrue(self.wait_for(lambda: len(s.played()) > len(first), 10),
@@ -76,9 +76,9 @@ class Voice(unittest.TestCase):
             time.sleep(0.5)
             lonely2 = s.screenshot()
             self.assertGreater(self.face_differs(s, m, lonely1, lonely2), 20, "the lonelier face")
-            played = s.played()
             matsu2 = cue_samples("Snd_Matsu2")
-            self.assertTrue(matsu2 in played, "Snd_Matsu2 was played, sample for sample")
+            self.assertTrue(s.wait_played(matsu2, 10), "Snd_Matsu2 was played, sample for sample")
+            played = s.played()
             self.assertLess(played.index(matsu1), played.index(matsu2), "Matsu1, then Matsu2")
 
             # A press on her: her own face again.
