@@ -1,5 +1,6 @@
 // The clock thread's rules fed with sequences of local times.
 #include "clock/clock_ticker.h"
+#include "local_time_of.h"
 
 #include <gtest/gtest.h>
 
@@ -10,14 +11,7 @@ namespace velmira {
 namespace {
 
 LocalTime At(int day, int hour, int minute, int second, int month = 12) {
-    LocalTime t;
-    t.year = 2026;
-    t.month = static_cast<uint16_t>(month);
-    t.day = static_cast<uint16_t>(day);
-    t.hour = static_cast<uint16_t>(hour);
-    t.minute = static_cast<uint16_t>(minute);
-    t.second = static_cast<uint16_t>(second);
-    return t;
+    return LocalTimeOf(2026, month, day, hour, minute, second);
 }
 
 // Records each hand-over with what the routine would read at that moment.

@@ -11,6 +11,7 @@
 
 #include "reminders/reminder_queue.h"
 #include "reminders/time_code.h"
+#include "local_time_of.h"
 
 namespace velmira {
 namespace {
@@ -18,13 +19,7 @@ namespace {
 constexpr bool kHidden = false;  // the balloon is not shown
 
 LocalTime At(int month, int day, int hour, int minute) {
-    LocalTime t;
-    t.year = 2024;
-    t.month = static_cast<uint16_t>(month);
-    t.day = static_cast<uint16_t>(day);
-    t.hour = static_cast<uint16_t>(hour);
-    t.minute = static_cast<uint16_t>(minute);
-    return t;
+    return LocalTimeOf(2024, month, day, hour, minute);
 }
 
 void SetAnniversary(StageSettings& s, int slot, int month, int day) {

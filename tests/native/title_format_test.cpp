@@ -1,5 +1,6 @@
 // The date and time titles of the taskbar.
 #include "clock/title_format.h"
+#include "local_time_of.h"
 
 #include <gtest/gtest.h>
 
@@ -7,12 +8,7 @@ namespace velmira {
 namespace {
 
 LocalTime At(int month, int day, int hour, int minute) {
-    LocalTime t;
-    t.month = static_cast<uint16_t>(month);
-    t.day = static_cast<uint16_t>(day);
-    t.hour = static_cast<uint16_t>(hour);
-    t.minute = static_cast<uint16_t>(minute);
-    return t;
+    return LocalTimeOf(0, month, day, hour, minute);
 }
 
 TEST(TitleFormat, DateHasNoLeadingZeros) {

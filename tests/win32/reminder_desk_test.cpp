@@ -10,6 +10,7 @@
 
 #include "reminders/time_code.h"
 #include "reminders/win/reminder_desk.h"
+#include "local_time_of.h"
 
 namespace velmira {
 namespace {
@@ -30,13 +31,7 @@ struct FakeStage : ReminderStage {
 };
 
 LocalTime At(int month, int day, int hour, int minute) {
-    LocalTime t;
-    t.year = 2026;
-    t.month = static_cast<uint16_t>(month);
-    t.day = static_cast<uint16_t>(day);
-    t.hour = static_cast<uint16_t>(hour);
-    t.minute = static_cast<uint16_t>(minute);
-    return t;
+    return LocalTimeOf(2026, month, day, hour, minute);
 }
 
 TEST(ReminderDesk, MissedSchedulesComeOneAfterAnotherWithTheirSounds) {
