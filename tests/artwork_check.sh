@@ -17,17 +17,9 @@ python3 "$root/tools/make_artwork.py" --make-regions "$make_regions" --out "$scr
 
 status=0
 count=0
-for made in $(cd "$scratch" && find . -type f | sort); do
-    count=$((count + 1))
-    committed="$root/resources/${made#./}"
-    if [ ! -f "$committed" ]; then
-        echo "artwork_check: resources/${made#./} is missing; run tools/make_artwork.py" >&2
-        status=1
-    elif ! cmp -s "$scratch/$made" "$committed"; then
-        echo "artwork_check: resources/${made#./} differs from what its sources make; run tools/make_artwork.py" >&2
-        status=1
-    fi
-done
+. "$root/tests/compare_made.sh"
+compare_made artwork_check tools/make_artwork.py "$scratch" "$root/resources" resources \
+    $(cd "$scratch" && find . -type f | sed 's|^\./||' | sort)
 if [ "$count" -lt 16 ]; then
     echo "artwork_check: the generator made only $count files" >&2
     status=1

@@ -13,17 +13,9 @@ python3 "$root/tools/make_sounds.py" --out "$scratch"
 
 status=0
 count=0
-for made in $(cd "$scratch/sounds" && ls snd_*.wav); do
-    count=$((count + 1))
-    committed="$root/resources/sounds/$made"
-    if [ ! -f "$committed" ]; then
-        echo "sounds_check: resources/sounds/$made is missing; run tools/make_sounds.py" >&2
-        status=1
-    elif ! cmp -s "$scratch/sounds/$made" "$committed"; then
-        echo "sounds_check: resources/sounds/$made differs from what sounds.json makes; run tools/make_sounds.py" >&2
-        status=1
-    fi
-done
+. "$root/tests/compare_made.sh"
+compare_made sounds_check tools/make_sounds.py "$scratch/sounds" "$root/resources/sounds" \
+    resources/sounds $(cd "$scratch/sounds" && ls snd_*.wav)
 for committed in $(cd "$root/resources/sounds" && ls snd_*.wav); do
     if [ ! -f "$scratch/sounds/$committed" ]; then
         echo "sounds_check: resources/sounds/$committed is not made by tools/make_sounds.py" >&2
