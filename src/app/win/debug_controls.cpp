@@ -31,14 +31,6 @@ const DebugControlLayout kDebugControls[] = {
      WS_TABSTOP | BS_PUSHBUTTON, L"笑顔", 226, 185, 43, 17},
 };
 
-BOOL CALLBACK ReleaseCalendarPopup(HWND hwnd, LPARAM stage) {
-    wchar_t className[32] = {};
-    if (::GetWindow(hwnd, GW_OWNER) == reinterpret_cast<HWND>(stage) &&
-        ::GetClassNameW(hwnd, className, 32) && ::lstrcmpiW(className, MONTHCAL_CLASSW) == 0)
-        ::SetWindowLongPtrW(hwnd, GWLP_HWNDPARENT, 0);
-    return TRUE;
-}
-
 }  // namespace
 
 void TDebugControls::Create(HWND stage) {
@@ -73,8 +65,8 @@ void TDebugControls::ReleaseCalendarPopups(HWND stage) {
     // Some time pickers make their calendar popup at once, owned by the stage,
     // and with an owned popup Wine no longer makes the stage topmost. The
     // time-only picker never drops its calendar down, so let it go free.
-    ::EnumThreadWindows(::GetCurrentThreadId(), &ReleaseCalendarPopup,
-                        reinterpret_cast<LPARAM>(stage));
+    for (HWND popup : OwnedWindowsOfClass(stage, MONTHCAL_CLASSW))
+        ::SetWindowLongPtrW(popup, GWLP_HWNDPARENT, 0);
 }
 
 void TDebugControls::SetShown(bool shown) {

@@ -18,14 +18,6 @@ constexpr Point kDefaultPosition{40, 64};
 // How long the end of the stage waits for the clock thread before the process goes anyway.
 constexpr DWORD kClockShutdownMs = 800;
 
-BOOL CALLBACK CancelOwnedDialog(HWND hwnd, LPARAM stage) {
-    wchar_t className[16] = {};
-    if (::GetWindow(hwnd, GW_OWNER) == reinterpret_cast<HWND>(stage) &&
-        ::GetClassNameW(hwnd, className, 16) && ::lstrcmpW(className, L"#32770") == 0)
-        ::PostMessageW(hwnd, WM_COMMAND, IDCANCEL, 0);
-    return TRUE;
-}
-
 }  // namespace
 
 void TMainStage::StopClockThread::operator()(TClocker* clocker) const {
@@ -307,8 +299,8 @@ void TMainStage::OnClose() {
 }
 
 void TMainStage::CancelStartQuestion() {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &CancelOwnedDialog,
-                        reinterpret_cast<LPARAM>(Handle()));
+    for (HWND dialog : OwnedWindowsOfClass(Handle(), L"#32770"))
+        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
 void TMainStage::OnEndSession(bool ending) {

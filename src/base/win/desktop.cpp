@@ -48,6 +48,32 @@ void SetClientSize(HWND hwnd, int width, int height) {
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
+namespace {
+
+struct OwnedSearch {
+    HWND owner;
+    const wchar_t* className;
+    std::vector<HWND> found;
+};
+
+// A named callback, not a lambda: it must be stdcall on i686.
+BOOL CALLBACK CollectOwned(HWND hwnd, LPARAM data) {
+    auto* search = reinterpret_cast<OwnedSearch*>(data);
+    wchar_t name[64] = {};
+    if (::GetWindow(hwnd, GW_OWNER) == search->owner && ::GetClassNameW(hwnd, name, 64) &&
+        ::lstrcmpiW(name, search->className) == 0)
+        search->found.push_back(hwnd);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> OwnedWindowsOfClass(HWND owner, const wchar_t* className) {
+    OwnedSearch search{owner, className, {}};
+    ::EnumThreadWindows(::GetCurrentThreadId(), &CollectOwned, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 RECT PlaceInParent(HWND child) {
     RECT r{};
     ::GetWindowRect(child, &r);

@@ -28,6 +28,10 @@ std::wstring ExecutableFolder();
 // Sizes the window so that its client area is width x height.
 void SetClientSize(HWND hwnd, int width, int height);
 
+// The top-level windows of this thread that `owner` owns and whose class is
+// `className` (compared without regard to case).
+std::vector<HWND> OwnedWindowsOfClass(HWND owner, const wchar_t* className);
+
 // A child window's place in its parent's client area.
 RECT PlaceInParent(HWND child);
 
