@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 namespace velmira {
 
@@ -36,5 +37,17 @@ double PeakDbfs(const uint8_t* data, size_t size, const WaveInfo& info);
 // Whole frames of the data chunk, in milliseconds rounded down; 0 for an info
 // without a rate or block size.
 uint32_t DurationMs(const WaveInfo& info);
+
+// The largest sound file read from the SOUND_DATA folder.
+constexpr size_t kMaxSoundFileBytes = size_t{64} << 20;
+
+// A sound file from the SOUND_DATA folder, made safe for the platform, which
+// trusts a WAVE's fields and crashes on broken ones. Accepted when its fmt and
+// data chunks lie inside the file and the format is consistent: 1 to 8
+// channels, 1 to 384,000 samples a second, a block size, and for PCM 8, 16, 24
+// or 32 bits with the block size they imply. The answer is a fresh image of
+// only the checked chunks (a RIFF size left wrong by the writer is mended);
+// empty when the file is refused.
+std::vector<uint8_t> PlayableWaveCopy(const uint8_t* data, size_t size);
 
 }  // namespace velmira

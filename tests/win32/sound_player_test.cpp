@@ -20,14 +20,20 @@ namespace {
 
 struct PlayCall {
     const void* sound;
-    std::wstring path;  // only for a file
+    std::string image;  // the WAVE image's bytes, as its RIFF size tells them
     UINT flags;
 };
 
+std::string ImageAt(const void* sound) {
+    if (!sound) return std::string();
+    const auto* bytes = static_cast<const unsigned char*>(sound);
+    const size_t size = 8 + (bytes[4] | bytes[5] << 8 | bytes[6] << 16 | size_t{bytes[7]} << 24);
+    return std::string(static_cast<const char*>(sound), size);
+}
+
 struct RecordingSoundCalls : SoundCalls {
     bool Play(const wchar_t* sound, UINT flags) override {
-        const bool memory = (flags & 0x4) != 0;
-        calls.push_back({sound, sound && !memory ? std::wstring(sound) : std::wstring(), flags});
+        calls.push_back({sound, ImageAt(sound), flags});
         return answer;
     }
     std::vector<PlayCall> calls;
@@ -208,14 +214,15 @@ TEST(SoundPlayer, AFileIsFoundOnlyByItsFullNameAndOnlyWhenItIsAWave) {
 
     EXPECT_TRUE(player.PlaySoundByName(L"chime.wav"));
     ASSERT_EQ(calls.calls.size(), 1u);
-    EXPECT_EQ(calls.calls[0].path, folder.Dir() + L"SOUND_DATA\\chime.wav");
-    EXPECT_EQ(calls.calls[0].flags, 0x13u);
+    EXPECT_EQ(calls.calls[0].image, WaveBytes(200)) << "the file's checked copy, from memory";
+    EXPECT_EQ(calls.calls[0].flags, 0x17u);
 
     calls.calls.clear();
     EXPECT_FALSE(player.PlaySoundByName(L"chime")) << "no extension is guessed";
     EXPECT_FALSE(player.PlaySoundByName(L"missing.wav"));
     EXPECT_FALSE(player.PlaySoundByName(L"folder.wav"));
     EXPECT_FALSE(player.PlaySoundByName(L"note.wav"));
+    EXPECT_FALSE(player.PlaySoundByName(L"CON")) << "a device is no sound file";
     // Only files in the sound folder itself: chime.wav is there, but not by a path.
     EXPECT_FALSE(player.PlaySoundByName(L"..\\SOUND_DATA\\chime.wav"));
     EXPECT_FALSE(player.PlaySoundByName(L"./chime.wav"));
@@ -230,8 +237,7 @@ TEST(SoundPlayer, AProgramFolderWithAJapaneseNameIsHandedOverExactly) {
     TSoundPlayer player(GetModuleHandleW(nullptr), folder.Dir(), calls);
     EXPECT_TRUE(player.PlaySoundByName(L"時報チャイム.wav"));
     ASSERT_EQ(calls.calls.size(), 1u);
-    EXPECT_EQ(calls.calls[0].path, folder.Dir() + L"SOUND_DATA\\時報チャイム.wav");
-    EXPECT_EQ(calls.calls[0].flags, 0x13u);
+    EXPECT_EQ(calls.calls[0].image, WaveBytes(200));
 }
 
 // Byte counts in code page 932: kanji take two bytes, ASCII one.

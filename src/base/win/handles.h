@@ -49,6 +49,11 @@ struct KernelHandleTraits {
     static HANDLE Invalid() { return nullptr; }
     static void Close(HANDLE h) { ::CloseHandle(h); }
 };
+// CreateFileW answers INVALID_HANDLE_VALUE, not null, when it fails.
+struct FileHandleTraits {
+    static HANDLE Invalid() { return INVALID_HANDLE_VALUE; }
+    static void Close(HANDLE h) { ::CloseHandle(h); }
+};
 struct RegKeyTraits {
     static HKEY Invalid() { return nullptr; }
     static void Close(HKEY h) { ::RegCloseKey(h); }
@@ -92,6 +97,7 @@ using UniqueBrush = UniqueHandle<HBRUSH, GdiTraits<HBRUSH>>;
 using UniquePen = UniqueHandle<HPEN, GdiTraits<HPEN>>;
 using UniqueFont = UniqueHandle<HFONT, GdiTraits<HFONT>>;
 using UniqueHandleK = UniqueHandle<HANDLE, KernelHandleTraits>;
+using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
 using UniqueKey = UniqueHandle<HKEY, RegKeyTraits>;
 using UniqueMemDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;

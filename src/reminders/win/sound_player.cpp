@@ -5,7 +5,9 @@
 #include <cstring>
 #include <utility>
 
+#include "base/win/handles.h"
 #include "base/win/resources.h"
+#include "reminders/wave_image.h"
 
 namespace velmira {
 namespace {
@@ -39,21 +41,25 @@ bool LooksLikeWaveImage(const unsigned char* data, size_t size) {
     return riffSize >= 4 && riffSize + 8 <= size;
 }
 
-// A file is only checked for its signature: the platform knows a file's real
-// length, and many writers leave the RIFF size wrong. Without this, an
-// asynchronous request for a text file would still be answered true.
-bool FileStartsAsWave(const std::wstring& path) {
-    HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ,
-                                FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    unsigned char header[12];
+// The whole file, when it is a regular file of at most kMaxSoundFileBytes;
+// empty otherwise. A device name such as CON or COM1 opens no disk file.
+std::vector<uint8_t> ReadSoundFile(const std::wstring& path) {
+    UniqueFile file(::CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+    if (!file || ::GetFileType(file.get()) != FILE_TYPE_DISK) return {};
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(file.get(), &info) ||
+        (info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) || info.nFileSizeHigh != 0 ||
+        info.nFileSizeLow > kMaxSoundFileBytes)
+        return {};
+    std::vector<uint8_t> bytes(info.nFileSizeLow);
     DWORD read = 0;
-    const bool ok = ::ReadFile(file, header, sizeof(header), &read, nullptr) &&
-                    read == sizeof(header) && std::memcmp(header, "RIFF", 4) == 0 &&
-                    std::memcmp(header + 8, "WAVE", 4) == 0;
-    ::CloseHandle(file);
-    return ok;
+    if (!bytes.empty() &&
+        (!::ReadFile(file.get(), bytes.data(), info.nFileSizeLow, &read, nullptr) ||
+         read != info.nFileSizeLow))
+        return {};
+    return bytes;
 }
 
 }  // namespace
@@ -71,6 +77,11 @@ SoundCalls& SoundCalls::System() {
 
 TSoundPlayer::TSoundPlayer(HINSTANCE module, std::wstring exeDir, SoundCalls& calls)
     : module_(module), exeDir_(std::move(exeDir)), calls_(calls) {}
+
+TSoundPlayer::~TSoundPlayer() {
+    // The platform may still be reading the last file's copy.
+    if (!fileImage_.empty()) StopSound();
+}
 
 bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
     // An inner NUL would make the lookups below see only the name's beginning.
@@ -91,13 +102,16 @@ bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
     // The file's exact name, in the sound folder itself: no extension is
     // guessed, and a name with a path in it names no file there.
     if (name.find_first_of(L"\\/:") != std::wstring::npos) return false;
-    const std::wstring path = exeDir_ + L"SOUND_DATA\\" + name;
-    const DWORD attributes = ::GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        return false;
-    }
-    if (!FileStartsAsWave(path)) return false;
-    return calls_.Play(path.c_str(), kFileFlags);
+    // The platform trusts a file's fields and crashes on broken ones: it is
+    // given only a checked copy, from memory.
+    const std::vector<uint8_t> bytes = ReadSoundFile(exeDir_ + L"SOUND_DATA\\" + name);
+    std::vector<uint8_t> image = PlayableWaveCopy(bytes.data(), bytes.size());
+    if (image.empty()) return false;
+    if (!calls_.Play(reinterpret_cast<const wchar_t*>(image.data()), kMemoryFlags)) return false;
+    // Taken: no other sound was playing (SND_NOSTOP), so the last file's copy
+    // is free, and this one must live while the platform reads it.
+    fileImage_ = std::move(image);
+    return true;
 }
 
 // Without SND_NOSTOP: with it, Wine refuses the stop itself while a sound plays.

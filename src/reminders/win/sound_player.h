@@ -1,11 +1,14 @@
 #pragma once
 // TSoundPlayer: plays her sounds by name, from the WAVE resources of the
-// program or, when none has the name, from exeDir\SOUND_DATA\<name>. One
+// program or, when none has the name, from exeDir\SOUND_DATA\<name> (read
+// into memory and checked first). One
 // sound at a time: a request while another plays is refused, never queued.
 
 #include <windows.h>
 
+#include <cstdint>
 #include <string>
+#include <vector>
 
 namespace velmira {
 
@@ -25,8 +28,8 @@ public:
 
 class TSoundPlayer {
 public:
-    // SND_ASYNC | SND_NODEFAULT | SND_NOSTOP, plus SND_MEMORY for resources.
-    static constexpr UINT kFileFlags = 0x13;
+    // SND_ASYNC | SND_NODEFAULT | SND_NOSTOP | SND_MEMORY: resources and
+    // files alike are played from memory.
     static constexpr UINT kMemoryFlags = 0x17;
     static constexpr UINT kStopFlags = 0x03;  // SND_ASYNC | SND_NODEFAULT
     // Sound names are stored in code page 932; from this many bytes on they are refused.
@@ -34,10 +37,14 @@ public:
 
     // `module` holds the WAVE resources; `exeDir` ends in a backslash.
     TSoundPlayer(HINSTANCE module, std::wstring exeDir, SoundCalls& calls = SoundCalls::System());
+    ~TSoundPlayer();
+    TSoundPlayer(const TSoundPlayer&) = delete;
+    TSoundPlayer& operator=(const TSoundPlayer&) = delete;
 
     // True when the platform took the sound. False for an empty or too long
-    // name, a broken resource, no file of that exact name, or a sound that
-    // is already playing.
+    // name, a broken resource, no file of that exact name, a file that is no
+    // sound the platform can safely play (see PlayableWaveCopy), or a sound
+    // that is already playing.
     bool PlaySoundByName(const std::wstring& name);
     // The platform's answer; harmless when nothing plays.
     bool StopSound();
@@ -46,6 +53,8 @@ private:
     HINSTANCE module_;
     std::wstring exeDir_;
     SoundCalls& calls_;
+    // The checked copy of the last file played, read by the platform as it plays.
+    std::vector<uint8_t> fileImage_;
 };
 
 }  // namespace velmira
