@@ -25,6 +25,23 @@ Rect PrimaryWorkArea() {
     return ToRect(rc);
 }
 
+bool RestoredWindowRect(HWND hwnd, RECT& rect) {
+    if (!hwnd) return false;
+    if (!::IsIconic(hwnd)) return ::GetWindowRect(hwnd, &rect) != FALSE;
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof(placement);
+    if (!::GetWindowPlacement(hwnd, &placement)) return false;
+    rect = placement.rcNormalPosition;
+    // A window of the taskbar keeps its restore place in work-area coordinates.
+    if (::GetWindowLongPtrW(hwnd, GWL_EXSTYLE) & WS_EX_TOOLWINDOW) return true;
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof(monitor);
+    if (::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        ::OffsetRect(&rect, monitor.rcWork.left - monitor.rcMonitor.left,
+                     monitor.rcWork.top - monitor.rcMonitor.top);
+    return true;
+}
+
 std::wstring ExecutableFolder() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {

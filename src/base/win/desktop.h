@@ -22,6 +22,11 @@ std::vector<Rect> MonitorRects();
 // The primary monitor's work area: the screen without the taskbar.
 Rect PrimaryWorkArea();
 
+// The window's rectangle in screen coordinates; for a minimized window the
+// one it will be restored to, not its parking place. False when the window
+// cannot tell.
+bool RestoredWindowRect(HWND hwnd, RECT& rect);
+
 // The folder of the executable, ending in a backslash; empty when unknown.
 std::wstring ExecutableFolder();
 

@@ -68,25 +68,38 @@ void TMessageBalloon::SetStayOnTop(bool onTop) {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-StageFrame TMessageBalloon::CurrentStage() const {
+StageFrame TMessageBalloon::CurrentStage(RECT* window) const {
     StageFrame frame;
     HWND stage = host_.StageWindow();
-    RECT window{};
+    // Minimized, she is parked off the screen: the balloon goes where she
+    // will be restored, and stays there until she moves.
+    RECT bounds{};
+    if (!RestoredWindowRect(stage, bounds)) return frame;
     RECT client{};
-    if (stage && ::GetWindowRect(stage, &window) && ::GetClientRect(stage, &client)) {
-        frame.position = Point{window.left, window.top};
-        frame.clientWidth = client.right;
-        frame.clientHeight = client.bottom;
+    if (::IsIconic(stage)) {
+        client = bounds;
+        RECT border{0, 0, 0, 0};
+        ::AdjustWindowRectEx(&border, static_cast<DWORD>(::GetWindowLongPtrW(stage, GWL_STYLE)),
+                             FALSE, static_cast<DWORD>(::GetWindowLongPtrW(stage, GWL_EXSTYLE)));
+        client.right -= client.left + border.right - border.left;
+        client.bottom -= client.top + border.bottom - border.top;
+    } else if (!::GetClientRect(stage, &client)) {
+        return frame;
     }
+    frame.position = Point{bounds.left, bounds.top};
+    frame.clientWidth = client.right;
+    frame.clientHeight = client.bottom;
+    if (window) *window = bounds;
     return frame;
 }
 
 void TMessageBalloon::ChoosePlacement(bool show) {
-    const StageFrame stage = CurrentStage();
+    RECT window{};
+    const StageFrame stage = CurrentStage(&window);
     BalloonMonitor monitor;
     MONITORINFO info{};
     info.cbSize = sizeof(info);
-    HMONITOR handle = ::MonitorFromWindow(host_.StageWindow(), MONITOR_DEFAULTTONEAREST);
+    HMONITOR handle = ::MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST);
     if (handle && ::GetMonitorInfoW(handle, &info)) {
         monitor.bounds = ToRect(info.rcMonitor);
         monitor.workArea = ToRect(info.rcWork);
@@ -255,6 +268,11 @@ LRESULT TMessageBalloon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_CLOSE:
+            // Alt+F4, the system menu or another program: closed like "閉じる",
+            // hidden for the next reminder; the window goes only with the program.
+            Button1Click();
+            return 0;
         case WM_SETFOCUS:
             // Enter presses the close button: it takes the focus the balloon gets.
             if (button1_) ::SetFocus(button1_);

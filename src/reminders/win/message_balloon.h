@@ -75,7 +75,8 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    StageFrame CurrentStage() const;
+    // Her restored window, and its rectangle on the screen when asked for.
+    StageFrame CurrentStage(RECT* window = nullptr) const;
     void BuildBalloonShape();
     void FormShow();
     void FormHide();
