@@ -34,7 +34,29 @@ std::wstring SoundNameAt(const std::vector<std::wstring>& names, int position) {
                                                                        : std::wstring();
 }
 
+// The sound a tab gives back: the stored name, unless another item was
+// picked. A name the list does not offer (a file in SOUND_DATA, named by
+// hand) shows as "なし" and is kept as it stands.
+std::wstring SavedSound(const std::vector<std::wstring>& names, const std::wstring& stored,
+                        int position) {
+    return position == SoundPosition(names, stored) ? stored : SoundNameAt(names, position);
+}
+
+// The message a tab gives back: the stored one while the box still shows
+// what it was given, else the box's text.
+std::wstring SavedMessage(const std::wstring& stored, const std::wstring& box) {
+    return box == MessageShown(stored) ? stored : box;
+}
+
 }  // namespace
+
+std::wstring MessageShown(const std::wstring& message) {
+    if (message.size() <= kMessageBoxLimit) return message;
+    size_t cut = kMessageBoxLimit;
+    const wchar_t last = message[cut - 1];
+    if ((last >= 0xD800 && last <= 0xDBFF) || (last == L'\r' && message[cut] == L'\n')) --cut;
+    return message.substr(0, cut);
+}
 
 const std::vector<std::wstring>& MonthItems() {
     static const std::vector<std::wstring> items = Numbers(1, 12, 1, L"**");
@@ -130,7 +152,7 @@ SlotControls YoteiEditBuffer::LoadTab(int t) const {
     for (size_t i = 0; i < minutes.size(); ++i)
         if (minutes[i] == std::to_wstring(editMinutes[t])) c.hun = static_cast<int>(i);
     c.sound = SoundPosition(ScheduleSoundNames(), editSounds[t]);
-    c.message = editMessages[t];
+    c.message = MessageShown(editMessages[t]);
     return c;
 }
 
@@ -143,8 +165,8 @@ void YoteiEditBuffer::SaveTab(int t, const SlotControls& c) {
     const std::vector<std::wstring>& minutes = MinuteItems();
     editMinutes[t] =
         (c.hun >= 0 && c.hun < static_cast<int>(minutes.size())) ? std::stoi(minutes[c.hun]) : 0;
-    editSounds[t] = SoundNameAt(ScheduleSoundNames(), c.sound);
-    editMessages[t] = c.message;
+    editSounds[t] = SavedSound(ScheduleSoundNames(), editSounds[t], c.sound);
+    editMessages[t] = SavedMessage(editMessages[t], c.message);
 }
 
 KinenbiEditBuffer KinenbiEditBuffer::From(const std::array<AnniversaryEntry, kSlotCount>& slots) {
@@ -153,9 +175,8 @@ KinenbiEditBuffer KinenbiEditBuffer::From(const std::array<AnniversaryEntry, kSl
         const AnniversaryEntry& slot = slots[i];
         b.editMessages[i] = slot.message;
         b.editSounds[i] = slot.sound;
-        // Any bit of the high byte counts as in use, as the queue reads it.
-        b.editInUse[i] = (slot.KiTuki & 0xFF00u) != 0;
-        b.editMonths[i] = slot.KiTuki & 0xFFu;
+        b.editInUse[i] = AnniversaryInUse(slot.KiTuki);
+        b.editMonths[i] = AnniversaryMonth(slot.KiTuki);
         b.editDays[i] = slot.KiHi;
     }
     return b;
@@ -180,7 +201,7 @@ SlotControls KinenbiEditBuffer::LoadTab(int t) const {
     c.tuki = PositionIn(editMonths[t], 0, 12);
     c.hi = PositionIn(editDays[t], 1, 31, 1);
     c.sound = SoundPosition(AnniversarySoundNames(), editSounds[t]);
-    c.message = editMessages[t];
+    c.message = MessageShown(editMessages[t]);
     return c;
 }
 
@@ -189,8 +210,8 @@ void KinenbiEditBuffer::SaveTab(int t, const SlotControls& c) {
     editInUse[t] = c.useFlag;
     if (c.tuki >= 0) editMonths[t] = c.tuki;
     editDays[t] = c.hi >= 0 ? c.hi + 1 : 0;
-    editSounds[t] = SoundNameAt(AnniversarySoundNames(), c.sound);
-    editMessages[t] = c.message;
+    editSounds[t] = SavedSound(AnniversarySoundNames(), editSounds[t], c.sound);
+    editMessages[t] = SavedMessage(editMessages[t], c.message);
 }
 
 }  // namespace velmira

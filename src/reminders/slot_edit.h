@@ -13,6 +13,16 @@
 
 namespace velmira {
 
+// The message box holds at most this many characters: what it shows of a
+// longer message (only hand-edited settings hold one; the balloon shows a
+// few lines of it) and what the user may type. The platform's edit control
+// wraps a paragraph in time that grows with its length squared.
+constexpr size_t kMessageBoxLimit = 4096;
+
+// What the message box shows of `message`: all of it, or its first
+// kMessageBoxLimit characters, never ending inside a surrogate pair or a CR LF.
+std::wstring MessageShown(const std::wstring& message);
+
 // What one tab's controls hold: the list positions (-1 = no selection) and
 // the texts. Hour and minute are -1 in the anniversary dialog, which has none.
 struct SlotControls {
@@ -22,6 +32,8 @@ struct SlotControls {
     int ji = -1;
     int hun = -1;
     int sound = 0;  // position in the sound list; 0 is "なし"
+    // The message box's text. Given back unchanged, the stored message stays
+    // whole, the part the box did not show included.
     std::wstring message;
 
     // The preview button works only for a real sound.
@@ -61,7 +73,8 @@ struct YoteiEditBuffer {
 
     SlotControls LoadTab(int t) const;
     // A minute no item shows is saved as 0; a month, day or hour no item
-    // shows keeps its stored value; a sound name the list lacks becomes "".
+    // shows keeps its stored value; the stored sound name stays unless
+    // another item was picked.
     void SaveTab(int t, const SlotControls& controls);
 };
 
@@ -78,7 +91,8 @@ struct KinenbiEditBuffer {
 
     SlotControls LoadTab(int t) const;
     // A day no item shows is saved as 0 (never due); a month no item shows
-    // keeps its stored value; a sound name the list lacks becomes "".
+    // keeps its stored value; the stored sound name stays unless another
+    // item was picked.
     void SaveTab(int t, const SlotControls& controls);
 };
 

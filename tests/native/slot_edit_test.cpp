@@ -96,12 +96,32 @@ TEST(ScheduleEdit, StoredValuesNoListOffers) {
     const Schedules out = b.Slots();
     // The minute is saved as 0; the others keep their bits; still in use.
     EXPECT_EQ(ScheduleWord(13, 40, 30, 0, true), out[0].Yotei);
-    EXPECT_EQ(L"", out[0].sound);
+    EXPECT_EQ(L"Snd_Kinenbi1", out[0].sound) << "a name the list lacks is kept";
 
     // The highest month the word can hold stays out of the in-use bit.
     Schedules high{};
     high[0].Yotei = static_cast<int32_t>(0x7F000000);
     EXPECT_EQ(static_cast<int32_t>(0x7F000000), VisitEveryTab<YoteiEditBuffer>(high)[0].Yotei);
+}
+
+// The box shows the start of a long message; left unchanged, the whole
+// message comes back; changed, the box's text is the message.
+TEST(MessageBox, ALongMessageIsShownInPartAndKeptWhole) {
+    std::wstring huge(kMessageBoxLimit - 1, L'あ');
+    huge += L"\r\n" + std::wstring(100000, L'い');
+    Schedules in{};
+    in[0].message = huge;
+    in[1].message = std::wstring(kMessageBoxLimit - 1, L'う') + L"\xD83D\xDE00" + L"tail";
+    YoteiEditBuffer b = YoteiEditBuffer::From(in);
+    EXPECT_EQ(kMessageBoxLimit - 1, b.LoadTab(0).message.size()) << "not inside the CR LF";
+    EXPECT_EQ(kMessageBoxLimit - 1, b.LoadTab(1).message.size()) << "not inside the pair";
+    EXPECT_EQ(in[0].message, VisitEveryTab<YoteiEditBuffer>(in)[0].message);
+    EXPECT_EQ(in[1].message, VisitEveryTab<YoteiEditBuffer>(in)[1].message);
+
+    SlotControls c = b.LoadTab(0);
+    c.message.pop_back();
+    b.SaveTab(0, c);
+    EXPECT_EQ(c.message, b.Slots()[0].message);
 }
 
 TEST(AnniversaryEdit, EveryMonthAndDaySurvivesATab) {
@@ -120,10 +140,10 @@ TEST(AnniversaryEdit, EveryMonthAndDaySurvivesATab) {
 TEST(AnniversaryEdit, StoredValuesNoListOffers) {
     Anniversaries in{};
     in[0] = {L"", L"Snd_Jikan1", static_cast<uint16_t>(0x100 | 13), 0};  // month 13, day 0
-    in[1] = {L"", L"", 0x0205, 40};  // a stray high bit counts as in use; day 40
+    in[1] = {L"", L"", 0x0205, 40};  // a stray high bit is no use flag; day 40
     in[2] = {L"", L"", 0x0003, -5};
     KinenbiEditBuffer b = KinenbiEditBuffer::From(in);
-    EXPECT_TRUE(b.editInUse[1]);
+    EXPECT_FALSE(b.editInUse[1]);
     EXPECT_EQ(-5, b.editDays[2]);  // sign-extended
     for (int t = 0; t < kSlotCount; ++t) {
         const SlotControls c = b.LoadTab(t);
@@ -134,8 +154,8 @@ TEST(AnniversaryEdit, StoredValuesNoListOffers) {
     const Anniversaries out = b.Slots();
     EXPECT_EQ(0x100 | 13, out[0].KiTuki);  // the month keeps its bits
     EXPECT_EQ(0, out[0].KiHi);             // a day no item shows is stored as 0
-    EXPECT_EQ(L"", out[0].sound);
-    EXPECT_EQ(0x0105, out[1].KiTuki);  // in use, written as the one in-use bit
+    EXPECT_EQ(L"Snd_Jikan1", out[0].sound);
+    EXPECT_EQ(0x0005, out[1].KiTuki);  // month 5, not in use
     EXPECT_EQ(0, out[1].KiHi);
     EXPECT_EQ(0x0003, out[2].KiTuki);
     EXPECT_EQ(0, out[2].KiHi);

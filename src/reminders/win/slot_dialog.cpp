@@ -133,6 +133,8 @@ bool TSlotDialog::OnInitDialog() {
     for (const std::wstring& name : *form_.soundNames)
         ::SendDlgItemMessageW(hwnd_, kSoundListNames, LB_ADDSTRING, 0,
                               reinterpret_cast<LPARAM>(name.c_str()));
+    // No more may be typed than the box shows of a stored message.
+    ::SendDlgItemMessageW(hwnd_, kMessage, EM_SETLIMITTEXT, kMessageBoxLimit, 0);
     // Every list box shows 20 pixels high, whatever the font's own height.
     for (int id : {kTuki, kHi, kJi, kHun, kSoundList})
         if (HWND list = Item(id))
