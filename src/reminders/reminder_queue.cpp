@@ -8,8 +8,6 @@ namespace velmira {
 
 namespace {
 
-constexpr uint16_t kAnniversaryInUse = 0x100;
-
 bool ValidSlot(int32_t slot) { return slot >= 0 && slot < kSlotCount; }
 
 // "%.2d": at least two digits, zero-padded.
@@ -33,8 +31,8 @@ void ReminderQueue::CheckReminders(bool dateChanged, bool minuteChanged, const L
 void ReminderQueue::MatchAnniversaries(int month, int day, bool balloonVisible) {
     for (int i = 0; i < kSlotCount; ++i) {
         const AnniversaryEntry& e = settings_.anniversaries[static_cast<size_t>(i)];
-        if (!(e.KiTuki & kAnniversaryInUse)) continue;
-        const int m = e.KiTuki & ~kAnniversaryInUse;
+        if (!AnniversaryInUse(e.KiTuki)) continue;
+        const int m = AnniversaryMonth(e.KiTuki);
         if (m != 0 && m != month) continue;
         if (e.KiHi != day) continue;
         // A full queue drops the anniversary for the day; nothing retries it.
@@ -56,25 +54,36 @@ void ReminderQueue::MatchSchedules(int month, int day, int hour, int minute, boo
         // and now: minutes the program did not see, or a refused queueing.
         const bool due = c == now || (settings_.lastYotei < c && c < now);
         if (!due) continue;
-        ok = EnqueueReminder(QueuedReminder::Schedule, i, balloonVisible);
+        ok = EnqueueReminder(QueuedReminder::Schedule, i, balloonVisible, c);
         // A refusal keeps lastYotei behind, so the next minute catches up.
         if (!ok) break;
     }
     if (ok) settings_.lastYotei = now;
 }
 
-bool ReminderQueue::EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisible) {
+bool ReminderQueue::EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisible,
+                                    int32_t dueCode) {
     if (queueCount_ >= kQueueCapacity || !ValidSlot(slot)) return false;
     // Only the first entry of an idle system is quick; a second one while it
     // waits restarts the countdown at the longer interval.
     timer_.interval =
         queueCount_ == 0 && !balloonVisible ? main_timer::kFirstMs : main_timer::kNextMs;
     queueBusy = true;
-    entries_[static_cast<size_t>(queueCount_)] = QueuedReminder{kind, slot};
+    entries_[static_cast<size_t>(queueCount_)] = QueuedReminder{kind, slot, dueCode};
     ++queueCount_;
     queueBusy = false;
     timer_.enabled = true;
     return true;
+}
+
+int32_t ReminderQueue::LastYoteiToStore() const {
+    int32_t stored = settings_.lastYotei;
+    for (int i = 0; i < queueCount_; ++i) {
+        const QueuedReminder& e = entries_[static_cast<size_t>(i)];
+        if (e.kind == QueuedReminder::Schedule && e.dueCode > 0 && e.dueCode - 1 < stored)
+            stored = e.dueCode - 1;
+    }
+    return stored;
 }
 
 void ReminderQueue::RemoveQueued(int index) {
@@ -110,7 +119,7 @@ ReminderDisplay ReminderToShow(const StageSettings& settings, const QueuedRemind
         const AnniversaryEntry& e = settings.anniversaries[slot];
         d.message = e.message.empty() ? kDefaultAnniversaryText : e.message;
         d.sound = e.sound;
-        const int month = e.KiTuki & 0x7F;
+        const int month = AnniversaryMonth(e.KiTuki);
         label += month > 0 ? TwoDigits(month) + L"." : L"**.";
         label += TwoDigits(e.KiHi);
     } else {

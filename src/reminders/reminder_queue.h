@@ -46,13 +46,19 @@ public:
     void MatchSchedules(int month, int day, int hour, int minute, bool balloonVisible);
 
     // False when the queue is full (or the slot is not one of the three).
-    bool EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisible);
+    // `dueCode` is the time code a schedule came due for.
+    bool EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisible, int32_t dueCode = 0);
     // Out-of-range indices are ignored.
     void RemoveQueued(int index);
 
     // MainTimer's tick: the oldest entry to show, or nothing while the queue
     // is busy, a balloon is up or a settings dialog is open.
     std::optional<QueuedReminder> MainTimerTimer(bool balloonVisible, bool dialogOpen);
+
+    // The lastYotei to store at exit: just below the earliest schedule still
+    // waiting, so the next start's catch-up brings the waiting ones back in
+    // their order; the one in force when no schedule waits.
+    int32_t LastYoteiToStore() const;
 
     int32_t QueueCount() const { return queueCount_; }
     // Entry `index` of 0 .. QueueCount() - 1, 0 the oldest.

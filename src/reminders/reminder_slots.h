@@ -23,13 +23,22 @@ struct ScheduleEntry {
     int32_t Yotei = 0;
 };
 
+// The one reading of an anniversary's month word, for the matching, the
+// balloon's label and the dialog alike: bit 8 is in use, bits 0..7 the month
+// (0 = every month); a hand-edited word's other bits count for nothing.
+constexpr uint16_t kAnniversaryInUse = 0x100;
+constexpr bool AnniversaryInUse(uint16_t word) { return (word & kAnniversaryInUse) != 0; }
+constexpr int AnniversaryMonth(uint16_t word) { return word & 0xFF; }
+
 constexpr int kSlotCount = 3;
 
-// An entry of the reminder queue: which kind of slot, and which slot.
+// An entry of the reminder queue: which kind of slot, and which slot; a
+// schedule also keeps the time code of the minute it came due for.
 struct QueuedReminder {
     enum Kind : int32_t { Anniversary = 0, Schedule = 1 };
     int32_t kind = Anniversary;
     int32_t slot = 0;
+    int32_t dueCode = 0;
 };
 
 }  // namespace velmira

@@ -116,6 +116,26 @@ class Dragging(unittest.TestCase):
             self.assertEqual((left2, top2),
                              (harness.signed32(stored["FormLeft"][1]), harness.signed32(stored["FormTop"][1])))
 
+    def test_a_drag_and_a_menu_choice_survive_a_killed_process(self):
+        def stored_position():
+            stored = s.reg_values()
+            return (harness.signed32(stored.get("FormLeft", (0, 0))[1]),
+                    harness.signed32(stored.get("FormTop", (0, 0))[1]))
+
+        with harness.Session() as s:
+            m = MenuSession(self, s)
+            x0, y0 = m.left + ON_HER[0], m.top + ON_HER[1]
+            s.drag(x0, y0, x0 + 120, y0 + 30)
+            m.left, m.top, _, _ = s.geometry(m.window)
+            self.assertEqual((m.left, m.top), stored_position(), "stored as the drag ends")
+            m.open_menu()
+            s.xdotool("key", "s")  # 常に一番手前に表示(&S)
+            time.sleep(1.0)
+            m.app.popen.kill()
+            m.app.popen.wait()
+            self.assertEqual(("REG_DWORD", 1), s.reg_values().get("StayOnTop"), "the menu choice")
+            self.assertEqual((m.left, m.top), stored_position())
+
     def test_the_next_start_puts_her_where_she_was_left(self):
         with harness.Session() as s:
             m = MenuSession(self, s)

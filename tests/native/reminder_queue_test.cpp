@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "reminders/reminder_queue.h"
+#include "reminders/slot_edit.h"
 #include "reminders/time_code.h"
 #include "local_time_of.h"
 
@@ -281,6 +282,36 @@ TEST(Schedules, ARefusalStopsTheLoopAndLeavesLastYoteiForTheNextMinute) {
     EXPECT_EQ(s.lastYotei, TimeCode(3, 1, 12, 1));
 }
 
+// Closed while the first of three shows: what is stored brings the two
+// waiting ones back at the next start, in their order.
+TEST(Schedules, WaitingSchedulesComeBackAfterARestart) {
+    StageSettings s;
+    SetSchedule(s, 0, 0, 0, 9, 0);
+    SetSchedule(s, 1, 0, 0, 9, 0);
+    SetSchedule(s, 2, 0, 0, 9, 0);
+    SetAnniversary(s, 0, 0, 8);
+    ReminderQueue q(s);
+    EXPECT_EQ(s.lastYotei, q.LastYoteiToStore()) << "nothing waits";
+    q.CheckReminders(true, true, At(12, 8, 9, 0), kHidden);
+    ASSERT_EQ(Queued(q), (Entries{{0, 0}, {1, 0}, {1, 1}, {1, 2}}));
+    q.MainTimerTimer(kHidden, false);  // the anniversary shows
+    q.MainTimerTimer(kHidden, false);  // then the first schedule
+    ASSERT_EQ(s.lastYotei, TimeCode(12, 8, 9, 0));
+
+    StageSettings next = s;
+    next.lastYotei = q.LastYoteiToStore();
+    EXPECT_EQ(s.lastYotei, TimeCode(12, 8, 9, 0)) << "the run's own value does not move";
+    ReminderQueue restarted(next);
+    restarted.CheckReminders(false, true, At(12, 8, 9, 5), kHidden);
+    EXPECT_EQ(Queued(restarted), (Entries{{1, 0}, {1, 1}, {1, 2}}))
+        << "the waiting ones come back (the first too: they share the minute)";
+
+    // The queue emptied: the value in force is stored.
+    q.MainTimerTimer(kHidden, false);
+    q.MainTimerTimer(kHidden, false);
+    EXPECT_EQ(s.lastYotei, q.LastYoteiToStore());
+}
+
 TEST(Schedules, ImpossibleWordsNeverComeDue) {
     StageSettings s;
     s.schedules[0].Yotei = ScheduleWord(0, 0, 7, 75, true);  // between 07:59 and 08:00
@@ -327,6 +358,32 @@ TEST(Display, ShowsTheSlotAsItIsWhenTheEntryComesUp) {
     EXPECT_EQ(d.message, L"お昼");
     EXPECT_EQ(d.sound, L"bell.wav");
     EXPECT_EQ(d.timeLabel, L"[06.02  12:30]");
+}
+
+// A hand-edited month word reads the same in the matching, the label and the
+// dialog: bit 8 in use, bits 0..7 the month.
+TEST(AnniversaryWord, OneReadingEverywhere) {
+    struct Case {
+        uint16_t word;
+        bool due;  // on 3 March
+        const wchar_t* label;
+        bool dialogInUse;
+        int dialogMonth;
+    };
+    for (const Case& c :
+         {Case{0x0203, false, L"[03.05]", false, 3}, Case{0x0183, false, L"[131.05]", true, 131},
+          Case{0x0103, true, L"[03.05]", true, 3}}) {
+        StageSettings s;
+        s.anniversaries[0].KiTuki = c.word;
+        s.anniversaries[0].KiHi = 5;
+        ReminderQueue q(s);
+        q.MatchAnniversaries(3, 5, false);
+        EXPECT_EQ(c.due, q.QueueCount() == 1) << std::hex << c.word;
+        EXPECT_EQ(c.label, ReminderToShow(s, {0, 0}).timeLabel) << std::hex << c.word;
+        const KinenbiEditBuffer b = KinenbiEditBuffer::From(s.anniversaries);
+        EXPECT_EQ(c.dialogInUse, b.editInUse[0]) << std::hex << c.word;
+        EXPECT_EQ(c.dialogMonth, b.editMonths[0]) << std::hex << c.word;
+    }
 }
 
 TEST(Display, DefaultTextsAndTheLabelFormats) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <thread>
 
+#include "app/menu_visibility.h"
 #include "app/win/main_stage.h"
 #include "app/win/run_clock.h"
 #include "dialog_driver.h"
@@ -194,6 +195,17 @@ TEST(MainStageClose, TheEndOfTheSessionWritesTheSettingsAndStopsTheClock) {
     ASSERT_TRUE(ReadDword(L"DigiAMPM", value));
     EXPECT_EQ(value, 1u);
     EXPECT_EQ(stage.Clocker(), nullptr) << "the clock thread was stopped";
+    DestroyWindow(stage.Handle());
+    ClearKey();
+}
+
+TEST(MainStageClose, AfterAResetAChangedSettingWritesNothingUntilTheCloseAsks) {
+    ClearKey();
+    StoreDword(L"AnaDigi", 0);
+    TMainStage stage(ResetEnvironment(true));
+    CreateAfterAConfirmedReset(stage);
+    SendMessageW(stage.Handle(), WM_COMMAND, menu_command::kStayOnTop1, 0);
+    EXPECT_FALSE(KeyExists()) << "the deletion stands";
     DestroyWindow(stage.Handle());
     ClearKey();
 }

@@ -424,6 +424,13 @@ TEST_F(MenuStage, WhileTheDebugControlsShowTheShapeHoldsThemWhole) {
 
     stage.MIDebugModeClick();
     EXPECT_EQ(cornersOutside(), cutByHer) << "hiding them gives her outline back";
+
+    // The face test cycles her faces back to none; the shape follows all the same.
+    for (int i = 0; i < 4; ++i) stage.FaceTestClick();
+    stage.MIDebugModeClick();
+    EXPECT_EQ(cornersOutside(), 0) << "after the face test";
+    stage.MIDebugModeClick();
+    EXPECT_EQ(cornersOutside(), cutByHer) << "after the face test";
 }
 
 TEST_F(MenuStage, TheDebugTimePickerStartsAtZeroFortySix) {
@@ -567,6 +574,13 @@ TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueWhileOpenAndOnlySetStoresTheirEd
     EXPECT_EQ(L"お茶の時間", stage.Settings().schedules[0].message);
     EXPECT_NE(ScheduleInUse(stage.Settings().schedules[0].Yotei), ScheduleInUse(0))
         << "the use box was ticked";
+    // And stored at once, as a close would store it.
+    wchar_t stored[32] = {};
+    DWORD size = sizeof(stored);
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, L"yoMes0", RRF_RT_REG_SZ, nullptr,
+                           stored, &size),
+              ERROR_SUCCESS);
+    EXPECT_STREQ(L"お茶の時間", stored);
 }
 
 TEST_F(MenuStage, UnknownCommandsChangeNothing) {

@@ -36,6 +36,8 @@ TMainStage::TMainStage(StageEnvironment environment)
     Application.OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
     Application.OnMinimize = [this] { AppMinimize(); };
     Application.OnRestore = [this] { AppRestore(); };
+    // Schedules still waiting at exit come back at the next start.
+    session_.lastYoteiToStore = [this] { return desk_.Queue().LastYoteiToStore(); };
 }
 
 TMainStage::~TMainStage() {
@@ -104,6 +106,7 @@ void TMainStage::FormShow() {
     }
     backgroundBlack_ = true;
     Tag = 1;
+    shown_ = true;
     dial_.LoadDialRegion(resources_);
     ApplyShape();
     if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
@@ -177,6 +180,12 @@ void TMainStage::BalloonLink::RestoreApplication() { Application.Restore(); }
 void TMainStage::BalloonLink::MinimizeApplication() { ::ShowWindow(stage.Handle(), SW_MINIMIZE); }
 void TMainStage::BalloonLink::StopSound() { stage.StopSound(); }
 
+Point TMainStage::WindowPosition() const {
+    RECT r{};
+    ::GetWindowRect(Handle(), &r);
+    return Point{r.left, r.top};
+}
+
 void TMainStage::RedrawNow() {
     // A display switch shows at once, without waiting for the clock's next minute.
     const LocalTime now = env_.clock();
@@ -205,6 +214,13 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return Default(msg, wParam, lParam);
         case WM_SHOWWINDOW:
             if (wParam) FormShow();
+            return Default(msg, wParam, lParam);
+        case WM_ENTERSIZEMOVE:
+            dragStart_ = WindowPosition();
+            return Default(msg, wParam, lParam);
+        case WM_EXITSIZEMOVE:
+            // A drag that moved her is stored at once; a plain click is not.
+            if (WindowPosition() != dragStart_) session_.SaveNow(Handle());
             return Default(msg, wParam, lParam);
         case WM_ERASEBKGND: {
             RECT rc;

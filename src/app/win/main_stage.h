@@ -122,6 +122,7 @@ private:
         return DialMode{session_.settings.AnaDigi, session_.settings.DigiAMPM};
     }
     void RedrawNow();
+    Point WindowPosition() const;
     void ApplyShape();
     void OnPaint();
     void OnClose();
@@ -159,6 +160,8 @@ private:
     UniqueBrush greenBrush_;
     bool backgroundBlack_ = false;
     bool started_ = false;  // FormCreate has run to its end
+    bool shown_ = false;    // FormShow has given her a shape
+    Point dragStart_;       // where a drag began
     bool closedDuringStart_ = false;
     bool closing_ = false;
     // Last, so it goes first: no hand-over may reach a part already gone.

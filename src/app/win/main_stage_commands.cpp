@@ -131,7 +131,7 @@ void TMainStage::MIDebugModeClick() {
     popupMenu_.SetChecked(item, on);
     debugControls_.SetShown(on);
     // Her outline would cut the controls: the shape takes them in while they show.
-    if (Tag != 0) ApplyShape();
+    if (shown_) ApplyShape();
 }
 
 void TMainStage::MIThreadPrio6Click(UINT itemId) {
@@ -140,6 +140,7 @@ void TMainStage::MIThreadPrio6Click(UINT itemId) {
     Settings().ThreadPrio = popupMenu_.Tag(itemId);
     popupMenu_.CheckRadioItem(item);
     ApplyThreadPriority();
+    session_.SaveNow(Handle());
 }
 
 void TMainStage::StayOnTop1Click() {
@@ -148,34 +149,41 @@ void TMainStage::StayOnTop1Click() {
     ApplyStayOnTop();
     // The hidden balloon takes the style too, for its next appearance.
     if (balloon_) balloon_->SetStayOnTop(Settings().StayOnTop);
+    session_.SaveNow(Handle());
 }
 
 void TMainStage::MIDigiAnaClick() {
     Settings().AnaDigi = !Settings().AnaDigi;
     popupMenu_.SetChecked(Item("MIDigiAna"), !Settings().AnaDigi);
     RedrawNow();
+    session_.SaveNow(Handle());
 }
 
 void TMainStage::MIAmPmClick() {
     Settings().DigiAMPM = !Settings().DigiAMPM;
     popupMenu_.SetChecked(Item("MIAmPm"), Settings().DigiAMPM);
     RedrawNow();
+    session_.SaveNow(Handle());
 }
 
 // The settings dialogs edit copies of the slots; "設定" hands them back, to
-// be matched from the next minute on and stored at exit.
+// be matched from the next minute on, and stores them at once.
 void TMainStage::MIMemorialSetClick() {
     TKinenbi dialog(Handle(), Settings().anniversaries,
                     [this](const std::wstring& name) { return PlaySoundByName(name); });
     DialogOpenScope open(dialogOpen);
-    if (dialog.ShowModal()) Settings().anniversaries = dialog.Slots();
+    if (!dialog.ShowModal()) return;
+    Settings().anniversaries = dialog.Slots();
+    session_.SaveNow(Handle());
 }
 
 void TMainStage::MIScheduleSetClick() {
     TYotei dialog(Handle(), Settings().schedules,
                   [this](const std::wstring& name) { return PlaySoundByName(name); });
     DialogOpenScope open(dialogOpen);
-    if (dialog.ShowModal()) Settings().schedules = dialog.Slots();
+    if (!dialog.ShowModal()) return;
+    Settings().schedules = dialog.Slots();
+    session_.SaveNow(Handle());
 }
 
 void TMainStage::DateTimePicker1Change() {
@@ -189,6 +197,7 @@ void TMainStage::MIGaman5Click(UINT itemId) {
     // The wait changes; the face and the radio marks do not.
     Settings().samiLim = popupMenu_.Tag(itemId);
     faces_.StopLonelinessTimer();
+    session_.SaveNow(Handle());
 }
 
 void TMainStage::NakuTestClick() { faces_.StopLonelinessTimer(); }

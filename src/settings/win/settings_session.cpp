@@ -41,8 +41,14 @@ bool TSettingsSession::SaveSettings(HWND window) {
     // The position is where the window is now, which dragging may have changed.
     POINT at{settings.FormLeft, settings.FormTop};
     WindowScreenPosition(window, at);
+    StageSettings stored = settings;
+    if (lastYoteiToStore) stored.lastYotei = lastYoteiToStore();
     RegistryStore registry(location_.root);
-    return velmira::SaveSettings(registry, location_.keyPath, settings, at.x, at.y);
+    return velmira::SaveSettings(registry, location_.keyPath, stored, at.x, at.y);
+}
+
+void TSettingsSession::SaveNow(HWND window) {
+    if (started_ && !settingsDeleted && !written_) SaveSettings(window);
 }
 
 void TSettingsSession::FormCloseQuery(HWND window) {

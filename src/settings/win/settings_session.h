@@ -1,10 +1,12 @@
 #pragma once
 // The settings of one run: the reset offered at start, reading them once at
-// start and writing them once at the end (a close, or the end of the Windows
-// session). Runs on the user-interface thread.
+// start, writing them at the end (a close, or the end of the Windows session)
+// and whenever the user has changed one, so a crash or a power cut loses
+// nothing. Runs on the user-interface thread.
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,11 @@ public:
     // Writes every value, the position from where `window` is now.
     bool SaveSettings(HWND window);
 
+    // The user changed a setting: writes the values a close would, without a
+    // question. Nothing before Start has finished, while the reset's
+    // deletion stands (the close asks first) or after the close has written.
+    void SaveNow(HWND window);
+
     // A close of the main stage: writes the settings, after asking when the
     // reset deleted them at start. Never refuses the close. Before Start has
     // finished it writes nothing: the user has agreed to nothing yet.
@@ -45,6 +52,9 @@ public:
     const SettingsLocation& Location() const { return location_; }
 
     StageSettings settings;
+    // The lastYotei to write instead of the one in force; without it the
+    // field is written as it stands.
+    std::function<int32_t()> lastYoteiToStore;
     bool settingsDeleted = false;
     // [1] is the question asked at close after a reset.
     std::vector<std::wstring> DialogStrList;
