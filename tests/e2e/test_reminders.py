@@ -44,26 +44,26 @@ def balloon(s, app, main_window):
 def wait_balloon(s, app, main, shown=True, timeout=10.0):
     """The balloon once it is shown (or None once it is hidden)."""
     deadline = time.time() + timeout
-    while True:
-        found = balloon(s, app, main)
-        if bool(found) == shown or time.time() >= deadline:
-            return found
+    while bool(balloon(s, app, main)) != shown and time.time() < deadline:
         time.sleep(0.2)
+    return balloon(s, app, main)
 
 
-def balloon_label(s):
-    """The shown balloon's time label."""
-    return s.helper("texts", "TMessageBalloon").stdout.splitlines()[-1]
+def label_and_close(test, s, app, stored_last=None):
+    """The balloon's time label; then a close, checking the stored lastYotei."""
+    label = s.helper("texts", "TMessageBalloon").stdout.splitlines()[-1]
+    test.assertTrue(s.close_main_stage())
+    test.assertEqual(0, app.wait_exit(10))
+    if stored_last is not None:
+        test.assertEqual(s.reg_values()["lastYotei"], ("REG_DWORD", stored_last))
+    return label
 
 
-def schedules(*words, last=0, sounds=()):
+def seed_schedules(s, *words, sound=""):
     values = dict(test_settings.DEFAULTS)  # a value missing would end the load
-    for i, word in enumerate(words):
-        values["Yotei%d" % i] = ("REG_DWORD", word)
-    for i, sound in enumerate(sounds):
-        values["yoSnd%d" % i] = ("REG_SZ", sound)
-    values["lastYotei"] = ("REG_DWORD", last)
-    return values
+    values.update({"Yotei%d" % i: ("REG_DWORD", w) for i, w in enumerate(words)})
+    values["yoSnd0"] = ("REG_SZ", sound)
+    s.seed(values)
 
 
 class Reminders(unittest.TestCase):
@@ -137,68 +137,50 @@ class WhatUsersStore(unittest.TestCase):
         with harness.Session(capture_sound=True) as s:
             folder = os.path.join(s.work, "program")
             os.makedirs(os.path.join(folder, "SOUND_DATA"))
-            exe = os.path.join(folder, "VelmiraClock.exe")
-            shutil.copy(harness.EXE, exe)
+            shutil.copy(harness.EXE, folder)
             # A RIFF/WAVE signature over a format of no channels.
-            fmt = struct.pack("<HHIIHH", 1, 0, 11025, 11025, 1, 8)
-            data = b"\x80" * 2000
-            body = b"WAVEfmt " + struct.pack("<I", len(fmt)) + fmt + b"data" + \
-                struct.pack("<I", len(data)) + data
+            fmt = struct.pack("<4sIHHIIHH", b"fmt ", 16, 1, 0, 11025, 11025, 1, 8)
+            data = b"data" + struct.pack("<I", 2000) + b"\x80" * 2000
             with open(os.path.join(folder, "SOUND_DATA", "broken.wav"), "wb") as f:
-                f.write(b"RIFF" + struct.pack("<I", len(body)) + body)
-            s.seed(schedules(0x80000705, sounds=["broken.wav"]))
-            app = s.launch(exe=exe, faketime="@2026-12-08 09:00:30")
+                f.write(b"RIFF" + struct.pack("<I", 4 + len(fmt) + len(data)) + b"WAVE" + fmt + data)
+            seed_schedules(s, 0x80000705, sound="broken.wav")
+            app = s.launch(exe=os.path.join(folder, os.path.basename(harness.EXE)),
+                           faketime="@2026-12-08 09:00:30")
             main = app.wait_window()
             self.assertIsNotNone(wait_balloon(s, app, main), "no balloon came up")
             time.sleep(10)
             self.assertTrue(app.running(), "she is still there 10 s later")
             self.assertEqual(b"", s.played(), "the broken file plays nothing")
-            self.assertTrue(s.close_main_stage())
-            self.assertEqual(0, app.wait_exit(10))
-            self.assertEqual(s.reg_values()["lastYotei"], ("REG_DWORD", 0x0C080900))
+            label_and_close(self, s, app, stored_last=0x0C080900)
 
     def test_alt_f4_on_the_balloon_leaves_it_for_the_next_reminder(self):
         with harness.Session() as s:
-            # Missed at 7:05, and due at 9:01.
-            s.seed(schedules(0x80000705, 0x80000901))
+            seed_schedules(s, 0x80000705, 0x80000901)  # missed at 7:05, due at 9:01
             app = s.launch(faketime="@2026-12-08 09:00:45")
             main = app.wait_window()
             shown = wait_balloon(s, app, main)
-            self.assertIsNotNone(shown, "no balloon came up")
             s.xdotool("mousemove", shown[1] + 120, shown[2] + 60, "click", 1)
             s.xdotool("windowfocus", shown[0])
             s.xdotool("key", "alt+F4")
             self.assertIsNone(wait_balloon(s, app, main, shown=False, timeout=5), "Alt+F4 closes it")
             self.assertIsNotNone(wait_balloon(s, app, main, timeout=25), "the 9:01 one comes")
-            self.assertEqual("[**.**  09:01]", balloon_label(s))
-            self.assertTrue(s.close_main_stage())
-            self.assertEqual(0, app.wait_exit(10))
+            self.assertEqual("[**.**  09:01]", label_and_close(self, s, app))
 
     def test_schedules_waiting_at_the_close_come_after_the_next_start(self):
         with harness.Session() as s:
             # 7:05, 7:10 and 7:15 every day, all missed: queued together at the start.
-            s.seed(schedules(0x80000705, 0x8000070A, 0x8000070F))
+            seed_schedules(s, 0x80000705, 0x8000070A, 0x8000070F)
             app = s.launch(faketime="@2026-12-08 09:00:30")
-            main = app.wait_window()
-            self.assertIsNotNone(wait_balloon(s, app, main), "the first one comes")
-            self.assertEqual("[**.**  07:05]", balloon_label(s))
-            self.assertTrue(s.close_main_stage())
-            self.assertEqual(0, app.wait_exit(10))
-            self.assertEqual(s.reg_values()["lastYotei"], ("REG_DWORD", 0x0C080709),
-                             "just below the first one still waiting")
-
+            self.assertIsNotNone(wait_balloon(s, app, app.wait_window()), "the first one comes")
+            # Stored just below the first one still waiting.
+            self.assertEqual("[**.**  07:05]", label_and_close(self, s, app, 0x0C080709))
             app = s.launch(faketime="@2026-12-08 09:05:30")
             main = app.wait_window()
-            for label in ("[**.**  07:10]", "[**.**  07:15]"):
-                shown = wait_balloon(s, app, main)
-                self.assertIsNotNone(shown, label + " comes")
-                self.assertEqual(label, balloon_label(s))
-                s.xdotool("mousemove", shown[1] + CLOSE_BUTTON[0], shown[2] + CLOSE_BUTTON[1],
-                          "click", 1)
-                self.assertIsNone(wait_balloon(s, app, main, shown=False, timeout=5))
-            self.assertIsNone(wait_balloon(s, app, main, timeout=7), "and nothing more")
-            self.assertTrue(s.close_main_stage())
-            self.assertEqual(0, app.wait_exit(10))
+            shown = wait_balloon(s, app, main)
+            s.xdotool("mousemove", shown[1] + CLOSE_BUTTON[0], shown[2] + CLOSE_BUTTON[1], "click", 1)
+            self.assertIsNone(wait_balloon(s, app, main, shown=False, timeout=5))
+            self.assertIsNotNone(wait_balloon(s, app, main), "the second one comes too")
+            self.assertEqual("[**.**  07:15]", label_and_close(self, s, app))
 
 
 if __name__ == "__main__":

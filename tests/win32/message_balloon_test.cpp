@@ -8,7 +8,6 @@
 
 #include <memory>
 #include <string>
-#include <utility>
 
 #include "dialog_driver.h"
 
@@ -134,24 +133,6 @@ TEST_F(MessageBalloon, TheCloseButtonHidesStopsTheSoundOnceAndHandsHerTheFocus) 
     EXPECT_FALSE(balloon->Timer2().Running());
     EXPECT_EQ(::GetFocus(), host.stage);
     EXPECT_EQ(host.minimizes, 0);
-}
-
-// Alt+F4 and the system menu's close come as these; so does another program's
-// WM_CLOSE. Each hides the balloon like "閉じる", and the next reminder shows it.
-TEST_F(MessageBalloon, EveryCloseHidesItForTheNextReminder) {
-    for (const std::pair<UINT, WPARAM> close :
-         {std::make_pair(WM_CLOSE, WPARAM{0}), std::make_pair(WM_SYSCOMMAND, WPARAM{SC_CLOSE})}) {
-        balloon->ChoosePlacement(true);
-        ASSERT_TRUE(balloon->Visible());
-        const int stops = host.soundStops;
-        Send(balloon->Handle(), close.first, close.second);
-        EXPECT_FALSE(balloon->Visible()) << close.first;
-        EXPECT_TRUE(::IsWindow(balloon->Handle())) << close.first;
-        EXPECT_EQ(host.soundStops, stops + 1);
-        EXPECT_EQ(::GetFocus(), host.stage);
-    }
-    balloon->ChoosePlacement(true);
-    EXPECT_TRUE(balloon->Visible());
 }
 
 // Minimized, she is parked off the screen: the balloon opens and stays where
