@@ -28,4 +28,6 @@ expect_caught settings/settings_rules.h '#include "app/menu_visibility.h"' "a su
 expect_caught clock/win/clocker.h '#include "app/win/main_stage.h"' "a win/ shell including app/"
 expect_caught base/types.h '#include "clock/clock_ticker.h"' "base including a subsystem"
 expect_caught base/win/handles.h '#include "settings/win/registry_store.h"' "base/win including a subsystem"
+expect_caught reminders/reminder_queue.h '#include "settings/stage_settings.h"' "a subsystem including settings/"
+expect_caught clock/win/dial_view.h '#include "character/win/faces.h"' "a sibling include no rule allows"
 exit $fail

@@ -19,7 +19,7 @@ std::wstring TwoDigits(int value) {
 
 }  // namespace
 
-ReminderQueue::ReminderQueue(StageSettings& settings) : settings_(settings) {}
+ReminderQueue::ReminderQueue(ReminderSlots& slots) : slots_(slots) {}
 
 void ReminderQueue::CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time,
                                    bool balloonVisible) {
@@ -30,7 +30,7 @@ void ReminderQueue::CheckReminders(bool dateChanged, bool minuteChanged, const L
 
 void ReminderQueue::MatchAnniversaries(int month, int day, bool balloonVisible) {
     for (int i = 0; i < kSlotCount; ++i) {
-        const AnniversaryEntry& e = settings_.anniversaries[static_cast<size_t>(i)];
+        const AnniversaryEntry& e = slots_.anniversaries[static_cast<size_t>(i)];
         if (!AnniversaryInUse(e.KiTuki)) continue;
         const int m = AnniversaryMonth(e.KiTuki);
         if (m != 0 && m != month) continue;
@@ -44,7 +44,7 @@ void ReminderQueue::MatchSchedules(int month, int day, int hour, int minute, boo
     const int32_t now = TimeCode(month, day, hour, minute);
     bool ok = false;
     for (int i = 0; i < kSlotCount; ++i) {
-        const int32_t w = settings_.schedules[static_cast<size_t>(i)].Yotei;
+        const int32_t w = slots_.schedules[static_cast<size_t>(i)].Yotei;
         if (!ScheduleInUse(w) || !ScheduleWordPossible(w)) continue;
         // Every month and every day take the current month and day.
         const TimeCodeFields f = FieldsOf(w);
@@ -52,13 +52,13 @@ void ReminderQueue::MatchSchedules(int month, int day, int hour, int minute, boo
             TimeCode(f.month ? f.month : month, f.day ? f.day : day, f.hour, f.minute);
         // Beside the exact minute, whatever fell between the last announcement
         // and now: minutes the program did not see, or a refused queueing.
-        const bool due = c == now || (settings_.lastYotei < c && c < now);
+        const bool due = c == now || (slots_.lastYotei < c && c < now);
         if (!due) continue;
         ok = EnqueueReminder(QueuedReminder::Schedule, i, balloonVisible, c);
         // A refusal keeps lastYotei behind, so the next minute catches up.
         if (!ok) break;
     }
-    if (ok) settings_.lastYotei = now;
+    if (ok) slots_.lastYotei = now;
 }
 
 bool ReminderQueue::EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisible,
@@ -77,7 +77,7 @@ bool ReminderQueue::EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisi
 }
 
 int32_t ReminderQueue::LastYoteiToStore() const {
-    int32_t stored = settings_.lastYotei;
+    int32_t stored = slots_.lastYotei;
     for (int i = 0; i < queueCount_; ++i) {
         const QueuedReminder& e = entries_[static_cast<size_t>(i)];
         if (e.kind == QueuedReminder::Schedule && e.dueCode > 0 && e.dueCode - 1 < stored)
@@ -110,20 +110,20 @@ std::optional<QueuedReminder> ReminderQueue::MainTimerTimer(bool balloonVisible,
     return shown;
 }
 
-ReminderDisplay ReminderToShow(const StageSettings& settings, const QueuedReminder& entry) {
+ReminderDisplay ReminderToShow(const ReminderSlots& slots, const QueuedReminder& entry) {
     ReminderDisplay d;
     if (!ValidSlot(entry.slot)) return d;
     const size_t slot = static_cast<size_t>(entry.slot);
     std::wstring label = L"[";
     if (entry.kind == QueuedReminder::Anniversary) {
-        const AnniversaryEntry& e = settings.anniversaries[slot];
+        const AnniversaryEntry& e = slots.anniversaries[slot];
         d.message = e.message.empty() ? kDefaultAnniversaryText : e.message;
         d.sound = e.sound;
         const int month = AnniversaryMonth(e.KiTuki);
         label += month > 0 ? TwoDigits(month) + L"." : L"**.";
         label += TwoDigits(e.KiHi);
     } else {
-        const ScheduleEntry& e = settings.schedules[slot];
+        const ScheduleEntry& e = slots.schedules[slot];
         const TimeCodeFields f = FieldsOf(e.Yotei);
         d.message = e.message.empty() ? kDefaultScheduleText : e.message;
         d.sound = e.sound;

@@ -12,7 +12,6 @@
 
 #include "base/types.h"
 #include "reminders/reminder_slots.h"
-#include "settings/stage_settings.h"
 
 namespace velmira {
 
@@ -34,9 +33,9 @@ struct MainTimerModel {
 
 class ReminderQueue {
 public:
-    // Reads the slots and reads and moves lastYotei in `settings`, which must
+    // Reads the slots and reads and moves lastYotei in `slots`, which must
     // outlive the queue.
-    explicit ReminderQueue(StageSettings& settings);
+    explicit ReminderQueue(ReminderSlots& slots);
 
     // The clock's hand-over: anniversaries on a change of day, then
     // schedules on a change of minute.
@@ -68,7 +67,7 @@ public:
     bool queueBusy = false;  // set while the queue changes; the tick takes nothing then
 
 private:
-    StageSettings& settings_;
+    ReminderSlots& slots_;
     std::array<QueuedReminder, kQueueCapacity> entries_{};
     int32_t queueCount_ = 0;
     MainTimerModel timer_;
@@ -86,6 +85,6 @@ constexpr wchar_t kDefaultScheduleText[] = L"予定の時間になりました�
 
 // Any kind other than an anniversary reads a schedule slot. A slot outside
 // the three gives an empty display.
-ReminderDisplay ReminderToShow(const StageSettings& settings, const QueuedReminder& entry);
+ReminderDisplay ReminderToShow(const ReminderSlots& slots, const QueuedReminder& entry);
 
 }  // namespace velmira

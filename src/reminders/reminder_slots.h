@@ -2,6 +2,7 @@
 // The reminder slots the user fills in the two settings dialogs, and the
 // entries of the queue that announces them. Portable: no Windows headers.
 
+#include <array>
 #include <cstdint>
 #include <string>
 
@@ -31,6 +32,15 @@ constexpr bool AnniversaryInUse(uint16_t word) { return (word & kAnniversaryInUs
 constexpr int AnniversaryMonth(uint16_t word) { return word & 0xFF; }
 
 constexpr int kSlotCount = 3;
+
+// Everything the reminders read and move: the three anniversaries, the three
+// schedules, and the minute of the last announced schedule, which the
+// catch-up of missed schedules starts from.
+struct ReminderSlots {
+    std::array<AnniversaryEntry, kSlotCount> anniversaries{};
+    std::array<ScheduleEntry, kSlotCount> schedules{};
+    int32_t lastYotei = 0;  // time code of the last announced schedule minute
+};
 
 // An entry of the reminder queue: which kind of slot, and which slot; a
 // schedule also keeps the time code of the minute it came due for.

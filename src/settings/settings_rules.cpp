@@ -47,24 +47,24 @@ void LoadAll(SettingsStore& store, StageSettings& s) {
     if (!store.ReadInteger(L"FormLeft", s.FormLeft)) return;
     if (!store.ReadInteger(L"FormTop", s.FormTop)) return;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        LoadSlot(store, slot, s.anniversaries[slot], s.schedules[slot]);
+        LoadSlot(store, slot, s.reminders.anniversaries[slot], s.reminders.schedules[slot]);
     }
-    if (!store.ReadInteger(L"lastYotei", s.lastYotei)) return;
+    if (!store.ReadInteger(L"lastYotei", s.reminders.lastYotei)) return;
     if (!store.ReadInteger(L"samiLim", s.samiLim)) return;
     if (!store.ReadInteger(L"ThreadPrio", s.ThreadPrio)) return;
     ReadBool(store, L"DigiAMPM", s.DigiAMPM);
 }
 
 bool SaveAll(SettingsStore& store, const StageSettings& s, int32_t formLeft, int32_t formTop) {
-    if (!store.WriteInteger(L"lastYotei", s.lastYotei)) return false;
+    if (!store.WriteInteger(L"lastYotei", s.reminders.lastYotei)) return false;
     if (!WriteBool(store, L"AnaDigi", s.AnaDigi)) return false;
     if (!WriteBool(store, L"StayOnTop", s.StayOnTop)) return false;
     if (!store.WriteInteger(L"FormLeft", formLeft)) return false;
     if (!store.WriteInteger(L"FormTop", formTop)) return false;
     if (!store.WriteInteger(L"samiLim", s.samiLim)) return false;
     for (int slot = 0; slot < kSlotCount; ++slot) {
-        const AnniversaryEntry& anniversary = s.anniversaries[slot];
-        const ScheduleEntry& schedule = s.schedules[slot];
+        const AnniversaryEntry& anniversary = s.reminders.anniversaries[slot];
+        const ScheduleEntry& schedule = s.reminders.schedules[slot];
         if (!store.WriteText(SlotValueName(L"kiMes", slot), anniversary.message)) return false;
         if (!store.WriteText(SlotValueName(L"yoMes", slot), schedule.message)) return false;
         if (!store.WriteText(SlotValueName(L"kiSnd", slot), anniversary.sound)) return false;

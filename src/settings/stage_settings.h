@@ -2,7 +2,6 @@
 // The user's settings as plain fields named after their registry values.
 // The settings session owns them for the run; the stage and its parts read them.
 
-#include <array>
 #include <cstdint>
 
 #include "reminders/reminder_slots.h"
@@ -14,12 +13,10 @@ struct StageSettings {
     bool StayOnTop = false;  // the stage and the balloon above other windows
     int32_t FormLeft = 40;   // window position applied at the first show
     int32_t FormTop = 64;
-    int32_t samiLim = 3600;  // seconds unattended before loneliness; 0 = never
-    int32_t ThreadPrio = 0;  // clock thread priority index, 0 idle .. 5 highest
-    bool DigiAMPM = false;   // 12-hour form in the digital display
-    int32_t lastYotei = 0;   // time code of the last announced schedule minute
-    std::array<AnniversaryEntry, kSlotCount> anniversaries{};
-    std::array<ScheduleEntry, kSlotCount> schedules{};
+    int32_t samiLim = 3600;   // seconds unattended before loneliness; 0 = never
+    int32_t ThreadPrio = 0;   // clock thread priority index, 0 idle .. 5 highest
+    bool DigiAMPM = false;    // 12-hour form in the digital display
+    ReminderSlots reminders;  // the slots and lastYotei
 };
 
 }  // namespace velmira

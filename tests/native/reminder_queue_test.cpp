@@ -23,12 +23,12 @@ LocalTime At(int month, int day, int hour, int minute) {
     return LocalTimeOf(2024, month, day, hour, minute);
 }
 
-void SetAnniversary(StageSettings& s, int slot, int month, int day) {
+void SetAnniversary(ReminderSlots& s, int slot, int month, int day) {
     s.anniversaries[static_cast<size_t>(slot)].KiTuki = static_cast<uint16_t>(0x100 | month);
     s.anniversaries[static_cast<size_t>(slot)].KiHi = static_cast<int8_t>(day);
 }
 
-void SetSchedule(StageSettings& s, int slot, int month, int day, int hour, int minute) {
+void SetSchedule(ReminderSlots& s, int slot, int month, int day, int hour, int minute) {
     s.schedules[static_cast<size_t>(slot)].Yotei = ScheduleWord(month, day, hour, minute, true);
 }
 
@@ -79,7 +79,7 @@ TEST(TimeCode, PacksMonthDayHourMinuteAndReadsThemBack) {
 }
 
 TEST(Anniversaries, EveryMonthOnTheFifteenth) {
-    StageSettings s;
+    ReminderSlots s;
     SetAnniversary(s, 1, 0, 15);
     for (int month = 1; month <= 12; ++month) {
         for (int day = 1; day <= 31; ++day) {
@@ -100,7 +100,7 @@ TEST(Anniversaries, EveryMonthOnTheFifteenth) {
 }
 
 TEST(Anniversaries, ADayTheMonthLacksIsNeverAnnounced) {
-    StageSettings s;
+    ReminderSlots s;
     SetAnniversary(s, 0, 0, 31);  // the 31st of every month
     SetAnniversary(s, 2, 2, 30);  // 30 February
     ReminderQueue q(s);
@@ -112,7 +112,7 @@ TEST(Anniversaries, ADayTheMonthLacksIsNeverAnnounced) {
 }
 
 TEST(Queue, MidnightQueuesAnniversariesBeforeTheScheduleAndShowsAtTheLongTick) {
-    StageSettings s;
+    ReminderSlots s;
     SetAnniversary(s, 2, 7, 1);
     SetSchedule(s, 0, 0, 0, 0, 0);  // every day at 00:00
     SetAnniversary(s, 0, 0, 1);
@@ -152,7 +152,7 @@ TEST(Queue, MidnightQueuesAnniversariesBeforeTheScheduleAndShowsAtTheLongTick) {
 }
 
 TEST(Queue, OneEntryOfAnIdleSystemWaits200MsElse5000) {
-    StageSettings s;
+    ReminderSlots s;
     ReminderQueue q(s);
     EXPECT_FALSE(q.Timer().enabled);
     ASSERT_TRUE(q.EnqueueReminder(1, 2, kHidden));
@@ -165,7 +165,7 @@ TEST(Queue, OneEntryOfAnIdleSystemWaits200MsElse5000) {
 }
 
 TEST(Queue, TheTickWaitsForBalloonDialogAndBusyQueue) {
-    StageSettings s;
+    ReminderSlots s;
     ReminderQueue q(s);
     ASSERT_TRUE(q.EnqueueReminder(0, 1, kHidden));
     EXPECT_FALSE(q.MainTimerTimer(true, false));
@@ -186,7 +186,7 @@ TEST(Queue, TheTickWaitsForBalloonDialogAndBusyQueue) {
 }
 
 TEST(Queue, TheSeventeenthIsRefusedAndRemovalKeepsOrder) {
-    StageSettings s;
+    ReminderSlots s;
     ReminderQueue q(s);
     for (int i = 0; i < kQueueCapacity; ++i) {
         ASSERT_TRUE(q.EnqueueReminder(i % 2, i % 3, kHidden)) << i;
@@ -210,7 +210,7 @@ TEST(Queue, TheSeventeenthIsRefusedAndRemovalKeepsOrder) {
 }
 
 TEST(Schedules, FreshSettingsCatchUpTheMorningAtStart) {
-    StageSettings s;
+    ReminderSlots s;
     SetSchedule(s, 1, 0, 0, 7, 0);
     ReminderQueue q(s);
     q.CheckReminders(true, true, At(5, 20, 9, 0), kHidden);
@@ -222,7 +222,7 @@ TEST(Schedules, FreshSettingsCatchUpTheMorningAtStart) {
 }
 
 TEST(Schedules, NothingUpToLastYoteiIsCaughtUp) {
-    StageSettings s;
+    ReminderSlots s;
     SetSchedule(s, 0, 0, 0, 7, 0);
     s.lastYotei = TimeCode(5, 20, 7, 0);
     ReminderQueue q(s);
@@ -235,7 +235,7 @@ TEST(Schedules, NothingUpToLastYoteiIsCaughtUp) {
 }
 
 TEST(Schedules, InJanuaryDecembersLastYoteiHoldsOffCatchUpUntilAnExactMatch) {
-    StageSettings s;
+    ReminderSlots s;
     SetSchedule(s, 0, 0, 0, 7, 0);   // every day 07:00
     SetSchedule(s, 1, 1, 1, 8, 30);  // 1 January 08:30
     SetSchedule(s, 2, 1, 2, 8, 30);  // 2 January 08:30
@@ -258,7 +258,7 @@ TEST(Schedules, InJanuaryDecembersLastYoteiHoldsOffCatchUpUntilAnExactMatch) {
 }
 
 TEST(Schedules, ARefusalStopsTheLoopAndLeavesLastYoteiForTheNextMinute) {
-    StageSettings s;
+    ReminderSlots s;
     SetSchedule(s, 0, 0, 0, 12, 0);
     SetSchedule(s, 1, 0, 0, 12, 0);
     SetSchedule(s, 2, 0, 0, 12, 0);
@@ -285,13 +285,13 @@ TEST(Schedules, ARefusalStopsTheLoopAndLeavesLastYoteiForTheNextMinute) {
 // Closed while the first of three shows: what is stored brings the two
 // waiting ones back at the next start; the run's own lastYotei stays.
 TEST(Schedules, WaitingSchedulesComeBackAfterARestart) {
-    StageSettings s;
+    ReminderSlots s;
     for (int slot = 0; slot < 3; ++slot) SetSchedule(s, slot, 0, 0, 7, 5 * (slot + 1));
     ReminderQueue q(s);
     EXPECT_EQ(0, q.LastYoteiToStore()) << "nothing waits";
     q.CheckReminders(false, true, At(12, 8, 9, 0), kHidden);
     q.MainTimerTimer(kHidden, false);  // 7:05 shows
-    StageSettings next = s;
+    ReminderSlots next = s;
     next.lastYotei = q.LastYoteiToStore();
     EXPECT_EQ(s.lastYotei, TimeCode(12, 8, 9, 0));
     ReminderQueue restarted(next);
@@ -300,7 +300,7 @@ TEST(Schedules, WaitingSchedulesComeBackAfterARestart) {
 }
 
 TEST(Schedules, ImpossibleWordsNeverComeDue) {
-    StageSettings s;
+    ReminderSlots s;
     s.schedules[0].Yotei = ScheduleWord(0, 0, 7, 75, true);  // between 07:59 and 08:00
     s.schedules[1].Yotei = ScheduleWord(4, 31, 7, 0, true);  // 31 April
     s.schedules[2].Yotei = ScheduleWord(13, 1, 0, 0, true);
@@ -328,7 +328,7 @@ TEST(Schedules, ImpossibleWordsNeverComeDue) {
 }
 
 TEST(Display, ShowsTheSlotAsItIsWhenTheEntryComesUp) {
-    StageSettings s;
+    ReminderSlots s;
     SetSchedule(s, 1, 0, 0, 7, 5);
     s.schedules[1].message = L"朝ごはん";
     s.schedules[1].sound = L"Snd_Old";
@@ -351,7 +351,7 @@ TEST(Display, ShowsTheSlotAsItIsWhenTheEntryComesUp) {
 // dialog: bit 8 in use, bits 0..7 the month.
 TEST(AnniversaryWord, OneReadingEverywhere) {
     for (uint16_t word : {0x0203, 0x0183, 0x0103}) {
-        StageSettings s;
+        ReminderSlots s;
         s.anniversaries[0] = {L"", L"", word, 5};
         ReminderQueue q(s);
         q.MatchAnniversaries(3, 5, kHidden);
@@ -364,7 +364,7 @@ TEST(AnniversaryWord, OneReadingEverywhere) {
 }
 
 TEST(Display, DefaultTextsAndTheLabelFormats) {
-    StageSettings s;
+    ReminderSlots s;
     SetAnniversary(s, 0, 12, 24);
     SetAnniversary(s, 1, 0, 5);
     s.anniversaries[2].KiTuki = 13;  // not in use: shown as stored all the same

@@ -34,16 +34,19 @@ void ExpectSameSettings(const StageSettings& expected, const StageSettings& actu
     EXPECT_EQ(expected.samiLim, actual.samiLim);
     EXPECT_EQ(expected.ThreadPrio, actual.ThreadPrio);
     EXPECT_EQ(expected.DigiAMPM, actual.DigiAMPM);
-    EXPECT_EQ(expected.lastYotei, actual.lastYotei);
+    EXPECT_EQ(expected.reminders.lastYotei, actual.reminders.lastYotei);
     for (int i = 0; i < kSlotCount; ++i) {
         SCOPED_TRACE("slot " + std::to_string(i));
-        EXPECT_EQ(expected.anniversaries[i].message, actual.anniversaries[i].message);
-        EXPECT_EQ(expected.anniversaries[i].sound, actual.anniversaries[i].sound);
-        EXPECT_EQ(expected.anniversaries[i].KiTuki, actual.anniversaries[i].KiTuki);
-        EXPECT_EQ(expected.anniversaries[i].KiHi, actual.anniversaries[i].KiHi);
-        EXPECT_EQ(expected.schedules[i].message, actual.schedules[i].message);
-        EXPECT_EQ(expected.schedules[i].sound, actual.schedules[i].sound);
-        EXPECT_EQ(expected.schedules[i].Yotei, actual.schedules[i].Yotei);
+        EXPECT_EQ(expected.reminders.anniversaries[i].message,
+                  actual.reminders.anniversaries[i].message);
+        EXPECT_EQ(expected.reminders.anniversaries[i].sound,
+                  actual.reminders.anniversaries[i].sound);
+        EXPECT_EQ(expected.reminders.anniversaries[i].KiTuki,
+                  actual.reminders.anniversaries[i].KiTuki);
+        EXPECT_EQ(expected.reminders.anniversaries[i].KiHi, actual.reminders.anniversaries[i].KiHi);
+        EXPECT_EQ(expected.reminders.schedules[i].message, actual.reminders.schedules[i].message);
+        EXPECT_EQ(expected.reminders.schedules[i].sound, actual.reminders.schedules[i].sound);
+        EXPECT_EQ(expected.reminders.schedules[i].Yotei, actual.reminders.schedules[i].Yotei);
     }
 }
 
@@ -57,16 +60,16 @@ StageSettings NonDefaultSettings() {
     s.samiLim = 600;
     s.ThreadPrio = 5;
     s.DigiAMPM = true;
-    s.lastYotei = (12 << 24) | (24 << 16) | (18 << 8) | 30;
+    s.reminders.lastYotei = (12 << 24) | (24 << 16) | (18 << 8) | 30;
     for (int i = 0; i < kSlotCount; ++i) {
         const std::wstring n(1, static_cast<wchar_t>(L'0' + i));
-        s.anniversaries[i].message = L"誕生日" + n;
-        s.anniversaries[i].sound = L"Voice" + n;
-        s.anniversaries[i].KiTuki = static_cast<uint16_t>(0x100 | (i + 3));
-        s.anniversaries[i].KiHi = static_cast<int8_t>(10 + i);
-        s.schedules[i].message = L"会議 " + n;
-        s.schedules[i].sound = L"Bell" + n;
-        s.schedules[i].Yotei = static_cast<int32_t>(
+        s.reminders.anniversaries[i].message = L"誕生日" + n;
+        s.reminders.anniversaries[i].sound = L"Voice" + n;
+        s.reminders.anniversaries[i].KiTuki = static_cast<uint16_t>(0x100 | (i + 3));
+        s.reminders.anniversaries[i].KiHi = static_cast<int8_t>(10 + i);
+        s.reminders.schedules[i].message = L"会議 " + n;
+        s.reminders.schedules[i].sound = L"Bell" + n;
+        s.reminders.schedules[i].Yotei = static_cast<int32_t>(
             0x80000000u | (static_cast<uint32_t>(i + 1) << 24) | (15u << 16) | (9u << 8) | 45u);
     }
     return s;
@@ -79,15 +82,17 @@ void SeedAll(MemoryStore& m, const StageSettings& s) {
     m.PutDword(kKey, L"FormLeft", static_cast<uint32_t>(s.FormLeft));
     m.PutDword(kKey, L"FormTop", static_cast<uint32_t>(s.FormTop));
     for (int i = 0; i < kSlotCount; ++i) {
-        m.PutText(kKey, SlotValueName(L"kiMes", i), s.anniversaries[i].message);
-        m.PutText(kKey, SlotValueName(L"yoMes", i), s.schedules[i].message);
-        m.PutText(kKey, SlotValueName(L"kiSnd", i), s.anniversaries[i].sound);
-        m.PutText(kKey, SlotValueName(L"yoSnd", i), s.schedules[i].sound);
-        m.PutDword(kKey, SlotValueName(L"KiTuki", i), s.anniversaries[i].KiTuki);
-        m.PutDword(kKey, SlotValueName(L"KiHi", i), static_cast<uint32_t>(s.anniversaries[i].KiHi));
-        m.PutDword(kKey, SlotValueName(L"Yotei", i), static_cast<uint32_t>(s.schedules[i].Yotei));
+        m.PutText(kKey, SlotValueName(L"kiMes", i), s.reminders.anniversaries[i].message);
+        m.PutText(kKey, SlotValueName(L"yoMes", i), s.reminders.schedules[i].message);
+        m.PutText(kKey, SlotValueName(L"kiSnd", i), s.reminders.anniversaries[i].sound);
+        m.PutText(kKey, SlotValueName(L"yoSnd", i), s.reminders.schedules[i].sound);
+        m.PutDword(kKey, SlotValueName(L"KiTuki", i), s.reminders.anniversaries[i].KiTuki);
+        m.PutDword(kKey, SlotValueName(L"KiHi", i),
+                   static_cast<uint32_t>(s.reminders.anniversaries[i].KiHi));
+        m.PutDword(kKey, SlotValueName(L"Yotei", i),
+                   static_cast<uint32_t>(s.reminders.schedules[i].Yotei));
     }
-    m.PutDword(kKey, L"lastYotei", static_cast<uint32_t>(s.lastYotei));
+    m.PutDword(kKey, L"lastYotei", static_cast<uint32_t>(s.reminders.lastYotei));
     m.PutDword(kKey, L"samiLim", static_cast<uint32_t>(s.samiLim));
     m.PutDword(kKey, L"ThreadPrio", static_cast<uint32_t>(s.ThreadPrio));
     m.PutDword(kKey, L"DigiAMPM", s.DigiAMPM ? 1 : 0);
@@ -234,7 +239,7 @@ TEST(LoadSettings, MissingYotei1EndsOnlySlot1) {
     StageSettings s;
     EXPECT_TRUE(LoadSettings(m, kKey, s));
     StageSettings expected = stored;
-    expected.schedules[1].Yotei = 0;
+    expected.reminders.schedules[1].Yotei = 0;
     ExpectSameSettings(expected, s);
 }
 
@@ -246,8 +251,8 @@ TEST(LoadSettings, MistypedFirstTextOfASlotSkipsTheWholeSlot) {
     StageSettings s;
     EXPECT_TRUE(LoadSettings(m, kKey, s));
     StageSettings expected = stored;
-    expected.anniversaries[0] = AnniversaryEntry{};
-    expected.schedules[0] = ScheduleEntry{};
+    expected.reminders.anniversaries[0] = AnniversaryEntry{};
+    expected.reminders.schedules[0] = ScheduleEntry{};
     ExpectSameSettings(expected, s);
     // Nothing else of slot 0 is even looked at.
     for (const wchar_t* name : {L"yoMes0", L"kiSnd0", L"yoSnd0", L"KiTuki0", L"KiHi0", L"Yotei0"}) {
@@ -263,8 +268,8 @@ TEST(LoadSettings, MistypedIntegerInsideASlotKeepsWhatWasReadBeforeIt) {
     StageSettings s;
     EXPECT_TRUE(LoadSettings(m, kKey, s));
     StageSettings expected = stored;
-    expected.anniversaries[2].KiHi = 1;
-    expected.schedules[2].Yotei = 0;
+    expected.reminders.anniversaries[2].KiHi = 1;
+    expected.reminders.schedules[2].Yotei = 0;
     ExpectSameSettings(expected, s);
 }
 
@@ -287,12 +292,12 @@ TEST(LoadSettings, MissingTextsReadAsEmptyAndTheSlotGoesOn) {
     m.Remove(kKey, L"yoMes1");
     m.Remove(kKey, L"kiSnd1");
     StageSettings s;
-    s.schedules[1].message = L"old";
-    s.anniversaries[1].sound = L"old";
+    s.reminders.schedules[1].message = L"old";
+    s.reminders.anniversaries[1].sound = L"old";
     EXPECT_TRUE(LoadSettings(m, kKey, s));
     StageSettings expected = stored;
-    expected.schedules[1].message.clear();
-    expected.anniversaries[1].sound.clear();
+    expected.reminders.schedules[1].message.clear();
+    expected.reminders.anniversaries[1].sound.clear();
     ExpectSameSettings(expected, s);
 }
 
@@ -303,9 +308,9 @@ TEST(LoadSettings, ExpandableAndZeroCutTexts) {
     m.Put(kKey, L"yoMes2", kSz, {0xA2, 0x30, 0, 0, 'z', 0, 0, 0});  // "ア", zero, "z"
     StageSettings s;
     EXPECT_TRUE(LoadSettings(m, kKey, s));
-    EXPECT_EQ(L"%USERPROFILE%\\v.wav", s.anniversaries[0].sound);
-    EXPECT_EQ(L"ア", s.schedules[2].message);
-    EXPECT_EQ(NonDefaultSettings().schedules[2].Yotei, s.schedules[2].Yotei);
+    EXPECT_EQ(L"%USERPROFILE%\\v.wav", s.reminders.anniversaries[0].sound);
+    EXPECT_EQ(L"ア", s.reminders.schedules[2].message);
+    EXPECT_EQ(NonDefaultSettings().reminders.schedules[2].Yotei, s.reminders.schedules[2].Yotei);
 }
 
 TEST(LoadSettings, NarrowFieldsKeepOnlyTheirLowBits) {
@@ -319,13 +324,14 @@ TEST(LoadSettings, NarrowFieldsKeepOnlyTheirLowBits) {
     m.PutDword(kKey, L"KiTuki2", 0x00010000u);
     StageSettings s;
     EXPECT_TRUE(LoadSettings(m, kKey, s));
-    EXPECT_EQ(44, s.anniversaries[0].KiHi);
-    EXPECT_EQ(-56, s.anniversaries[1].KiHi);
-    EXPECT_EQ(-128, s.anniversaries[2].KiHi);
-    EXPECT_EQ(0x0105, s.anniversaries[0].KiTuki);
-    EXPECT_EQ(0xFFFF, s.anniversaries[1].KiTuki);
-    EXPECT_EQ(0, s.anniversaries[2].KiTuki);
-    EXPECT_EQ(NonDefaultSettings().schedules[2].Yotei, s.schedules[2].Yotei) << "the slot goes on";
+    EXPECT_EQ(44, s.reminders.anniversaries[0].KiHi);
+    EXPECT_EQ(-56, s.reminders.anniversaries[1].KiHi);
+    EXPECT_EQ(-128, s.reminders.anniversaries[2].KiHi);
+    EXPECT_EQ(0x0105, s.reminders.anniversaries[0].KiTuki);
+    EXPECT_EQ(0xFFFF, s.reminders.anniversaries[1].KiTuki);
+    EXPECT_EQ(0, s.reminders.anniversaries[2].KiTuki);
+    EXPECT_EQ(NonDefaultSettings().reminders.schedules[2].Yotei, s.reminders.schedules[2].Yotei)
+        << "the slot goes on";
 }
 
 TEST(LoadSettings, NothingIsClampedAndAnyNonZeroIsTrue) {
@@ -352,8 +358,8 @@ TEST(LoadSettings, NothingIsClampedAndAnyNonZeroIsTrue) {
 TEST(SaveSettings, WritesEveryValueInItsOrderWithItsEncoding) {
     MemoryStore m;
     StageSettings s = NonDefaultSettings();
-    s.anniversaries[0].KiHi = -3;
-    s.anniversaries[1].KiTuki = 0xFFFF;
+    s.reminders.anniversaries[0].KiHi = -3;
+    s.reminders.anniversaries[1].KiTuki = 0xFFFF;
     EXPECT_TRUE(SaveSettings(m, kKey, s, 321, -45));
     EXPECT_EQ(kSaveOrder, m.writeLog);
     EXPECT_FALSE(m.IsOpen());
@@ -367,7 +373,7 @@ TEST(SaveSettings, WritesEveryValueInItsOrderWithItsEncoding) {
     EXPECT_EQ(EncodeDword(0xFFFFFFFDu), m.Get(kKey, L"KiHi0").data) << "the day is sign-extended";
     EXPECT_EQ(EncodeDword(0x0000FFFFu), m.Get(kKey, L"KiTuki1").data)
         << "the month word is zero-extended";
-    EXPECT_EQ(EncodeDword(static_cast<uint32_t>(s.schedules[2].Yotei)),
+    EXPECT_EQ(EncodeDword(static_cast<uint32_t>(s.reminders.schedules[2].Yotei)),
               m.Get(kKey, L"Yotei2").data);
     EXPECT_EQ(kSz, m.Get(kKey, L"yoMes1").type);
     EXPECT_EQ(EncodeText(L"会議 1"), m.Get(kKey, L"yoMes1").data);
@@ -537,36 +543,39 @@ std::vector<Read> ReadsOfALoad() {
     for (int i = 0; i < kSlotCount; ++i) {
         reads.push_back({SlotValueName(L"kiMes", i), i, true,
                          [i](StageSettings& s, int32_t, const std::wstring& t) {
-                             s.anniversaries[i].message = t;
+                             s.reminders.anniversaries[i].message = t;
                          }});
         reads.push_back({SlotValueName(L"yoMes", i), i, true,
                          [i](StageSettings& s, int32_t, const std::wstring& t) {
-                             s.schedules[i].message = t;
+                             s.reminders.schedules[i].message = t;
                          }});
         reads.push_back({SlotValueName(L"kiSnd", i), i, true,
                          [i](StageSettings& s, int32_t, const std::wstring& t) {
-                             s.anniversaries[i].sound = t;
+                             s.reminders.anniversaries[i].sound = t;
                          }});
-        reads.push_back(
-            {SlotValueName(L"yoSnd", i), i, true,
-             [i](StageSettings& s, int32_t, const std::wstring& t) { s.schedules[i].sound = t; }});
+        reads.push_back({SlotValueName(L"yoSnd", i), i, true,
+                         [i](StageSettings& s, int32_t, const std::wstring& t) {
+                             s.reminders.schedules[i].sound = t;
+                         }});
         reads.push_back({SlotValueName(L"KiTuki", i), i, false,
                          [i](StageSettings& s, int32_t v, const std::wstring&) {
-                             s.anniversaries[i].KiTuki = static_cast<uint16_t>(
+                             s.reminders.anniversaries[i].KiTuki = static_cast<uint16_t>(
                                  v % 65536 < 0 ? v % 65536 + 65536 : v % 65536);
                          }});
         reads.push_back({SlotValueName(L"KiHi", i), i, false,
                          [i](StageSettings& s, int32_t v, const std::wstring&) {
                              int low = v % 256 < 0 ? v % 256 + 256 : v % 256;
-                             s.anniversaries[i].KiHi =
+                             s.reminders.anniversaries[i].KiHi =
                                  static_cast<int8_t>(low > 127 ? low - 256 : low);
                          }});
-        reads.push_back(
-            {SlotValueName(L"Yotei", i), i, false,
-             [i](StageSettings& s, int32_t v, const std::wstring&) { s.schedules[i].Yotei = v; }});
+        reads.push_back({SlotValueName(L"Yotei", i), i, false,
+                         [i](StageSettings& s, int32_t v, const std::wstring&) {
+                             s.reminders.schedules[i].Yotei = v;
+                         }});
     }
-    reads.push_back({L"lastYotei", -1, false,
-                     [](StageSettings& s, int32_t v, const std::wstring&) { s.lastYotei = v; }});
+    reads.push_back({L"lastYotei", -1, false, [](StageSettings& s, int32_t v, const std::wstring&) {
+                         s.reminders.lastYotei = v;
+                     }});
     reads.push_back({L"samiLim", -1, false,
                      [](StageSettings& s, int32_t v, const std::wstring&) { s.samiLim = v; }});
     reads.push_back({L"ThreadPrio", -1, false,

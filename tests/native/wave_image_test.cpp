@@ -1,4 +1,4 @@
-#include "reminders/wave_image.h"
+#include "voice/wave_image.h"
 
 #include <gtest/gtest.h>
 

@@ -48,10 +48,10 @@ TEST(MainStageStart, FirstStartRunsOnTheDefaults) {
     EXPECT_FALSE(stage.Settings().DigiAMPM);
     EXPECT_FALSE(stage.Session().settingsDeleted);
     for (int i = 0; i < kSlotCount; ++i) {
-        EXPECT_TRUE(stage.Settings().anniversaries[i].message.empty());
-        EXPECT_EQ(stage.Settings().anniversaries[i].KiHi, 1);
-        EXPECT_EQ(stage.Settings().anniversaries[i].KiTuki, 0);
-        EXPECT_EQ(stage.Settings().schedules[i].Yotei, 0);
+        EXPECT_TRUE(stage.Settings().reminders.anniversaries[i].message.empty());
+        EXPECT_EQ(stage.Settings().reminders.anniversaries[i].KiHi, 1);
+        EXPECT_EQ(stage.Settings().reminders.anniversaries[i].KiTuki, 0);
+        EXPECT_EQ(stage.Settings().reminders.schedules[i].Yotei, 0);
     }
     EXPECT_EQ(stage.Tag, 0);
     ASSERT_NE(stage.Clocker(), nullptr);

@@ -539,7 +539,8 @@ TEST_F(MenuStage, OpeningTheMenuReadsTheKeysFirst) {
 }
 
 TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueWhileOpenAndOnlySetStoresTheirEdits) {
-    const std::array<AnniversaryEntry, kSlotCount> anniversaries = stage.Settings().anniversaries;
+    const std::array<AnniversaryEntry, kSlotCount> anniversaries =
+        stage.Settings().reminders.anniversaries;
     bool openMeanwhile = false;
     // Edited, then Esc: nothing changes.
     driver::Outcome outcome = driver::RunDialog(
@@ -554,8 +555,8 @@ TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueWhileOpenAndOnlySetStoresTheirEd
     ASSERT_TRUE(outcome.seen);
     EXPECT_TRUE(openMeanwhile);
     EXPECT_FALSE(stage.dialogOpen);
-    EXPECT_EQ(anniversaries[0].KiTuki, stage.Settings().anniversaries[0].KiTuki);
-    EXPECT_EQ(anniversaries[0].KiHi, stage.Settings().anniversaries[0].KiHi);
+    EXPECT_EQ(anniversaries[0].KiTuki, stage.Settings().reminders.anniversaries[0].KiTuki);
+    EXPECT_EQ(anniversaries[0].KiHi, stage.Settings().reminders.anniversaries[0].KiHi);
 
     // Edited, then 設定: the stage holds the new slot at once.
     openMeanwhile = false;
@@ -571,8 +572,8 @@ TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueWhileOpenAndOnlySetStoresTheirEd
     ASSERT_TRUE(outcome.seen);
     EXPECT_TRUE(openMeanwhile);
     EXPECT_FALSE(stage.dialogOpen);
-    EXPECT_EQ(L"お茶の時間", stage.Settings().schedules[0].message);
-    EXPECT_NE(ScheduleInUse(stage.Settings().schedules[0].Yotei), ScheduleInUse(0))
+    EXPECT_EQ(L"お茶の時間", stage.Settings().reminders.schedules[0].message);
+    EXPECT_NE(ScheduleInUse(stage.Settings().reminders.schedules[0].Yotei), ScheduleInUse(0))
         << "the use box was ticked";
 }
 

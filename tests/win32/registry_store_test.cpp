@@ -183,9 +183,9 @@ TEST_F(RegistryStoreTest, SettingsSurviveTheRealRegistry) {
     saved.samiLim = 0;
     saved.ThreadPrio = 4;
     saved.DigiAMPM = true;
-    saved.lastYotei = 0x0C180F1E;
-    saved.anniversaries[1] = AnniversaryEntry{L"結婚記念日", L"Voice2", 0x10C, -3};
-    saved.schedules[2] =
+    saved.reminders.lastYotei = 0x0C180F1E;
+    saved.reminders.anniversaries[1] = AnniversaryEntry{L"結婚記念日", L"Voice2", 0x10C, -3};
+    saved.reminders.schedules[2] =
         ScheduleEntry{L"会議", L"C:\\音\\bell.wav", static_cast<int32_t>(0x80000000u | 0x0930)};
     ASSERT_TRUE(SaveSettings(store, kProductPath, saved, -20, 300));
 
@@ -208,12 +208,12 @@ TEST_F(RegistryStoreTest, SettingsSurviveTheRealRegistry) {
     EXPECT_EQ(0, loaded.samiLim);
     EXPECT_EQ(4, loaded.ThreadPrio);
     EXPECT_TRUE(loaded.DigiAMPM);
-    EXPECT_EQ(0x0C180F1E, loaded.lastYotei);
-    EXPECT_EQ(L"結婚記念日", loaded.anniversaries[1].message);
-    EXPECT_EQ(0x10C, loaded.anniversaries[1].KiTuki);
-    EXPECT_EQ(-3, loaded.anniversaries[1].KiHi);
-    EXPECT_EQ(L"C:\\音\\bell.wav", loaded.schedules[2].sound);
-    EXPECT_EQ(saved.schedules[2].Yotei, loaded.schedules[2].Yotei);
+    EXPECT_EQ(0x0C180F1E, loaded.reminders.lastYotei);
+    EXPECT_EQ(L"結婚記念日", loaded.reminders.anniversaries[1].message);
+    EXPECT_EQ(0x10C, loaded.reminders.anniversaries[1].KiTuki);
+    EXPECT_EQ(-3, loaded.reminders.anniversaries[1].KiHi);
+    EXPECT_EQ(L"C:\\音\\bell.wav", loaded.reminders.schedules[2].sound);
+    EXPECT_EQ(saved.reminders.schedules[2].Yotei, loaded.reminders.schedules[2].Yotei);
 }
 
 TEST_F(RegistryStoreTest, KeyExistsAndSubkeys) {

@@ -13,7 +13,7 @@
 
 #include "base/win/desktop.h"
 #include "base/win/resources.h"
-#include "reminders/win/sound_player.h"
+#include "voice/win/sound_player.h"
 
 namespace velmira {
 namespace {

@@ -32,12 +32,16 @@ TMainStage::TMainStage(StageEnvironment environment)
       sound_(resources_, exeDir),
       faces_(resources_, env_.random,
              [this](const std::wstring& name) { return PlaySoundByName(name); }),
-      desk_(session_.settings, *this) {
+      desk_(session_.settings.reminders,
+            TReminderDesk::Host{
+                [this](const std::wstring& name) { return PlaySoundByName(name); },
+                [this] { StopSound(); }, [this] { return BoxRect(skin_.MouthArea); },
+                [this] { return Settings().StayOnTop; }, [this] { return appMinimized; }}) {
     Application.OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
     Application.OnMinimize = [this] { AppMinimize(); };
     Application.OnRestore = [this] { AppRestore(); };
     // Schedules still waiting at exit come back at the next start.
-    session_.lastYoteiToStore = [this] { return desk_.Queue().LastYoteiToStore(); };
+    session_.lastYoteiToStore = [this] { return desk_.LastYoteiToStore(); };
 }
 
 TMainStage::~TMainStage() {
@@ -61,11 +65,7 @@ bool TMainStage::Create() {
         ::DestroyWindow(Handle());
         return false;
     }
-    // Not owned by the stage: under Wine a window with an owned popup no
-    // longer takes the stay-on-top style. The balloon follows that style itself.
-    balloon_ = std::make_unique<TMessageBalloon>(balloonLink_);
-    balloon_->Create();
-    balloon_->SetStayOnTop(Settings().StayOnTop);
+    desk_.CreateBalloon();
     return true;
 }
 
@@ -163,23 +163,6 @@ void TMainStage::CheckReminders(bool dateChanged, bool minuteChanged, const Loca
     desk_.CheckReminders(dateChanged, minuteChanged, time);
 }
 
-bool TMainStage::BalloonVisible() { return balloon_ && balloon_->Visible(); }
-
-void TMainStage::ShowInBalloon(const std::wstring& message, const std::wstring& timeLabel) {
-    if (!balloon_) return;
-    balloon_->SetStayOnTop(Settings().StayOnTop);
-    balloon_->SetTexts(message, timeLabel);
-    balloon_->ChoosePlacement(true);
-}
-
-HWND TMainStage::BalloonLink::StageWindow() { return stage.Handle(); }
-Rect TMainStage::BalloonLink::MouthArea() { return BoxRect(stage.skin_.MouthArea); }
-bool TMainStage::BalloonLink::StayOnTop() { return stage.Settings().StayOnTop; }
-bool TMainStage::BalloonLink::AppMinimized() { return stage.appMinimized; }
-void TMainStage::BalloonLink::RestoreApplication() { Application.Restore(); }
-void TMainStage::BalloonLink::MinimizeApplication() { ::ShowWindow(stage.Handle(), SW_MINIMIZE); }
-void TMainStage::BalloonLink::StopSound() { stage.StopSound(); }
-
 Point TMainStage::WindowPosition() const {
     RECT r{};
     ::GetWindowRect(Handle(), &r);
@@ -255,7 +238,7 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
         case WM_TIMER:
-            if (wParam == desk_.MainTimer.Id())
+            if (wParam == desk_.MainTimerId())
                 desk_.MainTimerTimer(dialogOpen);
             else if (wParam == faces_.SamishiiTimer.Id())
                 faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());

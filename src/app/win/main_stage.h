@@ -6,10 +6,10 @@
 //   TCharacterSkin    her picture, the skin's boxes and colours, the shape
 //   TFaces            her faces and moods, with SamishiiTimer
 //   TSoundPlayer      her voice
-//   TReminderDesk     the reminder queue and MainTimer
+//   TReminderDesk     the reminder queue, MainTimer and the speech balloon
 //   TDialView         the dial's artwork, minute picture and outline
 //   TClocker          the clock thread, which hands its updates over here
-//   TPopupMenu, TDebugControls, TMessageBalloon
+//   TPopupMenu, TDebugControls
 // Everything here runs on the user-interface thread.
 
 #include <windows.h>
@@ -25,14 +25,13 @@
 #include "character/win/faces.h"
 #include "clock/win/clocker.h"
 #include "clock/win/dial_view.h"
-#include "reminders/win/message_balloon.h"
 #include "reminders/win/reminder_desk.h"
-#include "reminders/win/sound_player.h"
 #include "settings/win/settings_session.h"
+#include "voice/win/sound_player.h"
 
 namespace velmira {
 
-class TMainStage : public FormWindow, private ClockTarget, private ReminderStage {
+class TMainStage : public FormWindow, private ClockTarget {
 public:
     explicit TMainStage(StageEnvironment environment = StageEnvironment::System());
     ~TMainStage() override;
@@ -97,7 +96,6 @@ public:
     TDialView& Dial() { return dial_; }
     TPopupMenu& PopupMenu1() { return popupMenu_; }
     TDebugControls& DebugControls() { return debugControls_; }
-    TMessageBalloon* Balloon() { return balloon_.get(); }
     TClocker* Clocker() { return clocker_.get(); }
 
     // ---- state of the stage itself
@@ -128,9 +126,6 @@ private:
     void OnClose();
     void OnEndSession(bool ending);
     void CancelStartQuestion();
-    // What the reminders ask of the stage.
-    bool BalloonVisible() override;
-    void ShowInBalloon(const std::wstring& message, const std::wstring& timeLabel) override;
 
     StageEnvironment env_;
     HINSTANCE resources_;
@@ -142,21 +137,6 @@ private:
     TDialView dial_;
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;
-    // What the balloon reads of the stage (TMainStage's own StopSound answers
-    // whether a sound was playing, so it cannot be the override itself).
-    struct BalloonLink : BalloonHost {
-        explicit BalloonLink(TMainStage& stage) : stage(stage) {}
-        HWND StageWindow() override;
-        Rect MouthArea() override;
-        bool StayOnTop() override;
-        bool AppMinimized() override;
-        void RestoreApplication() override;
-        void MinimizeApplication() override;
-        void StopSound() override;
-        TMainStage& stage;
-    };
-    BalloonLink balloonLink_{*this};
-    std::unique_ptr<TMessageBalloon> balloon_;
     UniqueBrush greenBrush_;
     bool backgroundBlack_ = false;
     bool started_ = false;  // FormCreate has run to its end

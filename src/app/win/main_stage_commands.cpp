@@ -64,7 +64,7 @@ void TMainStage::PopupMenu1Popup() {
     }
     popupMenu_.Refresh();
     // Opening the menu closes a shown balloon, and is attention too.
-    if (balloon_) balloon_->Hide();
+    desk_.HideBalloon();
     faces_.ResetLoneliness();
 }
 
@@ -148,7 +148,7 @@ void TMainStage::StayOnTop1Click() {
     popupMenu_.SetChecked(Item("StayOnTop1"), Settings().StayOnTop);
     ApplyStayOnTop();
     // The hidden balloon takes the style too, for its next appearance.
-    if (balloon_) balloon_->SetStayOnTop(Settings().StayOnTop);
+    desk_.SetStayOnTop(Settings().StayOnTop);
     session_.SaveNow(Handle());
 }
 
@@ -169,20 +169,20 @@ void TMainStage::MIAmPmClick() {
 // The settings dialogs edit copies of the slots; "設定" hands them back, to
 // be matched from the next minute on, and stores them at once.
 void TMainStage::MIMemorialSetClick() {
-    TKinenbi dialog(Handle(), Settings().anniversaries,
+    TKinenbi dialog(Handle(), Settings().reminders.anniversaries,
                     [this](const std::wstring& name) { return PlaySoundByName(name); });
     DialogOpenScope open(dialogOpen);
     if (!dialog.ShowModal()) return;
-    Settings().anniversaries = dialog.Slots();
+    Settings().reminders.anniversaries = dialog.Slots();
     session_.SaveNow(Handle());
 }
 
 void TMainStage::MIScheduleSetClick() {
-    TYotei dialog(Handle(), Settings().schedules,
+    TYotei dialog(Handle(), Settings().reminders.schedules,
                   [this](const std::wstring& name) { return PlaySoundByName(name); });
     DialogOpenScope open(dialogOpen);
     if (!dialog.ShowModal()) return;
-    Settings().schedules = dialog.Slots();
+    Settings().reminders.schedules = dialog.Slots();
     session_.SaveNow(Handle());
 }
 

@@ -1,12 +1,30 @@
 #include "reminders/win/reminder_desk.h"
 
+#include <utility>
+
 namespace velmira {
 
-TReminderDesk::TReminderDesk(StageSettings& settings, ReminderStage& stage)
-    : MainTimer(kMainTimerId, main_timer::kLayoutMs),
-      settings_(settings),
-      stage_(stage),
-      queue_(settings) {}
+TReminderDesk::TReminderDesk(ReminderSlots& slots, Host host)
+    : slots_(slots),
+      host_(std::move(host)),
+      queue_(slots),
+      MainTimer(kMainTimerId, main_timer::kLayoutMs) {}
+
+// The balloon goes first: its last hide still reaches this desk's host.
+TReminderDesk::~TReminderDesk() { balloon_.reset(); }
+
+void TReminderDesk::Attach(HWND stage) {
+    stage_ = stage;
+    MainTimer.SetOwner(stage);
+}
+
+bool TReminderDesk::CreateBalloon() {
+    BalloonHost& host = *this;
+    balloon_ = std::make_unique<TMessageBalloon>(host);
+    if (!balloon_->Create()) return false;
+    balloon_->SetStayOnTop(host_.stayOnTop());
+    return true;
+}
 
 void TReminderDesk::ApplyTimer() {
     // A new interval restarts a running count; the same one or enabling a
@@ -17,22 +35,40 @@ void TReminderDesk::ApplyTimer() {
 }
 
 void TReminderDesk::CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) {
-    queue_.CheckReminders(dateChanged, minuteChanged, time, stage_.BalloonVisible());
+    queue_.CheckReminders(dateChanged, minuteChanged, time, BalloonVisible());
     ApplyTimer();
 }
 
 void TReminderDesk::MainTimerTimer(bool dialogOpen) {
-    const std::optional<QueuedReminder> entry =
-        queue_.MainTimerTimer(stage_.BalloonVisible(), dialogOpen);
+    const std::optional<QueuedReminder> entry = queue_.MainTimerTimer(BalloonVisible(), dialogOpen);
     ApplyTimer();
     if (entry) ShowReminder(entry->kind, entry->slot);
 }
 
 void TReminderDesk::ShowReminder(int32_t kind, int32_t slot) {
-    const ReminderDisplay shown = ReminderToShow(settings_, QueuedReminder{kind, slot});
+    const ReminderDisplay shown = ReminderToShow(slots_, QueuedReminder{kind, slot});
     // Her voice starts as the balloon comes up.
-    stage_.PlaySoundByName(shown.sound);
-    stage_.ShowInBalloon(shown.message, shown.timeLabel);
+    host_.playSound(shown.sound);
+    if (!balloon_) return;
+    balloon_->SetStayOnTop(host_.stayOnTop());
+    balloon_->SetTexts(shown.message, shown.timeLabel);
+    balloon_->ChoosePlacement(true);
+}
+
+void TReminderDesk::HideBalloon() {
+    if (balloon_) balloon_->Hide();
+}
+
+void TReminderDesk::SetStayOnTop(bool onTop) {
+    if (balloon_) balloon_->SetStayOnTop(onTop);
+}
+
+void TReminderDesk::RestoreApplication() {
+    if (stage_ && ::IsIconic(stage_)) ::ShowWindow(stage_, SW_RESTORE);
+}
+
+void TReminderDesk::MinimizeApplication() {
+    if (stage_) ::ShowWindow(stage_, SW_MINIMIZE);
 }
 
 }  // namespace velmira

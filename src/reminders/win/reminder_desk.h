@@ -1,53 +1,84 @@
 #pragma once
 // The reminders on the main stage: the clock's CheckReminders feeds the
-// queue, MainTimer paces it, and ShowReminder hands one entry to the balloon
-// with its sound. The rules live in ReminderQueue; this part runs the timer
-// and talks to the balloon through a narrow interface. User-interface thread.
+// queue, MainTimer paces it, and ShowReminder fills the speech balloon beside
+// her mouth and starts her voice. The rules live in ReminderQueue; this part
+// runs the timer and owns the balloon. User-interface thread.
 
 #include <windows.h>
 
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "base/types.h"
 #include "base/win/components.h"
 #include "reminders/reminder_queue.h"
-#include "settings/stage_settings.h"
+#include "reminders/win/message_balloon.h"
 
 namespace velmira {
 
-// What the desk needs of the stage to show a reminder.
-class ReminderStage {
-public:
-    virtual ~ReminderStage() = default;
-    virtual bool BalloonVisible() = 0;
-    virtual bool PlaySoundByName(const std::wstring& name) = 0;
-    // Fills the balloon, gives it the stay-on-top style of the stage, places
-    // it beside her mouth and shows it.
-    virtual void ShowInBalloon(const std::wstring& message, const std::wstring& timeLabel) = 0;
-};
-
-class TReminderDesk {
+class TReminderDesk : private BalloonHost {
 public:
     static constexpr UINT_PTR kMainTimerId = 1;
 
-    TReminderDesk(StageSettings& settings, ReminderStage& stage);
-    // The window MainTimer runs for.
-    void Attach(HWND window) { MainTimer.SetOwner(window); }
+    // What the desk takes from the stage she stands on.
+    struct Host {
+        std::function<bool(const std::wstring& name)> playSound;
+        std::function<void()> stopSound;
+        std::function<Rect()> mouthArea;  // in her client coordinates
+        std::function<bool()> stayOnTop;
+        std::function<bool()> minimized;
+    };
+
+    // `slots` must outlive the desk; the queue reads them and moves lastYotei.
+    TReminderDesk(ReminderSlots& slots, Host host);
+    ~TReminderDesk() override;
+
+    // Her window: MainTimer runs for it and the balloon stands beside it.
+    void Attach(HWND stage);
+    // Makes the hidden balloon, with the stage's stay-on-top style. Not owned
+    // by her window: under Wine a window with an owned popup no longer takes
+    // the stay-on-top style.
+    bool CreateBalloon();
 
     void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time);
+    // MainTimer's tick; nothing is taken while a settings dialog is open.
     void MainTimerTimer(bool dialogOpen);
+    UINT_PTR MainTimerId() const { return MainTimer.Id(); }
     // Shows the entry at once, with the slot as it is now.
     void ShowReminder(int32_t kind, int32_t slot);
 
-    ReminderQueue& Queue() { return queue_; }
-    TTimer MainTimer;
+    // Her menu opens: a shown balloon closes.
+    void HideBalloon();
+    // The balloon follows the stage's stay-on-top setting, also while hidden.
+    void SetStayOnTop(bool onTop);
+    // The lastYotei to store (see ReminderQueue::LastYoteiToStore).
+    int32_t LastYoteiToStore() const { return queue_.LastYoteiToStore(); }
+
+    // For tests: what they may read.
+    const ReminderQueue& Queue() const { return queue_; }
+    const TTimer& Timer() const { return MainTimer; }
+    const TMessageBalloon* Balloon() const { return balloon_.get(); }
 
 private:
     void ApplyTimer();
+    bool BalloonVisible() const { return balloon_ && balloon_->Visible(); }
 
-    StageSettings& settings_;
-    ReminderStage& stage_;
+    // What the balloon reads of her.
+    HWND StageWindow() override { return stage_; }
+    Rect MouthArea() override { return host_.mouthArea(); }
+    bool StayOnTop() override { return host_.stayOnTop(); }
+    bool AppMinimized() override { return host_.minimized(); }
+    void RestoreApplication() override;
+    void MinimizeApplication() override;
+    void StopSound() override { host_.stopSound(); }
+
+    ReminderSlots& slots_;
+    Host host_;
+    HWND stage_ = nullptr;
     ReminderQueue queue_;
+    TTimer MainTimer;
+    std::unique_ptr<TMessageBalloon> balloon_;
 };
 
 }  // namespace velmira

@@ -42,7 +42,7 @@ bool TSettingsSession::SaveSettings(HWND window) {
     POINT at{settings.FormLeft, settings.FormTop};
     WindowScreenPosition(window, at);
     StageSettings stored = settings;
-    if (lastYoteiToStore) stored.lastYotei = lastYoteiToStore();
+    if (lastYoteiToStore) stored.reminders.lastYotei = lastYoteiToStore();
     RegistryStore registry(location_.root);
     return velmira::SaveSettings(registry, location_.keyPath, stored, at.x, at.y);
 }

@@ -1,4 +1,4 @@
-#include "reminders/win/sound_player.h"
+#include "voice/win/sound_player.h"
 
 #include <mmsystem.h>
 
@@ -7,7 +7,7 @@
 
 #include "base/win/handles.h"
 #include "base/win/resources.h"
-#include "reminders/wave_image.h"
+#include "voice/wave_image.h"
 
 namespace velmira {
 namespace {
