@@ -46,11 +46,11 @@ void CALLBACK VisitTabsAndConfirm(HWND, UINT, UINT_PTR timer, DWORD) {
     g_shownAt = Now();
     HWND dialog = ::GetActiveWindow();
     HWND tab = ::GetDlgItem(dialog, TSlotDialog::kTabControl1);
-    for (int t = 1; t <= kSlotCount; ++t) {
+    for (int t = 1; t <= kScheduleSlots; ++t) {
         NMHDR notice{tab, static_cast<UINT_PTR>(TSlotDialog::kTabControl1),
                      static_cast<UINT>(TCN_SELCHANGING)};
         ::SendMessageW(dialog, WM_NOTIFY, notice.idFrom, reinterpret_cast<LPARAM>(&notice));
-        ::SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(t % kSlotCount), 0);
+        ::SendMessageW(tab, TCM_SETCURSEL, static_cast<WPARAM>(t % kScheduleSlots), 0);
         notice.code = static_cast<UINT>(TCN_SELCHANGE);
         ::SendMessageW(dialog, WM_NOTIFY, notice.idFrom, reinterpret_cast<LPARAM>(&notice));
     }
@@ -59,7 +59,7 @@ void CALLBACK VisitTabsAndConfirm(HWND, UINT, UINT_PTR timer, DWORD) {
 
 template <typename Dialog, typename Slots>
 bool Measure(const char* what, Slots slots) {
-    Dialog dialog(nullptr, slots, nullptr);
+    Dialog dialog(nullptr, ::GetModuleHandleW(nullptr), slots, nullptr);
     ::SetTimer(nullptr, 0, 1, &VisitTabsAndConfirm);
     const double start = Now();
     const bool confirmed = dialog.ShowModal();
@@ -67,7 +67,7 @@ bool Measure(const char* what, Slots slots) {
     const double openMs = g_shownAt - start;
     bool same = confirmed;
     const Slots out = dialog.Slots();
-    for (int i = 0; i < kSlotCount; ++i) same = same && out[i].message == slots[i].message;
+    for (int i = 0; i < kScheduleSlots; ++i) same = same && out[i].message == slots[i].message;
     std::printf("%-40s open %8.1f ms, tabs and 設定 %8.1f ms (target <= %.0f ms) %s%s\n", what,
                 openMs, end - g_shownAt, kTargetMs, openMs <= kTargetMs ? "ok" : "SLOW",
                 same ? "" : ", MESSAGES CHANGED");
@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     for (bool lineBreaks : {false, true}) {
         TYotei::SlotArray schedules;
         TKinenbi::SlotArray anniversaries;
-        for (int i = 0; i < kSlotCount; ++i) {
+        for (int i = 0; i < kScheduleSlots; ++i) {
             schedules[i].message = LongMessage(characters, lineBreaks, L'あ' + i);
             anniversaries[i].message = LongMessage(characters, lineBreaks, L'ア' + i);
         }

@@ -20,7 +20,7 @@ bool LonelinessMachine::SetFace(int n) {
         face_ = 0;
         return shown;
     }
-    if (n > 3) return false;
+    if (n > kFaceCount) return false;
     // The same face again is drawn again: the picture is reloaded.
     face_ = n;
     return true;

@@ -34,6 +34,10 @@ struct LonelinessTimer {
     int32_t Tag = 0;
 };
 
+// Her face pictures, by face number: face n is kFaceNames[n - 1].
+constexpr const wchar_t* kFaceNames[] = {L"Face1", L"Face2", L"Face3"};
+constexpr int kFaceCount = static_cast<int>(sizeof(kFaceNames) / sizeof(kFaceNames[0]));
+
 class LonelinessMachine {
 public:
     // `random` decides the smile rolls.

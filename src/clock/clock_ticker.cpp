@@ -3,60 +3,52 @@
 namespace velmira {
 
 bool ClockTicker::Start(const LocalTime& now, TickSink& sink) {
-    lastSecond = kUnset;
-    localTime = now;
-    lastHour = now.hour;
-    lastMinute = now.minute;
-    if (!sink.SyncMinute()) return false;
-
-    dateChanged = true;
-    minuteChanged = false;
-    if (!sink.SyncReminders()) return false;
-    reminderDay_ = localTime.day;
-    reminderMinute_ = localTime.minute;
-
-    dateChanged = false;
-    minuteChanged = true;
-    if (!sink.SyncReminders()) return false;
-
+    lastSecond_ = kUnset;
+    lastHour_ = now.hour;
+    lastMinute_ = now.minute;
+    if (!sink.SyncMinute(lastHour_, lastMinute_)) return false;
+    // The reminders see the start as a change of date, then of minute.
+    if (!sink.SyncReminders(true, false, now)) return false;
+    reminderDay_ = now.day;
+    reminderMinute_ = now.minute;
+    if (!sink.SyncReminders(false, true, now)) return false;
     titleToggle_ = 0;
     return true;
 }
 
 ClockTicker::PollResult ClockTicker::Poll(const LocalTime& now, TickSink& sink) {
-    localTime = now;
-    if (localTime.second == lastSecond) return PollResult::SameSecond;
+    if (now.second == lastSecond_) return PollResult::SameSecond;
 
-    lastSecond = localTime.second;
-    if (!sink.SyncSecond()) return PollResult::Stopped;
+    lastSecond_ = now.second;
+    if (!sink.SyncSecond(lastSecond_)) return PollResult::Stopped;
 
-    if (lastSecond % 10 == 1) {
+    if (lastSecond_ % 10 == 1) {
         if (!sink.UpdateTitle(titleToggle_)) return PollResult::Stopped;
         titleToggle_ = NextTitleToggle(titleToggle_);
     }
 
-    if (lastSecond == 59 || localTime.minute != lastMinute || localTime.hour != lastHour) {
-        lastHour = localTime.hour;
-        lastMinute = localTime.minute;
+    if (lastSecond_ == 59 || now.minute != lastMinute_ || now.hour != lastHour_) {
+        lastHour_ = now.hour;
+        lastMinute_ = now.minute;
         // At second 59 the dial already shows the coming minute, so the
         // minute hand lands on time when the minute begins.
-        if (lastSecond == 59) {
-            lastMinute = static_cast<uint16_t>(lastMinute + 1);
-            if (lastMinute == 60) {
-                lastMinute = 0;
-                lastHour = static_cast<uint16_t>((lastHour + 1) % 24);
+        if (lastSecond_ == 59) {
+            lastMinute_ = static_cast<uint16_t>(lastMinute_ + 1);
+            if (lastMinute_ == 60) {
+                lastMinute_ = 0;
+                lastHour_ = static_cast<uint16_t>((lastHour_ + 1) % 24);
             }
         }
-        if (!sink.SyncMinute()) return PollResult::Stopped;
+        if (!sink.SyncMinute(lastHour_, lastMinute_)) return PollResult::Stopped;
     }
 
     // Reminders follow the real clock, never the early dial.
-    dateChanged = localTime.day != reminderDay_;
-    minuteChanged = localTime.minute != reminderMinute_;
+    const bool dateChanged = now.day != reminderDay_;
+    const bool minuteChanged = now.minute != reminderMinute_;
     if (dateChanged || minuteChanged) {
-        if (!sink.SyncReminders()) return PollResult::Stopped;
-        if (dateChanged) reminderDay_ = localTime.day;
-        if (minuteChanged) reminderMinute_ = localTime.minute;
+        if (!sink.SyncReminders(dateChanged, minuteChanged, now)) return PollResult::Stopped;
+        if (dateChanged) reminderDay_ = now.day;
+        if (minuteChanged) reminderMinute_ = now.minute;
     }
     return PollResult::Handled;
 }

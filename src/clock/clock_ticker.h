@@ -8,29 +8,23 @@
 
 namespace velmira {
 
-// What the ticker asks for. The shell runs each call as a blocking hand-over
-// to the user-interface thread; a call that returns false (the hand-over
-// could not run, or the routine failed) ends the clock for this run.
+// What the ticker asks for, with the values each update carries. The shell
+// runs each call as a blocking hand-over to the user-interface thread; a call
+// that returns false (the hand-over could not run, or the routine failed)
+// ends the clock for this run.
 class TickSink {
 public:
     virtual ~TickSink() = default;
-    virtual bool SyncSecond() = 0;     // DrawSecondHand(lastSecond)
-    virtual bool SyncMinute() = 0;     // RedrawClock(lastHour, lastMinute)
-    virtual bool SyncReminders() = 0;  // CheckReminders(dateChanged, minuteChanged, localTime)
-    virtual bool UpdateTitle(int toggle) = 0;  // 0: the date, 1: the time
+    virtual bool SyncSecond(int second) = 0;            // DrawSecondHand
+    virtual bool SyncMinute(int hour, int minute) = 0;  // RedrawClock
+    virtual bool SyncReminders(bool dateChanged, bool minuteChanged,
+                               const LocalTime& time) = 0;  // CheckReminders
+    virtual bool UpdateTitle(int toggle) = 0;               // 0: the date, 1: the time
 };
 
 class ClockTicker {
 public:
     static constexpr uint16_t kUnset = 0xFFFF;
-
-    // Fields the hand-over routines read while the clock thread waits.
-    uint16_t lastHour = kUnset;
-    uint16_t lastMinute = kUnset;
-    uint16_t lastSecond = kUnset;
-    bool minuteChanged = false;
-    bool dateChanged = false;
-    LocalTime localTime{};
 
     // The start sequence: the dial shows the current hour and minute, and the
     // reminders see the start as a change of date and then of minute.
@@ -44,6 +38,10 @@ public:
     int titleToggle() const { return titleToggle_; }
 
 private:
+    // What the dial was last told: the minute runs one second early.
+    uint16_t lastHour_ = kUnset;
+    uint16_t lastMinute_ = kUnset;
+    uint16_t lastSecond_ = kUnset;
     uint16_t reminderDay_ = 0;
     uint16_t reminderMinute_ = 0;
     int titleToggle_ = 0;

@@ -8,7 +8,11 @@ namespace velmira {
 
 namespace {
 
-bool ValidSlot(int32_t slot) { return slot >= 0 && slot < kSlotCount; }
+// A slot of the entry's kind; any kind other than an anniversary is a schedule.
+bool ValidSlot(int32_t kind, int32_t slot) {
+    const int count = kind == QueuedReminder::Anniversary ? kAnniversarySlots : kScheduleSlots;
+    return slot >= 0 && slot < count;
+}
 
 // "%.2d": at least two digits, zero-padded.
 std::wstring TwoDigits(int value) {
@@ -29,7 +33,7 @@ void ReminderQueue::CheckReminders(bool dateChanged, bool minuteChanged, const L
 }
 
 void ReminderQueue::MatchAnniversaries(int month, int day, bool balloonVisible) {
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kAnniversarySlots; ++i) {
         const AnniversaryEntry& e = slots_.anniversaries[static_cast<size_t>(i)];
         if (!AnniversaryInUse(e.KiTuki)) continue;
         const int m = AnniversaryMonth(e.KiTuki);
@@ -43,7 +47,7 @@ void ReminderQueue::MatchAnniversaries(int month, int day, bool balloonVisible) 
 void ReminderQueue::MatchSchedules(int month, int day, int hour, int minute, bool balloonVisible) {
     const int32_t now = TimeCode(month, day, hour, minute);
     bool ok = false;
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kScheduleSlots; ++i) {
         const int32_t w = slots_.schedules[static_cast<size_t>(i)].Yotei;
         if (!ScheduleInUse(w) || !ScheduleWordPossible(w)) continue;
         // Every month and every day take the current month and day.
@@ -63,7 +67,7 @@ void ReminderQueue::MatchSchedules(int month, int day, int hour, int minute, boo
 
 bool ReminderQueue::EnqueueReminder(int32_t kind, int32_t slot, bool balloonVisible,
                                     int32_t dueCode) {
-    if (queueCount_ >= kQueueCapacity || !ValidSlot(slot)) return false;
+    if (queueCount_ >= kQueueCapacity || !ValidSlot(kind, slot)) return false;
     // Only the first entry of an idle system is quick; a second one while it
     // waits restarts the countdown at the longer interval.
     timer_.interval =
@@ -112,7 +116,7 @@ std::optional<QueuedReminder> ReminderQueue::MainTimerTimer(bool balloonVisible,
 
 ReminderDisplay ReminderToShow(const ReminderSlots& slots, const QueuedReminder& entry) {
     ReminderDisplay d;
-    if (!ValidSlot(entry.slot)) return d;
+    if (!ValidSlot(entry.kind, entry.slot)) return d;
     const size_t slot = static_cast<size_t>(entry.slot);
     std::wstring label = L"[";
     if (entry.kind == QueuedReminder::Anniversary) {

@@ -31,14 +31,16 @@ constexpr uint16_t kAnniversaryInUse = 0x100;
 constexpr bool AnniversaryInUse(uint16_t word) { return (word & kAnniversaryInUse) != 0; }
 constexpr int AnniversaryMonth(uint16_t word) { return word & 0xFF; }
 
-constexpr int kSlotCount = 3;
+// How many slots of each kind the user has.
+constexpr int kAnniversarySlots = 3;
+constexpr int kScheduleSlots = 3;
 
 // Everything the reminders read and move: the three anniversaries, the three
 // schedules, and the minute of the last announced schedule, which the
 // catch-up of missed schedules starts from.
 struct ReminderSlots {
-    std::array<AnniversaryEntry, kSlotCount> anniversaries{};
-    std::array<ScheduleEntry, kSlotCount> schedules{};
+    std::array<AnniversaryEntry, kAnniversarySlots> anniversaries{};
+    std::array<ScheduleEntry, kScheduleSlots> schedules{};
     int32_t lastYotei = 0;  // time code of the last announced schedule minute
 };
 

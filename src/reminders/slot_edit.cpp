@@ -22,7 +22,7 @@ bool SameName(const std::wstring& a, const std::wstring& b) {
     return true;
 }
 
-bool ValidTab(int t) { return t >= 0 && t < kSlotCount; }
+bool ValidTab(int t, int count) { return t >= 0 && t < count; }
 
 // The list position showing `value`, -1 when the list has no such item.
 int PositionIn(int value, int first, int last, int offset = 0) {
@@ -113,9 +113,10 @@ int SoundPosition(const std::vector<std::wstring>& names, const std::wstring& na
     return 0;
 }
 
-YoteiEditBuffer YoteiEditBuffer::From(const std::array<ScheduleEntry, kSlotCount>& slots) {
+YoteiEditBuffer YoteiEditBuffer::From(
+    const std::array<ScheduleEntry, YoteiEditBuffer::kSlots>& slots) {
     YoteiEditBuffer b;
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kSlots; ++i) {
         const ScheduleEntry& slot = slots[i];
         const TimeCodeFields f = FieldsOf(slot.Yotei);
         b.editMessages[i] = slot.message;
@@ -129,9 +130,9 @@ YoteiEditBuffer YoteiEditBuffer::From(const std::array<ScheduleEntry, kSlotCount
     return b;
 }
 
-std::array<ScheduleEntry, kSlotCount> YoteiEditBuffer::Slots() const {
-    std::array<ScheduleEntry, kSlotCount> slots;
-    for (int i = 0; i < kSlotCount; ++i) {
+std::array<ScheduleEntry, YoteiEditBuffer::kSlots> YoteiEditBuffer::Slots() const {
+    std::array<ScheduleEntry, YoteiEditBuffer::kSlots> slots;
+    for (int i = 0; i < kSlots; ++i) {
         slots[i].message = editMessages[i];
         slots[i].sound = editSounds[i];
         slots[i].Yotei =
@@ -142,7 +143,7 @@ std::array<ScheduleEntry, kSlotCount> YoteiEditBuffer::Slots() const {
 
 SlotControls YoteiEditBuffer::LoadTab(int t) const {
     SlotControls c;
-    if (!ValidTab(t)) return c;
+    if (!ValidTab(t, kSlots)) return c;
     c.useFlag = editInUse[t];
     c.tuki = PositionIn(editMonths[t], 0, 12);
     c.hi = PositionIn(editDays[t], 0, 31);
@@ -157,7 +158,7 @@ SlotControls YoteiEditBuffer::LoadTab(int t) const {
 }
 
 void YoteiEditBuffer::SaveTab(int t, const SlotControls& c) {
-    if (!ValidTab(t)) return;
+    if (!ValidTab(t, kSlots)) return;
     editInUse[t] = c.useFlag;
     if (c.tuki >= 0) editMonths[t] = c.tuki;
     if (c.hi >= 0) editDays[t] = c.hi;
@@ -169,9 +170,10 @@ void YoteiEditBuffer::SaveTab(int t, const SlotControls& c) {
     editMessages[t] = SavedMessage(editMessages[t], c.message);
 }
 
-KinenbiEditBuffer KinenbiEditBuffer::From(const std::array<AnniversaryEntry, kSlotCount>& slots) {
+KinenbiEditBuffer KinenbiEditBuffer::From(
+    const std::array<AnniversaryEntry, KinenbiEditBuffer::kSlots>& slots) {
     KinenbiEditBuffer b;
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kSlots; ++i) {
         const AnniversaryEntry& slot = slots[i];
         b.editMessages[i] = slot.message;
         b.editSounds[i] = slot.sound;
@@ -182,9 +184,9 @@ KinenbiEditBuffer KinenbiEditBuffer::From(const std::array<AnniversaryEntry, kSl
     return b;
 }
 
-std::array<AnniversaryEntry, kSlotCount> KinenbiEditBuffer::Slots() const {
-    std::array<AnniversaryEntry, kSlotCount> slots;
-    for (int i = 0; i < kSlotCount; ++i) {
+std::array<AnniversaryEntry, KinenbiEditBuffer::kSlots> KinenbiEditBuffer::Slots() const {
+    std::array<AnniversaryEntry, KinenbiEditBuffer::kSlots> slots;
+    for (int i = 0; i < kSlots; ++i) {
         slots[i].message = editMessages[i];
         slots[i].sound = editSounds[i];
         const uint32_t month = static_cast<uint32_t>(editMonths[i]) & 0xFFu;
@@ -196,7 +198,7 @@ std::array<AnniversaryEntry, kSlotCount> KinenbiEditBuffer::Slots() const {
 
 SlotControls KinenbiEditBuffer::LoadTab(int t) const {
     SlotControls c;
-    if (!ValidTab(t)) return c;
+    if (!ValidTab(t, kSlots)) return c;
     c.useFlag = editInUse[t];
     c.tuki = PositionIn(editMonths[t], 0, 12);
     c.hi = PositionIn(editDays[t], 1, 31, 1);
@@ -206,7 +208,7 @@ SlotControls KinenbiEditBuffer::LoadTab(int t) const {
 }
 
 void KinenbiEditBuffer::SaveTab(int t, const SlotControls& c) {
-    if (!ValidTab(t)) return;
+    if (!ValidTab(t, kSlots)) return;
     editInUse[t] = c.useFlag;
     if (c.tuki >= 0) editMonths[t] = c.tuki;
     editDays[t] = c.hi >= 0 ? c.hi + 1 : 0;

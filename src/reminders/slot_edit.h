@@ -58,18 +58,19 @@ int SoundPosition(const std::vector<std::wstring>& names, const std::wstring& na
 
 // The schedule dialog's buffer, one entry per slot.
 struct YoteiEditBuffer {
-    std::array<std::wstring, kSlotCount> editMessages;
-    std::array<std::wstring, kSlotCount> editSounds;
-    std::array<int32_t, kSlotCount> editMonths{};  // 0 = every month
-    std::array<int32_t, kSlotCount> editDays{};    // 0 = every day
-    std::array<int32_t, kSlotCount> editHours{};
-    std::array<int32_t, kSlotCount> editMinutes{};
-    std::array<bool, kSlotCount> editInUse{};
+    static constexpr int kSlots = kScheduleSlots;
+    std::array<std::wstring, kSlots> editMessages;
+    std::array<std::wstring, kSlots> editSounds;
+    std::array<int32_t, kSlots> editMonths{};  // 0 = every month
+    std::array<int32_t, kSlots> editDays{};    // 0 = every day
+    std::array<int32_t, kSlots> editHours{};
+    std::array<int32_t, kSlots> editMinutes{};
+    std::array<bool, kSlots> editInUse{};
 
-    static YoteiEditBuffer From(const std::array<ScheduleEntry, kSlotCount>& slots);
+    static YoteiEditBuffer From(const std::array<ScheduleEntry, kSlots>& slots);
     // The slots as the buffer has them; nothing is checked, so a day the
     // month lacks is kept and simply never comes due.
-    std::array<ScheduleEntry, kSlotCount> Slots() const;
+    std::array<ScheduleEntry, kSlots> Slots() const;
 
     SlotControls LoadTab(int t) const;
     // A minute no item shows is saved as 0; a month, day or hour no item
@@ -80,14 +81,15 @@ struct YoteiEditBuffer {
 
 // The anniversary dialog's buffer, one entry per slot.
 struct KinenbiEditBuffer {
-    std::array<std::wstring, kSlotCount> editMessages;
-    std::array<std::wstring, kSlotCount> editSounds;
-    std::array<int32_t, kSlotCount> editMonths{};  // 0 = every month
-    std::array<int32_t, kSlotCount> editDays{};    // 1..31
-    std::array<bool, kSlotCount> editInUse{};
+    static constexpr int kSlots = kAnniversarySlots;
+    std::array<std::wstring, kSlots> editMessages;
+    std::array<std::wstring, kSlots> editSounds;
+    std::array<int32_t, kSlots> editMonths{};  // 0 = every month
+    std::array<int32_t, kSlots> editDays{};    // 1..31
+    std::array<bool, kSlots> editInUse{};
 
-    static KinenbiEditBuffer From(const std::array<AnniversaryEntry, kSlotCount>& slots);
-    std::array<AnniversaryEntry, kSlotCount> Slots() const;
+    static KinenbiEditBuffer From(const std::array<AnniversaryEntry, kSlots>& slots);
+    std::array<AnniversaryEntry, kSlots> Slots() const;
 
     SlotControls LoadTab(int t) const;
     // A day no item shows is saved as 0 (never due); a month no item shows

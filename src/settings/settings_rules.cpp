@@ -41,12 +41,15 @@ void LoadSlot(SettingsStore& store, int slot, AnniversaryEntry& anniversary,
 }
 
 // The whole load; the first failing read outside a slot ends it.
+// The stored form takes slot i of both kinds together (kiMes0, yoMes0, ...).
+static_assert(kAnniversarySlots == kScheduleSlots, "the stored form pairs the slots");
+
 void LoadAll(SettingsStore& store, StageSettings& s) {
     if (!ReadBool(store, L"AnaDigi", s.AnaDigi)) return;
     if (!ReadBool(store, L"StayOnTop", s.StayOnTop)) return;
     if (!store.ReadInteger(L"FormLeft", s.FormLeft)) return;
     if (!store.ReadInteger(L"FormTop", s.FormTop)) return;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < kScheduleSlots; ++slot) {
         LoadSlot(store, slot, s.reminders.anniversaries[slot], s.reminders.schedules[slot]);
     }
     if (!store.ReadInteger(L"lastYotei", s.reminders.lastYotei)) return;
@@ -62,7 +65,7 @@ bool SaveAll(SettingsStore& store, const StageSettings& s, int32_t formLeft, int
     if (!store.WriteInteger(L"FormLeft", formLeft)) return false;
     if (!store.WriteInteger(L"FormTop", formTop)) return false;
     if (!store.WriteInteger(L"samiLim", s.samiLim)) return false;
-    for (int slot = 0; slot < kSlotCount; ++slot) {
+    for (int slot = 0; slot < kScheduleSlots; ++slot) {
         const AnniversaryEntry& anniversary = s.reminders.anniversaries[slot];
         const ScheduleEntry& schedule = s.reminders.schedules[slot];
         if (!store.WriteText(SlotValueName(L"kiMes", slot), anniversary.message)) return false;

@@ -32,7 +32,7 @@ void ExpectSameSettings(const StageSettings& expected, const StageSettings& actu
     EXPECT_EQ(expected.ThreadPrio, actual.ThreadPrio);
     EXPECT_EQ(expected.DigiAMPM, actual.DigiAMPM);
     EXPECT_EQ(expected.reminders.lastYotei, actual.reminders.lastYotei);
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kScheduleSlots; ++i) {
         SCOPED_TRACE("slot " + std::to_string(i));
         EXPECT_EQ(expected.reminders.anniversaries[i].message,
                   actual.reminders.anniversaries[i].message);
@@ -58,7 +58,7 @@ StageSettings NonDefaultSettings() {
     s.ThreadPrio = 5;
     s.DigiAMPM = true;
     s.reminders.lastYotei = (12 << 24) | (24 << 16) | (18 << 8) | 30;
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kScheduleSlots; ++i) {
         const std::wstring n(1, static_cast<wchar_t>(L'0' + i));
         s.reminders.anniversaries[i].message = L"誕生日" + n;
         s.reminders.anniversaries[i].sound = L"Voice" + n;
@@ -78,7 +78,7 @@ void SeedAll(MemoryStore& m, const StageSettings& s) {
     m.PutDword(kKey, L"StayOnTop", s.StayOnTop ? 1 : 0);
     m.PutDword(kKey, L"FormLeft", static_cast<uint32_t>(s.FormLeft));
     m.PutDword(kKey, L"FormTop", static_cast<uint32_t>(s.FormTop));
-    for (int i = 0; i < kSlotCount; ++i) {
+    for (int i = 0; i < kScheduleSlots; ++i) {
         m.PutText(kKey, SlotValueName(L"kiMes", i), s.reminders.anniversaries[i].message);
         m.PutText(kKey, SlotValueName(L"yoMes", i), s.reminders.schedules[i].message);
         m.PutText(kKey, SlotValueName(L"kiSnd", i), s.reminders.anniversaries[i].sound);

@@ -14,15 +14,15 @@
 namespace velmira {
 namespace {
 
-using Schedules = std::array<ScheduleEntry, kSlotCount>;
-using Anniversaries = std::array<AnniversaryEntry, kSlotCount>;
+using Schedules = std::array<ScheduleEntry, kScheduleSlots>;
+using Anniversaries = std::array<AnniversaryEntry, kAnniversarySlots>;
 
 // Every slot through From, LoadTab, SaveTab and Slots, as the dialog does
 // when the user visits every tab and confirms without changing anything.
 template <typename Buffer, typename Slots>
 Slots VisitEveryTab(const Slots& in) {
     Buffer b = Buffer::From(in);
-    for (int t = 0; t < kSlotCount; ++t) b.SaveTab(t, b.LoadTab(t));
+    for (int t = 0; t < Buffer::kSlots; ++t) b.SaveTab(t, b.LoadTab(t));
     return b.Slots();
 }
 
@@ -139,7 +139,7 @@ TEST(AnniversaryEdit, StoredValuesNoListOffers) {
     KinenbiEditBuffer b = KinenbiEditBuffer::From(in);
     EXPECT_FALSE(b.editInUse[1]);
     EXPECT_EQ(-5, b.editDays[2]);  // sign-extended
-    for (int t = 0; t < kSlotCount; ++t) {
+    for (int t = 0; t < KinenbiEditBuffer::kSlots; ++t) {
         const SlotControls c = b.LoadTab(t);
         EXPECT_EQ(-1, c.hi) << t;
         EXPECT_EQ(0, c.sound) << t;

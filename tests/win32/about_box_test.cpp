@@ -50,7 +50,7 @@ INT_PTR RunAboutBox(TAboutBox& box, const std::function<void(HWND)>& drive, bool
 
 TEST(TAboutBox, LayoutTextsAndFrame) {
     OwnerWindow owner(300, 200, 293, 441);
-    TAboutBox box(owner.get());
+    TAboutBox box(owner.get(), GetModuleHandleW(nullptr));
     bool seen = false;
     std::wstring caption, name, version, ok;
     RECT client{}, window{}, namePlace{}, versPlace{}, okPlace{};
@@ -121,7 +121,7 @@ TEST(TAboutBox, ThePictureIsDrawnInItsBox) {
     ASSERT_TRUE(picture);
     UniqueMemDc memory(CreateCompatibleDC(nullptr));
     SelectInDc select(memory.get(), picture.get());
-    TAboutBox box(owner.get());
+    TAboutBox box(owner.get(), GetModuleHandleW(nullptr));
     bool seen = false;
     int matching = 0, compared = 0;
     COLORREF face = 0, corner = 0;
@@ -155,7 +155,7 @@ TEST(TAboutBox, APictureOfAnotherSizeKeepsTheSameCentre) {
     BITMAP bm{};
     GetObjectW(face.get(), sizeof(bm), &bm);
     ASSERT_NE(bm.bmWidth, 40);
-    TAboutBox box(nullptr, L"Face1");
+    TAboutBox box(nullptr, GetModuleHandleW(nullptr), L"Face1");
     bool seen = false;
     RunAboutBox(
         box, [](HWND dialog) { PostMessageW(dialog, WM_COMMAND, IDOK, 0); }, seen);
@@ -181,7 +181,7 @@ TEST(TAboutBox, EveryWayOfClosingEndsIt) {
     for (const Way& way : ways) {
         SCOPED_TRACE(way.name);
         OwnerWindow owner(200, 200, 300, 300);
-        TAboutBox box(owner.get());
+        TAboutBox box(owner.get(), GetModuleHandleW(nullptr));
         bool seen = false;
         HWND shown = nullptr;
         const INT_PTR result = RunAboutBox(
@@ -201,7 +201,7 @@ TEST(TAboutBox, EveryWayOfClosingEndsIt) {
 TEST(TAboutBox, StaysOnTheScreenBesideAnEdge) {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     OwnerWindow owner(screenWidth - 60, 100, 293, 441);
-    TAboutBox box(owner.get());
+    TAboutBox box(owner.get(), GetModuleHandleW(nullptr));
     bool seen = false;
     RECT window{};
     RunAboutBox(

@@ -7,6 +7,7 @@
 #include "app/win/main_stage.h"
 #include "character/loneliness.h"
 #include "dialog_driver.h"
+#include "stage_driver.h"
 
 namespace velmira {
 namespace {
@@ -47,32 +48,32 @@ protected:
         UpdateWindow(stage.Handle());
     }
     bool buttonDown = false;
-    TMainStage stage{Environment(&buttonDown)};
+    TMainStage stage{drive::TestApplication(), Environment(&buttonDown)};
+    MainStageView view{stage};
 };
 
 constexpr int kSamples = 24 * 24;
 
 TEST_F(FacesStage, TheThirdMinutePictureSmilesAndAPressTakesTheFaceAway) {
-    const TPaintBox& box = stage.Skin().FaceFrame;
-    EXPECT_FALSE(stage.Faces().FaceShown()) << "the start's first picture counted once";
+    const TPaintBox& box = view.Skin().FaceFrame;
+    EXPECT_FALSE(view.Faces().FaceShown()) << "the start's first picture counted once";
     // Her own face shares hair and skin with the pictures, not the expression.
     EXPECT_LT(MatchingPixels(stage.Handle(), box, L"Face1"), kSamples - 40);
-    stage.RedrawClock(10, 1);
-    EXPECT_FALSE(stage.Faces().FaceShown());
-    stage.RedrawClock(10, 2);
-    ASSERT_TRUE(stage.Faces().FaceShown()) << "the third call rolled and smiled";
+    drive::ClockRedraw(stage, 10, 1);
+    EXPECT_FALSE(view.Faces().FaceShown());
+    drive::ClockRedraw(stage, 10, 2);
+    ASSERT_TRUE(view.Faces().FaceShown()) << "the third call rolled and smiled";
     Paint();
     EXPECT_EQ(MatchingPixels(stage.Handle(), box, L"Face1"), kSamples) << "the smile, in place";
-    const TTimer& timer = stage.Faces().SamishiiTimer;
+    const TTimer& timer = view.Faces().SamishiiTimer;
     EXPECT_TRUE(timer.Running());
     EXPECT_EQ(timer.Interval(), samishii::kSmileMs);
     EXPECT_EQ(timer.Tag, samishii::kSmiling);
 
-    // The timer's ticks, as Windows sends them.
-    stage.Settings().samiLim = 600;
+    // The timer's ticks, as Windows sends them; the wait is the default hour.
     SendMessageW(stage.Handle(), WM_TIMER, TFaces::kSamishiiTimerId, 0);
-    EXPECT_FALSE(stage.Faces().FaceShown());
-    EXPECT_EQ(timer.Interval(), 600000u);
+    EXPECT_FALSE(view.Faces().FaceShown());
+    EXPECT_EQ(timer.Interval(), 3600000u);
     SendMessageW(stage.Handle(), WM_TIMER, TFaces::kSamishiiTimerId, 0);
     Paint();
     EXPECT_EQ(MatchingPixels(stage.Handle(), box, L"Face2"), kSamples) << "lonely";
@@ -81,41 +82,42 @@ TEST_F(FacesStage, TheThirdMinutePictureSmilesAndAPressTakesTheFaceAway) {
     // A press on her: the system asks where she was hit, with the button down.
     buttonDown = true;
     EXPECT_EQ(SendMessageW(stage.Handle(), WM_NCHITTEST, 0, MAKELPARAM(150, 200)), HTCAPTION);
-    EXPECT_FALSE(stage.Faces().FaceShown());
+    EXPECT_FALSE(view.Faces().FaceShown());
     EXPECT_FALSE(timer.Running());
     Paint();
     EXPECT_LT(MatchingPixels(stage.Handle(), box, L"Face2"), kSamples - 40) << "her own face again";
 }
 
 TEST_F(FacesStage, TheMenuIsAttentionAndItsWaitItemsStopTheTimer) {
-    stage.Faces().SetFace(3);
-    stage.PopupMenu1Popup();
-    EXPECT_FALSE(stage.Faces().FaceShown());
+    drive::Command(stage, TDebugControls::kFaceTestId);  // face 2
+    drive::MenuOpens(stage);
+    EXPECT_FALSE(view.Faces().FaceShown());
     // A click whose hit test came before the button counted as down.
-    stage.Faces().SetFace(2);
+    drive::Command(stage, TDebugControls::kFaceTestId);  // face 3
+    ASSERT_TRUE(view.Faces().FaceShown());
     SendMessageW(stage.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(150, 200));
     SendMessageW(stage.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(150, 200));
-    EXPECT_FALSE(stage.Faces().FaceShown()) << "a press is attention";
+    EXPECT_FALSE(view.Faces().FaceShown()) << "a press is attention";
 
-    stage.RedrawClock(1, 1);
-    stage.RedrawClock(1, 2);
-    stage.RedrawClock(1, 3);
-    ASSERT_TRUE(stage.Faces().SamishiiTimer.Running());
+    drive::ClockRedraw(stage, 1, 1);
+    drive::ClockRedraw(stage, 1, 2);
+    drive::ClockRedraw(stage, 1, 3);
+    ASSERT_TRUE(view.Faces().SamishiiTimer.Running());
     SendMessageW(stage.Handle(), WM_COMMAND, menu_command::kMIGaman1 + 1, 0);
-    EXPECT_EQ(stage.Settings().samiLim, 1200);
-    EXPECT_FALSE(stage.Faces().SamishiiTimer.Running());
-    EXPECT_TRUE(stage.Faces().FaceShown()) << "the wait item leaves the face alone";
+    EXPECT_EQ(view.Settings().samiLim, 1200);
+    EXPECT_FALSE(view.Faces().SamishiiTimer.Running());
+    EXPECT_TRUE(view.Faces().FaceShown()) << "the wait item leaves the face alone";
 }
 
 TEST_F(FacesStage, TheFaceButtonCountsOnTheStagesTag) {
-    ASSERT_EQ(stage.Tag, 1) << "shown once";
-    stage.FaceTestClick();
-    EXPECT_EQ(stage.Tag, 2);
-    EXPECT_EQ(stage.Faces().Machine().Face(), 2);
-    stage.FaceTestClick();
-    stage.FaceTestClick();
-    EXPECT_EQ(stage.Tag, 0) << "past 3 it starts over";
-    EXPECT_FALSE(stage.Faces().FaceShown());
+    ASSERT_EQ(view.Tag(), 1) << "shown once";
+    drive::Command(stage, TDebugControls::kFaceTestId);
+    EXPECT_EQ(view.Tag(), 2);
+    EXPECT_EQ(view.Faces().Machine().Face(), 2);
+    drive::Command(stage, TDebugControls::kFaceTestId);
+    drive::Command(stage, TDebugControls::kFaceTestId);
+    EXPECT_EQ(view.Tag(), 0) << "past 3 it starts over";
+    EXPECT_FALSE(view.Faces().FaceShown());
 }
 
 }  // namespace

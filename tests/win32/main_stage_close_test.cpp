@@ -15,6 +15,7 @@
 #include "app/win/main_stage.h"
 #include "app/win/run_clock.h"
 #include "dialog_driver.h"
+#include "stage_driver.h"
 
 namespace velmira {
 namespace {
@@ -108,7 +109,7 @@ void CreateAfterAConfirmedReset(TMainStage& stage) {
     const bool created = stage.Create();
     driver.join();
     ASSERT_TRUE(created);
-    ASSERT_TRUE(stage.Session().settingsDeleted);
+    ASSERT_TRUE(drive::View(stage).Session().settingsDeleted);
     ASSERT_FALSE(KeyExists());
 }
 
@@ -117,7 +118,7 @@ TEST(MainStageClose, ACloseWhileTheResetQuestionIsOpenLeavesTheKeyAsItWas) {
     StoreDword(L"AnaDigi", 0);
     StoreDword(L"StayOnTop", 1);
     StoreDword(L"NotOurs", 77);
-    TMainStage stage(ResetEnvironment(true));
+    TMainStage stage(drive::TestApplication(), ResetEnvironment(true));
     std::atomic<bool> asked{false};
     std::thread driver([&] {
         HWND question = WaitForQuestion();
@@ -143,7 +144,7 @@ TEST(MainStageClose, ACloseWhileTheResetQuestionIsOpenLeavesTheKeyAsItWas) {
 
 TEST(MainStageClose, ACloseWhileTheResetQuestionIsOpenMakesNoKeyWhereThereWasNone) {
     ClearKey();
-    TMainStage stage(ResetEnvironment(true));
+    TMainStage stage(drive::TestApplication(), ResetEnvironment(true));
     std::thread closer([] {
         if (HWND question = WaitForQuestion())
             PostMessageW(GetWindow(question, GW_OWNER), WM_CLOSE, 0, 0);
@@ -157,7 +158,7 @@ TEST(MainStageClose, ACloseWhileTheResetQuestionIsOpenMakesNoKeyWhereThereWasNon
 TEST(MainStageClose, ASecondCloseDuringTheExitQuestionAsksNothingMore) {
     ClearKey();
     StoreDword(L"AnaDigi", 0);
-    TMainStage stage(ResetEnvironment(true));
+    TMainStage stage(drive::TestApplication(), ResetEnvironment(true));
     CreateAfterAConfirmedReset(stage);
     std::atomic<int> questions{-1};
     const HWND hwnd = stage.Handle();
@@ -179,22 +180,21 @@ TEST(MainStageClose, ASecondCloseDuringTheExitQuestionAsksNothingMore) {
 
 TEST(MainStageClose, TheEndOfTheSessionWritesTheSettingsAndStopsTheClock) {
     ClearKey();
-    TMainStage stage(ResetEnvironment(false));
+    TMainStage stage(drive::TestApplication(), ResetEnvironment(false));
     ASSERT_TRUE(stage.Create());
-    ASSERT_NE(stage.Clocker(), nullptr);
-    stage.Settings().ThreadPrio = 4;
-    stage.Settings().DigiAMPM = true;
+    ASSERT_NE(drive::View(stage).Clocker(), nullptr);
+    drive::Command(stage, menu_command::kMIThreadPrio1 + 4);
+    drive::Command(stage, menu_command::kMIAmPm);
     EXPECT_NE(SendMessageW(stage.Handle(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF), 0)
         << "the session end is never refused";
-    DWORD before = 0;
-    EXPECT_FALSE(ReadDword(L"ThreadPrio", before)) << "nothing is written before the session ends";
+    ClearKey();  // the commands wrote at once; the session's end writes it all again
     SendMessageW(stage.Handle(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
     DWORD value = 0;
     ASSERT_TRUE(ReadDword(L"ThreadPrio", value));
     EXPECT_EQ(value, 4u);
     ASSERT_TRUE(ReadDword(L"DigiAMPM", value));
     EXPECT_EQ(value, 1u);
-    EXPECT_EQ(stage.Clocker(), nullptr) << "the clock thread was stopped";
+    EXPECT_EQ(drive::View(stage).Clocker(), nullptr) << "the clock thread was stopped";
     DestroyWindow(stage.Handle());
     ClearKey();
 }
@@ -202,7 +202,7 @@ TEST(MainStageClose, TheEndOfTheSessionWritesTheSettingsAndStopsTheClock) {
 TEST(MainStageClose, AfterAResetAChangedSettingWritesNothingUntilTheCloseAsks) {
     ClearKey();
     StoreDword(L"AnaDigi", 0);
-    TMainStage stage(ResetEnvironment(true));
+    TMainStage stage(drive::TestApplication(), ResetEnvironment(true));
     CreateAfterAConfirmedReset(stage);
     SendMessageW(stage.Handle(), WM_COMMAND, menu_command::kStayOnTop1, 0);
     EXPECT_FALSE(KeyExists()) << "the deletion stands";
@@ -213,7 +213,7 @@ TEST(MainStageClose, AfterAResetAChangedSettingWritesNothingUntilTheCloseAsks) {
 TEST(MainStageClose, AnEndedSessionAfterAResetWritesNothingAndAsksNothing) {
     ClearKey();
     StoreDword(L"AnaDigi", 0);
-    TMainStage stage(ResetEnvironment(true));
+    TMainStage stage(drive::TestApplication(), ResetEnvironment(true));
     CreateAfterAConfirmedReset(stage);
     std::atomic<bool> stop{false};
     std::atomic<int> asked{0};
@@ -240,7 +240,7 @@ TEST(MainStageClose, MissingArtworkIsAClearErrorAtStart) {
     ClearKey();
     StageEnvironment environment = ResetEnvironment(false);
     environment.resources = GetModuleHandleW(L"kernel32.dll");  // a module without her pictures
-    TMainStage stage(environment);
+    TMainStage stage(drive::TestApplication(), environment);
     std::string message;
     try {
         stage.Create();

@@ -1,83 +1,67 @@
 // The main stage's start-up on a real window and registry: defaults, the
-// clock thread's priority, the application's title and minimize hooks.
+// clock thread's priority, the application's title and minimized state.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include "app/win/application.h"
 #include "app/win/main_stage.h"
+#include "stage_driver.h"
 
 namespace velmira {
 namespace {
 
-constexpr wchar_t kKey[] = L"SOFTWARE\\Quorvane\\ClockmoteOrvelle1";
+constexpr const wchar_t* kKey = drive::kStageTestKey;
 
 void ClearSettings() { ::RegDeleteTreeW(HKEY_CURRENT_USER, kKey); }
 
-void StoreDword(const wchar_t* name, DWORD value) {
-    HKEY key = nullptr;
-    ASSERT_EQ(::RegCreateKeyExW(HKEY_CURRENT_USER, kKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                                &key, nullptr),
-              ERROR_SUCCESS);
-    ::RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
-    ::RegCloseKey(key);
-}
-
-// Everything up to ThreadPrio, so a load reaches it.
-void StoreThroughThreadPrio(DWORD threadPrio) {
-    ClearSettings();
-    StoreDword(L"AnaDigi", 1);
-    StoreDword(L"StayOnTop", 0);
-    StoreDword(L"FormLeft", 40);
-    StoreDword(L"FormTop", 64);
-    StoreDword(L"lastYotei", 0);
-    StoreDword(L"samiLim", 3600);
-    StoreDword(L"ThreadPrio", threadPrio);
-}
+using drive::StoreThroughThreadPrio;
 
 TEST(MainStageStart, FirstStartRunsOnTheDefaults) {
     ClearSettings();
-    TMainStage stage;
+    TMainStage stage{drive::TestApplication(), drive::StoredEnvironment()};
+    MainStageView view{stage};
     ASSERT_TRUE(stage.Create());
-    EXPECT_TRUE(stage.Settings().AnaDigi);
-    EXPECT_FALSE(stage.Settings().StayOnTop);
-    EXPECT_EQ(stage.Settings().FormLeft, 40);
-    EXPECT_EQ(stage.Settings().FormTop, 64);
-    EXPECT_EQ(stage.Settings().samiLim, 3600);
-    EXPECT_EQ(stage.Settings().ThreadPrio, 0);
-    EXPECT_FALSE(stage.Settings().DigiAMPM);
-    EXPECT_FALSE(stage.Session().settingsDeleted);
-    for (int i = 0; i < kSlotCount; ++i) {
-        EXPECT_TRUE(stage.Settings().reminders.anniversaries[i].message.empty());
-        EXPECT_EQ(stage.Settings().reminders.anniversaries[i].KiHi, 1);
-        EXPECT_EQ(stage.Settings().reminders.anniversaries[i].KiTuki, 0);
-        EXPECT_EQ(stage.Settings().reminders.schedules[i].Yotei, 0);
+    EXPECT_TRUE(view.Settings().AnaDigi);
+    EXPECT_FALSE(view.Settings().StayOnTop);
+    EXPECT_EQ(view.Settings().FormLeft, 40);
+    EXPECT_EQ(view.Settings().FormTop, 64);
+    EXPECT_EQ(view.Settings().samiLim, 3600);
+    EXPECT_EQ(view.Settings().ThreadPrio, 0);
+    EXPECT_FALSE(view.Settings().DigiAMPM);
+    EXPECT_FALSE(view.Session().settingsDeleted);
+    for (int i = 0; i < kScheduleSlots; ++i) {
+        EXPECT_TRUE(view.Settings().reminders.anniversaries[i].message.empty());
+        EXPECT_EQ(view.Settings().reminders.anniversaries[i].KiHi, 1);
+        EXPECT_EQ(view.Settings().reminders.anniversaries[i].KiTuki, 0);
+        EXPECT_EQ(view.Settings().reminders.schedules[i].Yotei, 0);
     }
-    EXPECT_EQ(stage.Tag, 0);
-    ASSERT_NE(stage.Clocker(), nullptr);
-    EXPECT_FALSE(stage.Clocker()->Resumed());
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
-    ASSERT_FALSE(stage.exeDir.empty());
-    EXPECT_EQ(stage.exeDir.back(), L'\\');
+    EXPECT_EQ(view.Tag(), 0);
+    ASSERT_NE(view.Clocker(), nullptr);
+    EXPECT_FALSE(view.Clocker()->Resumed());
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
+    ASSERT_FALSE(view.ExeDir().empty());
+    EXPECT_EQ(view.ExeDir().back(), L'\\');
     DestroyWindow(stage.Handle());
 }
 
 TEST(MainStageStart, StoredPriorityIsAppliedToTheClockThread) {
     StoreThroughThreadPrio(5);
     {
-        TMainStage stage;
+        TMainStage stage{drive::TestApplication(), drive::StoredEnvironment()};
+        MainStageView view{stage};
         ASSERT_TRUE(stage.Create());
-        EXPECT_EQ(stage.Settings().ThreadPrio, 5);
-        EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
+        EXPECT_EQ(view.Settings().ThreadPrio, 5);
+        EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
         DestroyWindow(stage.Handle());
     }
     // An index outside the menu's 0..5 runs the clock at idle.
     StoreThroughThreadPrio(9);
     {
-        TMainStage stage;
+        TMainStage stage{drive::TestApplication(), drive::StoredEnvironment()};
+        MainStageView view{stage};
         ASSERT_TRUE(stage.Create());
-        EXPECT_EQ(stage.Settings().ThreadPrio, 9);
-        EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
+        EXPECT_EQ(view.Settings().ThreadPrio, 9);
+        EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
         DestroyWindow(stage.Handle());
     }
     ClearSettings();
@@ -85,53 +69,35 @@ TEST(MainStageStart, StoredPriorityIsAppliedToTheClockThread) {
 
 TEST(MainStageStart, TheMainFormCarriesTheApplicationTitle) {
     ClearSettings();
-    TMainStage stage;
+    TMainStage stage{drive::TestApplication(), drive::StoredEnvironment()};
+    MainStageView view{stage};
     ASSERT_TRUE(stage.Create());
-    Application.SetTitle(L"Velmira時計");
-    Application.SetMainForm(stage.Handle());
+    TApplication& application = drive::TestApplication();
+    application.SetTitle(L"Velmira時計");
+    application.SetMainForm(stage.Handle());
     wchar_t text[64] = {};
     GetWindowTextW(stage.Handle(), text, 64);
     EXPECT_STREQ(text, L"Velmira時計");
     // The clock's hand-over sets later titles the same way.
-    stage.SetApplicationTitle(L"「12月7日」");
+    static_cast<ClockTarget&>(stage).SetApplicationTitle(L"「12月7日」");
     GetWindowTextW(stage.Handle(), text, 64);
     EXPECT_STREQ(text, L"「12月7日」");
-    Application.SetMainForm(nullptr);
+    application.SetMainForm(nullptr);
     DestroyWindow(stage.Handle());
 }
 
-TEST(MainStageStart, MinimizeAndRestoreRaiseTheApplicationHooks) {
+TEST(MainStageStart, TheApplicationKnowsWhenSheIsMinimized) {
     ClearSettings();
-    TMainStage stage;
+    TMainStage stage{drive::TestApplication(), drive::StoredEnvironment()};
+    MainStageView view{stage};
     ASSERT_TRUE(stage.Create());
     ShowWindow(stage.Handle(), SW_SHOWNOACTIVATE);
-    EXPECT_FALSE(stage.appMinimized);
+    EXPECT_FALSE(drive::TestApplication().Minimized());
     ShowWindow(stage.Handle(), SW_MINIMIZE);
-    EXPECT_TRUE(stage.appMinimized);
-    EXPECT_TRUE(Application.Minimized());
+    EXPECT_TRUE(drive::TestApplication().Minimized());
     ShowWindow(stage.Handle(), SW_RESTORE);
-    EXPECT_FALSE(stage.appMinimized);
-    EXPECT_FALSE(Application.Minimized());
+    EXPECT_FALSE(drive::TestApplication().Minimized());
     DestroyWindow(stage.Handle());
-}
-
-TEST(MainStageStart, ScreenSaverDropsTheClockToIdleOnlyForItsOwnCommand) {
-    StoreThroughThreadPrio(4);
-    TMainStage stage;
-    ASSERT_TRUE(stage.Create());
-    ASSERT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
-    bool handled = false;
-    MSG other{stage.Handle(), WM_COMMAND, SC_SCREENSAVE, 0, 0, {0, 0}};
-    stage.AppMessage(other, handled);
-    EXPECT_FALSE(stage.priorityRestorePending);
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
-    MSG saver{stage.Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, {0, 0}};
-    stage.AppMessage(saver, handled);
-    EXPECT_FALSE(handled);
-    EXPECT_TRUE(stage.priorityRestorePending);
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
-    DestroyWindow(stage.Handle());
-    ClearSettings();
 }
 
 }  // namespace

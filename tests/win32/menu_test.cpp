@@ -14,6 +14,7 @@
 #include "app/menu_visibility.h"
 #include "app/win/main_stage.h"
 #include "dialog_driver.h"
+#include "stage_driver.h"
 #include "reminders/time_code.h"
 #include "reminders/win/slot_dialog.h"
 #include "settings/settings_rules.h"
@@ -99,11 +100,11 @@ MenuEntry EntryOf(HMENU menu, UINT id) {
     return MenuEntry{};
 }
 
-HMENU PrioritySubmenu(TMainStage& stage) {
-    return stage.PopupMenu1().Submenu(FindMenuItem("MIThreadPriority"));
+HMENU PrioritySubmenu(const TMainStage& stage) {
+    return drive::View(stage).PopupMenu1().Submenu(FindMenuItem("MIThreadPriority"));
 }
 
-std::vector<bool> PriorityMarks(TMainStage& stage) {
+std::vector<bool> PriorityMarks(const TMainStage& stage) {
     std::vector<bool> marks;
     for (const MenuEntry& e : Entries(PrioritySubmenu(stage))) marks.push_back(e.Checked());
     return marks;
@@ -124,22 +125,23 @@ protected:
     void Hold(std::set<int> keys) { held = std::move(keys); }
     void OpenWith(std::set<int> keys) {
         Hold(std::move(keys));
-        stage.PopupMenu1Popup();
+        drive::MenuOpens(stage);
     }
     StageEnvironment Environment() {
-        StageEnvironment environment = StageEnvironment::System();
+        StageEnvironment environment = drive::Environment();
         environment.keyHeld = [this](int vk) { return held.count(vk) > 0; };
         return environment;
     }
     std::set<int> held;
-    TMainStage stage{Environment()};
+    TMainStage stage{drive::TestApplication(), Environment()};
+    MainStageView view{stage};
 };
 
 TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "as built";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kPlainMenu) << "as built";
     OpenWith({});
-    const std::vector<MenuEntry> entries = Entries(stage.PopupMenu1().Handle());
-    ASSERT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu);
+    const std::vector<MenuEntry> entries = Entries(view.PopupMenu1().Handle());
+    ASSERT_EQ(Captions(view.PopupMenu1().Handle()), kPlainMenu);
     EXPECT_EQ(entries[0].id, cmd::kAbout1);
     EXPECT_EQ(entries[2].id, cmd::kStayOnTop1);
     EXPECT_EQ(entries[4].id, cmd::kMIMemorialSet);
@@ -159,8 +161,8 @@ TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
 
 TEST_F(MenuStage, HeldKeysRevealTheirItemsEachTimeTheMenuOpens) {
     OpenWith({VK_SHIFT, VK_CONTROL, VK_RIGHT, VK_UP});
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kFullMenu);
-    const std::vector<MenuEntry> full = Entries(stage.PopupMenu1().Handle());
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kFullMenu);
+    const std::vector<MenuEntry> full = Entries(view.PopupMenu1().Handle());
     EXPECT_EQ(full[1].id, cmd::kMIDebugMode);
     ASSERT_NE(full[2].submenu, nullptr);
     EXPECT_EQ(Captions(full[2].submenu), kPriorityItems);
@@ -168,34 +170,34 @@ TEST_F(MenuStage, HeldKeysRevealTheirItemsEachTimeTheMenuOpens) {
     EXPECT_EQ(full[6].id, cmd::kMIAmPm);
 
     OpenWith({VK_CONTROL});
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "Ctrl alone";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kPlainMenu) << "Ctrl alone";
     OpenWith({VK_SHIFT});
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "Shift alone";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kPlainMenu) << "Shift alone";
     OpenWith({VK_CONTROL, VK_RIGHT, VK_UP});
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "all but Shift";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kPlainMenu) << "all but Shift";
 
     OpenWith({VK_SHIFT, VK_CONTROL});
     std::vector<std::wstring> expected = kPlainMenu;
     expected.insert(expected.begin() + 1, L"デバッグモード");
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), expected) << "Shift and Ctrl";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), expected) << "Shift and Ctrl";
 
     OpenWith({VK_SHIFT, VK_RIGHT});
     expected = kPlainMenu;
     expected.insert(expected.begin() + 1, L"スレッドの使用頻度");
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), expected) << "Shift and Right";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), expected) << "Shift and Right";
 
     OpenWith({VK_SHIFT, VK_UP});
     expected = kPlainMenu;
     expected.insert(expected.begin() + 3, {L"デジタル表示(&D)", L"12時間制[デジタル表示時](&H)"});
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), expected) << "Shift and Up";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), expected) << "Shift and Up";
 
     OpenWith({});
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu) << "nothing stays from before";
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kPlainMenu) << "nothing stays from before";
 }
 
 TEST_F(MenuStage, TheLonelinessSubmenuExistsButNeverShows) {
     const int gaman = FindMenuItem("MIGaman");
-    HMENU submenu = stage.PopupMenu1().Submenu(gaman);
+    HMENU submenu = view.PopupMenu1().Submenu(gaman);
     ASSERT_NE(submenu, nullptr);
     EXPECT_EQ(Captions(submenu),
               (std::vector<std::wstring>{L"あばれちゃうぞ", L"もっとかまってほしいな",
@@ -203,44 +205,40 @@ TEST_F(MenuStage, TheLonelinessSubmenuExistsButNeverShows) {
                                          L"はじめから気にしてないの[オフ]"}));
     for (const MenuEntry& e : Entries(submenu)) EXPECT_TRUE(e.Radio());
     OpenWith({VK_SHIFT, VK_CONTROL, VK_RIGHT, VK_UP});
-    for (const MenuEntry& e : Entries(stage.PopupMenu1().Handle())) EXPECT_NE(e.submenu, submenu);
-    EXPECT_FALSE(stage.PopupMenu1().Visible(gaman));
+    for (const MenuEntry& e : Entries(view.PopupMenu1().Handle())) EXPECT_NE(e.submenu, submenu);
+    EXPECT_FALSE(view.PopupMenu1().Visible(gaman));
     // Its tags are the waits in seconds, kept by command id.
-    EXPECT_EQ(stage.PopupMenu1().Tag(cmd::kMIGaman1), 600);
-    EXPECT_EQ(stage.PopupMenu1().Tag(cmd::kMIGaman1 + 4), 14400);
-    EXPECT_EQ(stage.PopupMenu1().Tag(cmd::kMIGaman0), 0);
+    EXPECT_EQ(view.PopupMenu1().Tag(cmd::kMIGaman1), 600);
+    EXPECT_EQ(view.PopupMenu1().Tag(cmd::kMIGaman1 + 4), 14400);
+    EXPECT_EQ(view.PopupMenu1().Tag(cmd::kMIGaman0), 0);
     // A radio mark set while it is hidden is there in its submenu.
-    stage.PopupMenu1().CheckRadioItem(FindMenuItem("MIGaman4"));
+    TPopupMenu menu;
+    ASSERT_TRUE(menu.Build(PopupMenu1Layout()));
+    menu.CheckRadioItem(FindMenuItem("MIGaman4"));
     std::vector<bool> marks;
-    for (const MenuEntry& e : Entries(submenu)) marks.push_back(e.Checked());
+    for (const MenuEntry& e : Entries(menu.Submenu(gaman))) marks.push_back(e.Checked());
     EXPECT_EQ(marks, (std::vector<bool>{false, false, false, true, false, false}));
 }
 
 TEST_F(MenuStage, CheckMarksFollowTheSettingsAndSurviveHiding) {
     // A first start: analog, 24-hour, not on top.
     OpenWith({VK_SHIFT, VK_UP});
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
 
-    stage.Settings().AnaDigi = false;
-    stage.Settings().DigiAMPM = true;
-    stage.Settings().StayOnTop = true;
     OpenWith({});  // the display items are out of the menu now
-    stage.ApplyMenuMarks();
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+    for (UINT id : {cmd::kMIDigiAna, cmd::kMIAmPm, cmd::kStayOnTop1}) drive::Command(stage, id);
+    EXPECT_TRUE(EntryOf(view.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
     OpenWith({VK_SHIFT, VK_UP});
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Radio());
+    EXPECT_TRUE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_TRUE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIDigiAna).Radio());
 
-    stage.Settings().AnaDigi = true;
-    stage.Settings().DigiAMPM = false;
-    stage.Settings().StayOnTop = false;
-    stage.ApplyMenuMarks();
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
+    for (UINT id : {cmd::kMIDigiAna, cmd::kMIAmPm, cmd::kStayOnTop1}) drive::Command(stage, id);
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIDigiAna).Checked());
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIAmPm).Checked());
 }
 
 TEST_F(MenuStage, ThePriorityMarkGoesToTheFirstItemWithTheStoredTag) {
@@ -249,24 +247,27 @@ TEST_F(MenuStage, ThePriorityMarkGoesToTheFirstItemWithTheStoredTag) {
     for (const MenuEntry& e : Entries(submenu)) EXPECT_TRUE(e.Radio()) << "a radio group";
     EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{true, false, false, false, false, false}))
         << "the default index 0 is idle only";
-    stage.Settings().ThreadPrio = 5;
-    stage.CheckThreadPriorityItem();
-    EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{false, false, false, false, false, true}));
-    for (int outside : {6, -1, 600}) {
-        stage.Settings().ThreadPrio = outside;
-        stage.CheckThreadPriorityItem();
-        EXPECT_EQ(PriorityMarks(stage), std::vector<bool>(6, false)) << outside;
-    }
+    // A stage started on a stored index.
+    auto marksWhenStored = [](int32_t threadPrio) {
+        drive::StoreThroughThreadPrio(static_cast<DWORD>(threadPrio));
+        TMainStage started{drive::TestApplication(), drive::StoredEnvironment()};
+        EXPECT_TRUE(started.Create());
+        const std::vector<bool> marks = PriorityMarks(started);
+        DestroyWindow(started.Handle());
+        return marks;
+    };
+    EXPECT_EQ(marksWhenStored(5), (std::vector<bool>{false, false, false, false, false, true}));
+    for (int outside : {6, -1, 600})
+        EXPECT_EQ(marksWhenStored(outside), std::vector<bool>(6, false)) << outside;
     // And the mark holds while the submenu comes and goes.
-    stage.Settings().ThreadPrio = 2;
-    stage.CheckThreadPriorityItem();
+    drive::Command(stage, cmd::kMIThreadPrio1 + 2);
     OpenWith({});
     OpenWith({VK_SHIFT, VK_RIGHT});
     EXPECT_EQ(PriorityMarks(stage), (std::vector<bool>{false, false, true, false, false, false}));
 }
 
 TEST_F(MenuStage, APriorityItemSetsTheIndexTheMarkAndTheThreadAtOnce) {
-    ASSERT_NE(stage.Clocker(), nullptr);
+    ASSERT_NE(view.Clocker(), nullptr);
     const int priorities[] = {THREAD_PRIORITY_IDLE,         THREAD_PRIORITY_LOWEST,
                               THREAD_PRIORITY_BELOW_NORMAL, THREAD_PRIORITY_NORMAL,
                               THREAD_PRIORITY_ABOVE_NORMAL, THREAD_PRIORITY_HIGHEST};
@@ -274,8 +275,8 @@ TEST_F(MenuStage, APriorityItemSetsTheIndexTheMarkAndTheThreadAtOnce) {
         SCOPED_TRACE(index);
         // The way a menu choice arrives: a command message to the stage.
         SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIThreadPrio1 + index, 0);
-        EXPECT_EQ(stage.Settings().ThreadPrio, index);
-        EXPECT_EQ(stage.Clocker()->Priority(), priorities[index]);
+        EXPECT_EQ(view.Settings().ThreadPrio, index);
+        EXPECT_EQ(view.Clocker()->Priority(), priorities[index]);
         std::vector<bool> expected(6, false);
         expected[static_cast<size_t>(index)] = true;
         EXPECT_EQ(PriorityMarks(stage), expected);
@@ -283,16 +284,16 @@ TEST_F(MenuStage, APriorityItemSetsTheIndexTheMarkAndTheThreadAtOnce) {
 }
 
 TEST_F(MenuStage, StayOnTopSwitchesTheStyleAndTheMarkAtOnce) {
-    ASSERT_FALSE(stage.Settings().StayOnTop);
+    ASSERT_FALSE(view.Settings().StayOnTop);
     ASSERT_FALSE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     SendMessageW(stage.Handle(), WM_COMMAND, cmd::kStayOnTop1, 0);
-    EXPECT_TRUE(stage.Settings().StayOnTop);
+    EXPECT_TRUE(view.Settings().StayOnTop);
     EXPECT_TRUE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
-    stage.StayOnTop1Click();
-    EXPECT_FALSE(stage.Settings().StayOnTop);
+    EXPECT_TRUE(EntryOf(view.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+    drive::Command(stage, cmd::kStayOnTop1);
+    EXPECT_FALSE(view.Settings().StayOnTop);
     EXPECT_FALSE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
-    EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
 }
 
 std::wstring ClassOf(HWND hwnd) {
@@ -316,27 +317,27 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
         RECT place;
     };
     const Expected expected[] = {
-        {stage.DebugControls().DateTimePicker1,
+        {view.DebugControls().DateTimePicker1,
          TDebugControls::kDateTimePicker1Id,
          L"SysDateTimePick32",
          nullptr,
          {198, 119, 263, 139}},
-        {stage.DebugControls().MessageTest,
+        {view.DebugControls().MessageTest,
          TDebugControls::kMessageTestId,
          L"Button",
          L"Message",
          {202, 143, 259, 160}},
-        {stage.DebugControls().FaceTest,
+        {view.DebugControls().FaceTest,
          TDebugControls::kFaceTestId,
          L"Button",
          L"Face",
          {206, 163, 249, 180}},
-        {stage.DebugControls().NakuTest,
+        {view.DebugControls().NakuTest,
          TDebugControls::kNakuTestId,
          L"Button",
          L"泣く",
          {171, 184, 216, 201}},
-        {stage.DebugControls().RandomFace1,
+        {view.DebugControls().RandomFace1,
          TDebugControls::kRandomFace1Id,
          L"Button",
          L"笑顔",
@@ -367,31 +368,30 @@ TEST_F(MenuStage, DebugControlsSitAtTheirPlacesHiddenAndDisabled) {
         EXPECT_STREQ(font.lfFaceName, L"ＭＳ Ｐゴシック");
         EXPECT_EQ(font.lfHeight, -12);
     }
-    EXPECT_TRUE(GetWindowLongPtrW(stage.DebugControls().DateTimePicker1, GWL_STYLE) &
-                DTS_TIMEFORMAT)
+    EXPECT_TRUE(GetWindowLongPtrW(view.DebugControls().DateTimePicker1, GWL_STYLE) & DTS_TIMEFORMAT)
         << "time only";
-    EXPECT_EQ(GetWindowLongPtrW(stage.DebugControls().NakuTest, GWL_STYLE) & BS_TYPEMASK,
+    EXPECT_EQ(GetWindowLongPtrW(view.DebugControls().NakuTest, GWL_STYLE) & BS_TYPEMASK,
               BS_AUTOCHECKBOX);
 }
 
 TEST_F(MenuStage, DebugModeShowsAndHidesAllFiveTogether) {
-    const HWND controls[] = {stage.DebugControls().DateTimePicker1,
-                             stage.DebugControls().MessageTest, stage.DebugControls().FaceTest,
-                             stage.DebugControls().NakuTest, stage.DebugControls().RandomFace1};
+    const HWND controls[] = {view.DebugControls().DateTimePicker1, view.DebugControls().MessageTest,
+                             view.DebugControls().FaceTest, view.DebugControls().NakuTest,
+                             view.DebugControls().RandomFace1};
     const int debugItem = FindMenuItem("MIDebugMode");
     for (int round = 0; round < 2; ++round) {
         SCOPED_TRACE(round);
         SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIDebugMode, 0);
-        EXPECT_TRUE(stage.PopupMenu1().Checked(debugItem));
+        EXPECT_TRUE(view.PopupMenu1().Checked(debugItem));
         for (HWND c : controls) {
             EXPECT_TRUE(IsWindowVisible(c));
             EXPECT_TRUE(IsWindowEnabled(c));
         }
         OpenWith({VK_SHIFT, VK_CONTROL});
-        EXPECT_TRUE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDebugMode).Checked());
-        stage.MIDebugModeClick();
-        EXPECT_FALSE(stage.PopupMenu1().Checked(debugItem));
-        EXPECT_FALSE(EntryOf(stage.PopupMenu1().Handle(), cmd::kMIDebugMode).Checked());
+        EXPECT_TRUE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIDebugMode).Checked());
+        drive::Command(stage, cmd::kMIDebugMode);
+        EXPECT_FALSE(view.PopupMenu1().Checked(debugItem));
+        EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIDebugMode).Checked());
         for (HWND c : controls) {
             EXPECT_FALSE(IsWindowVisible(c));
             EXPECT_FALSE(IsWindowEnabled(c));
@@ -400,7 +400,7 @@ TEST_F(MenuStage, DebugModeShowsAndHidesAllFiveTogether) {
 }
 
 TEST_F(MenuStage, WhileTheDebugControlsShowTheShapeHoldsThemWhole) {
-    const std::vector<RECT> rects = stage.DebugControls().Rects();
+    const std::vector<RECT> rects = view.DebugControls().Rects();
     ASSERT_EQ(rects.size(), 5u);
     // Corners of the controls that the window's shape leaves out.
     auto cornersOutside = [&] {
@@ -416,37 +416,37 @@ TEST_F(MenuStage, WhileTheDebugControlsShowTheShapeHoldsThemWhole) {
     const int cutByHer = cornersOutside();
     ASSERT_GT(cutByHer, 0) << "the artwork no longer cuts them: pick another check";
 
-    stage.MIDebugModeClick();
+    drive::Command(stage, cmd::kMIDebugMode);
     EXPECT_EQ(cornersOutside(), 0) << "every control shows whole";
     UniqueRgn shape(CreateRectRgn(0, 0, 0, 0));
     GetWindowRgn(stage.Handle(), shape.get());
     EXPECT_FALSE(PtInRegion(shape.get(), 0, 0)) << "the rest of the shape is hers";
 
-    stage.MIDebugModeClick();
+    drive::Command(stage, cmd::kMIDebugMode);
     EXPECT_EQ(cornersOutside(), cutByHer) << "hiding them gives her outline back";
 
     // The face test cycles her faces back to none; the shape follows all the same.
-    for (int i = 0; i < 4; ++i) stage.FaceTestClick();
-    stage.MIDebugModeClick();
+    for (int i = 0; i < 4; ++i) drive::Command(stage, TDebugControls::kFaceTestId);
+    drive::Command(stage, cmd::kMIDebugMode);
     EXPECT_EQ(cornersOutside(), 0) << "after the face test";
-    stage.MIDebugModeClick();
+    drive::Command(stage, cmd::kMIDebugMode);
     EXPECT_EQ(cornersOutside(), cutByHer) << "after the face test";
 }
 
 TEST_F(MenuStage, TheDebugTimePickerStartsAtZeroFortySix) {
     int hour = -1, minute = -1;
-    ASSERT_TRUE(stage.DebugControls().PickedTime(hour, minute));
+    ASSERT_TRUE(view.DebugControls().PickedTime(hour, minute));
     EXPECT_EQ(hour, 0);
     EXPECT_EQ(minute, 46);
 }
 
 TEST_F(MenuStage, ThePickedTimeRedrawsTheDial) {
-    stage.MIDebugModeClick();
-    stage.Settings().AnaDigi = true;
-    stage.RedrawClock(-1, -1);
+    drive::Command(stage, cmd::kMIDebugMode);
+    ASSERT_TRUE(view.Settings().AnaDigi);
+    drive::ClockRedraw(stage, -1, -1);
     auto picture = [&] {
         DIBSECTION dib{};
-        GetObjectW(stage.Dial().dialBitmap.get(), sizeof(dib), &dib);
+        GetObjectW(view.Dial().dialBitmap.get(), sizeof(dib), &dib);
         GdiFlush();
         const auto* bits = static_cast<const uint32_t*>(dib.dsBm.bmBits);
         return std::vector<uint32_t>(bits, bits + dib.dsBm.bmWidth * dib.dsBm.bmHeight);
@@ -456,11 +456,11 @@ TEST_F(MenuStage, ThePickedTimeRedrawsTheDial) {
     GetLocalTime(&picked);
     picked.wHour = 3;
     picked.wMinute = 0;
-    ASSERT_TRUE(DateTime_SetSystemtime(stage.DebugControls().DateTimePicker1, GDT_VALID, &picked));
+    ASSERT_TRUE(DateTime_SetSystemtime(view.DebugControls().DateTimePicker1, GDT_VALID, &picked));
     EXPECT_EQ(picture(), bare) << "setting the time sends no change by itself";
     // The picker's change notice, as it comes when the user edits the time.
     NMDATETIMECHANGE change{};
-    change.nmhdr.hwndFrom = stage.DebugControls().DateTimePicker1;
+    change.nmhdr.hwndFrom = view.DebugControls().DateTimePicker1;
     change.nmhdr.idFrom = TDebugControls::kDateTimePicker1Id;
     change.nmhdr.code = DTN_DATETIMECHANGE;
     change.dwFlags = GDT_VALID;
@@ -469,7 +469,7 @@ TEST_F(MenuStage, ThePickedTimeRedrawsTheDial) {
     EXPECT_NE(picture(), bare) << "the hands are drawn for the picked time";
 
     // Other notices from the picker change nothing.
-    stage.RedrawClock(-1, -1);
+    drive::ClockRedraw(stage, -1, -1);
     change.nmhdr.code = DTN_DROPDOWN;
     SendMessageW(stage.Handle(), WM_NOTIFY, change.nmhdr.idFrom, reinterpret_cast<LPARAM>(&change));
     EXPECT_EQ(picture(), bare);
@@ -498,12 +498,12 @@ TEST_F(MenuStage, ThePrimaryButtonHeldMakesHerATitleBar) {
 }
 
 TEST_F(MenuStage, DebugControlsAnswerTheirOwnHitTests) {
-    stage.MIDebugModeClick();
+    drive::Command(stage, cmd::kMIDebugMode);
     Hold({VK_LBUTTON});
     RECT r;
-    GetWindowRect(stage.DebugControls().MessageTest, &r);
+    GetWindowRect(view.DebugControls().MessageTest, &r);
     const LPARAM inside = MAKELPARAM(r.left + 5, r.top + 5);
-    EXPECT_EQ(SendMessageW(stage.DebugControls().MessageTest, WM_NCHITTEST, 0, inside), HTCLIENT)
+    EXPECT_EQ(SendMessageW(view.DebugControls().MessageTest, WM_NCHITTEST, 0, inside), HTCLIENT)
         << "a press on a debug button clicks it";
     EXPECT_EQ(SendMessageW(stage.Handle(), WM_NCHITTEST, 0, inside), HTCAPTION);
 }
@@ -522,7 +522,8 @@ void OpenAndDismiss(TMainStage& stage, bool& seen) {
     seenMenu = &seen;
     seen = false;
     const UINT_PTR timer = SetTimer(nullptr, 0, 300, &DismissMenu);
-    stage.ShowPopupMenu1(300, 300);
+    SendMessageW(stage.Handle(), WM_CONTEXTMENU, reinterpret_cast<WPARAM>(stage.Handle()),
+                 MAKELPARAM(300, 300));
     KillTimer(nullptr, timer);
 }
 
@@ -531,32 +532,32 @@ TEST_F(MenuStage, OpeningTheMenuReadsTheKeysFirst) {
     bool seen = false;
     OpenAndDismiss(stage, seen);
     EXPECT_TRUE(seen) << "the menu was on the screen";
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kFullMenu);
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kFullMenu);
     Hold({});
     OpenAndDismiss(stage, seen);
     EXPECT_TRUE(seen);
-    EXPECT_EQ(Captions(stage.PopupMenu1().Handle()), kPlainMenu);
+    EXPECT_EQ(Captions(view.PopupMenu1().Handle()), kPlainMenu);
 }
 
 TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueWhileOpenAndOnlySetStoresTheirEdits) {
-    const std::array<AnniversaryEntry, kSlotCount> anniversaries =
-        stage.Settings().reminders.anniversaries;
+    const std::array<AnniversaryEntry, kAnniversarySlots> anniversaries =
+        view.Settings().reminders.anniversaries;
     bool openMeanwhile = false;
     // Edited, then Esc: nothing changes.
     driver::Outcome outcome = driver::RunDialog(
         L"記念日設定",
         [&] { return SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIMemorialSet, 0); },
         [&](HWND dialog) {
-            openMeanwhile = stage.dialogOpen;
+            openMeanwhile = drive::View(stage).Reminders().DialogOpen();
             SendMessageW(GetDlgItem(dialog, TSlotDialog::kUseFlagCB), BM_CLICK, 0, 0);
             SendDlgItemMessageW(dialog, TSlotDialog::kHi, CB_SETCURSEL, 9, 0);
             driver::PressKey(dialog, VK_ESCAPE);
         });
     ASSERT_TRUE(outcome.seen);
     EXPECT_TRUE(openMeanwhile);
-    EXPECT_FALSE(stage.dialogOpen);
-    EXPECT_EQ(anniversaries[0].KiTuki, stage.Settings().reminders.anniversaries[0].KiTuki);
-    EXPECT_EQ(anniversaries[0].KiHi, stage.Settings().reminders.anniversaries[0].KiHi);
+    EXPECT_FALSE(view.Reminders().DialogOpen());
+    EXPECT_EQ(anniversaries[0].KiTuki, view.Settings().reminders.anniversaries[0].KiTuki);
+    EXPECT_EQ(anniversaries[0].KiHi, view.Settings().reminders.anniversaries[0].KiHi);
 
     // Edited, then 設定: the stage holds the new slot at once.
     openMeanwhile = false;
@@ -564,74 +565,72 @@ TEST_F(MenuStage, TheSettingsDialogsHoldTheQueueWhileOpenAndOnlySetStoresTheirEd
         L"予定設定",
         [&] { return SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIScheduleSet, 0); },
         [&](HWND dialog) {
-            openMeanwhile = stage.dialogOpen;
+            openMeanwhile = drive::View(stage).Reminders().DialogOpen();
             SetDlgItemTextW(dialog, TSlotDialog::kMessage, L"お茶の時間");
             SendMessageW(GetDlgItem(dialog, TSlotDialog::kUseFlagCB), BM_CLICK, 0, 0);
             driver::Click(dialog, TSlotDialog::kOKBtn);
         });
     ASSERT_TRUE(outcome.seen);
     EXPECT_TRUE(openMeanwhile);
-    EXPECT_FALSE(stage.dialogOpen);
-    EXPECT_EQ(L"お茶の時間", stage.Settings().reminders.schedules[0].message);
-    EXPECT_NE(ScheduleInUse(stage.Settings().reminders.schedules[0].Yotei), ScheduleInUse(0))
+    EXPECT_FALSE(view.Reminders().DialogOpen());
+    EXPECT_EQ(L"お茶の時間", view.Settings().reminders.schedules[0].message);
+    EXPECT_NE(ScheduleInUse(view.Settings().reminders.schedules[0].Yotei), ScheduleInUse(0))
         << "the use box was ticked";
 }
 
 TEST_F(MenuStage, UnknownCommandsChangeNothing) {
-    const bool stayOnTop = stage.Settings().StayOnTop;
-    const int32_t prio = stage.Settings().ThreadPrio;
-    for (UINT id : {0u, 0x0100u, 0x0116u, 0x0151u, 0x0205u, 0xF140u}) stage.MenuCommand(id);
-    EXPECT_EQ(stage.Settings().StayOnTop, stayOnTop);
-    EXPECT_EQ(stage.Settings().ThreadPrio, prio);
+    const bool stayOnTop = view.Settings().StayOnTop;
+    const int32_t prio = view.Settings().ThreadPrio;
+    for (UINT id : {0u, 0x0100u, 0x0116u, 0x0151u, 0x0205u, 0xF140u}) drive::Command(stage, id);
+    EXPECT_EQ(view.Settings().StayOnTop, stayOnTop);
+    EXPECT_EQ(view.Settings().ThreadPrio, prio);
     EXPECT_NE(stage.Handle(), nullptr);
-    EXPECT_FALSE(IsWindowVisible(stage.DebugControls().MessageTest));
+    EXPECT_FALSE(IsWindowVisible(view.DebugControls().MessageTest));
 }
 
 TEST_F(MenuStage, OnlyTheScreenSaverCommandDropsTheClockToIdle) {
-    ASSERT_NE(stage.Clocker(), nullptr);
-    stage.Settings().ThreadPrio = 4;
-    stage.ApplyThreadPriority();
+    ASSERT_NE(view.Clocker(), nullptr);
+    drive::Command(stage, cmd::kMIThreadPrio1 + 4);
+    TApplication& application = drive::TestApplication();
     bool handled = false;
     // wParam 0xF140 on other messages means nothing.
     for (UINT other : {UINT(WM_COMMAND), UINT(WM_KEYDOWN), UINT(WM_SYSKEYDOWN), UINT(WM_APP)}) {
         MSG msg{stage.Handle(), other, SC_SCREENSAVE, 0, 0, {0, 0}};
-        stage.AppMessage(msg, handled);
+        application.OnMessage(msg, handled);
     }
     MSG close{stage.Handle(), WM_SYSCOMMAND, SC_CLOSE, 0, 0, {0, 0}};
-    stage.AppMessage(close, handled);
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
-    EXPECT_FALSE(stage.priorityRestorePending);
+    application.OnMessage(close, handled);
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL);
+    drive::Repaint(stage);
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL) << "a paint alone";
 
     MSG saver{stage.Handle(), WM_SYSCOMMAND, SC_SCREENSAVE, 0, 0, {0, 0}};
-    stage.AppMessage(saver, handled);
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
-    EXPECT_TRUE(stage.priorityRestorePending);
+    application.OnMessage(saver, handled);
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
     EXPECT_FALSE(handled) << "the command goes on to its dispatch";
     // A second start before the dial is painted changes nothing more.
-    stage.AppMessage(saver, handled);
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
-    EXPECT_TRUE(stage.priorityRestorePending);
-    // A priority chosen in between takes effect at once and is kept by the restore.
-    SendMessageW(stage.Handle(), WM_COMMAND, cmd::kMIThreadPrio1 + 5, 0);
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
-    HDC dc = GetDC(stage.Handle());
-    stage.MojibanBoxPaint(dc);
-    ReleaseDC(stage.Handle(), dc);
-    EXPECT_EQ(stage.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
-    EXPECT_FALSE(stage.priorityRestorePending);
+    application.OnMessage(saver, handled);
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_IDLE);
+    drive::Repaint(stage);
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_ABOVE_NORMAL) << "the paint restores";
+    // A priority chosen while idling takes effect at once and is kept by the restore.
+    application.OnMessage(saver, handled);
+    drive::Command(stage, cmd::kMIThreadPrio1 + 5);
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
+    drive::Repaint(stage);
+    EXPECT_EQ(view.Clocker()->Priority(), THREAD_PRIORITY_HIGHEST);
 }
 
 TEST_F(MenuStage, ExitClosesTheStageAndWritesTheSettings) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
-    stage.Settings().ThreadPrio = 4;  // a value the defaults do not have
+    drive::Command(stage, cmd::kMIThreadPrio1 + 4);           // a value the defaults do not have
+    RegDeleteTreeW(HKEY_CURRENT_USER, drive::kStageTestKey);  // written at once; again at exit
     SendMessageW(stage.Handle(), WM_COMMAND, cmd::kX1, 0);
     EXPECT_TRUE(driver::PumpUntil([&] { return stage.Handle() == nullptr; })) << "the stage closed";
     DWORD value = 0, size = sizeof(value);
-    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, kSettingsKeyPath, L"ThreadPrio", RRF_RT_REG_DWORD,
+    EXPECT_EQ(RegGetValueW(HKEY_CURRENT_USER, drive::kStageTestKey, L"ThreadPrio", RRF_RT_REG_DWORD,
                            nullptr, &value, &size),
               ERROR_SUCCESS);
     EXPECT_EQ(value, 4u);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKeyPath);
 }
 
 // The About item opens the version dialog modally over the stage.

@@ -54,20 +54,23 @@ TEST(ReminderDesk, MissedSchedulesComeOneAfterAnotherWithTheirSounds) {
     EXPECT_TRUE(desk.Timer().Running());
     EXPECT_EQ(desk.Timer().Interval(), 5000u) << "two waiting: the long pace";
 
-    desk.MainTimerTimer(false);
+    desk.MainTimerTimer();
     ASSERT_TRUE(balloon.Visible());
     EXPECT_EQ(Text(balloon.MessageArea()), L"予定の時間になりました。");
     EXPECT_EQ(Text(balloon.TimeLabel()), L"[**.**  07:05]");
     EXPECT_EQ(sounds, (std::vector<std::wstring>{L"Snd_Jikan1"}));
     EXPECT_TRUE(desk.Timer().Running()) << "one still waits";
 
-    desk.MainTimerTimer(false);
+    desk.MainTimerTimer();
     EXPECT_EQ(sounds.size(), 1u) << "never two balloons at once";
     desk.HideBalloon();
     EXPECT_EQ(stops, 1) << "the hide stops her voice";
-    desk.MainTimerTimer(true);
-    EXPECT_EQ(sounds.size(), 1u) << "nor while a settings dialog is open";
-    desk.MainTimerTimer(false);
+    {
+        const TReminderDesk::DialogHold hold = desk.HoldForDialog();
+        desk.MainTimerTimer();
+        EXPECT_EQ(sounds.size(), 1u) << "nor while a settings dialog is open";
+    }
+    desk.MainTimerTimer();
     ASSERT_EQ(sounds.size(), 2u);
     EXPECT_EQ(Text(balloon.MessageArea()), L"会議");
     EXPECT_EQ(Text(balloon.TimeLabel()), L"[**.**  08:30]");

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/win/main_stage.h"
+#include "stage_driver.h"
 
 namespace velmira {
 namespace {
@@ -39,7 +40,7 @@ TEST(ProgramResources, TheIconHasSmallAndLargeSizes) {
 }
 
 TEST(ProgramResources, TheMainStageWindowCarriesTheIcon) {
-    TMainStage stage;
+    TMainStage stage{drive::TestApplication(), drive::Environment()};
     ASSERT_TRUE(stage.Create());
     EXPECT_NE(GetClassLongPtrW(stage.Handle(), GCLP_HICON), 0);
     EXPECT_NE(GetClassLongPtrW(stage.Handle(), GCLP_HICONSM), 0);

@@ -1,7 +1,10 @@
 // The skin on real windows and regions: the picture, the boxes and the shape.
 #include <gtest/gtest.h>
 
+#include <utility>
+
 #include "app/win/main_stage.h"
+#include "stage_driver.h"
 #include "base/win/resources.h"
 
 namespace velmira {
@@ -46,22 +49,23 @@ protected:
         ShowWindow(stage.Handle(), SW_SHOWNOACTIVATE);
     }
     void TearDown() override { DestroyStage(stage.Handle()); }
-    TMainStage stage;
+    TMainStage stage{drive::TestApplication(), drive::Environment()};
+    MainStageView view{stage};
 };
 
 TEST_F(ShownStage, ApplySkinTakesTheCarriersLayout) {
-    EXPECT_EQ(stage.Skin().imageLeft, 47);
-    EXPECT_EQ(stage.Skin().imageTop, 0);
-    EXPECT_EQ(stage.Skin().Image1.PictureWidth, 246);
-    EXPECT_EQ(stage.Skin().Image1.PictureHeight, 441);
-    EXPECT_EQ(stage.Skin().MojibanBox.Left, 0);
-    EXPECT_EQ(stage.Skin().MojibanBox.Top, 252);
-    EXPECT_EQ(stage.Skin().FaceFrame.Left, 117);
-    EXPECT_EQ(stage.Skin().MouthArea.Width, 17);
-    EXPECT_EQ(stage.Skin().MojibanHandArea.Top, 266);
-    EXPECT_EQ(stage.Skin().secHandColor, 0xB8960Cu);
-    EXPECT_EQ(stage.Skin().handFillColor, 0xFF00FFu);
-    EXPECT_EQ(stage.Skin().handEdgeColor, 0x400080u);
+    EXPECT_EQ(view.Skin().imageLeft, 47);
+    EXPECT_EQ(view.Skin().imageTop, 0);
+    EXPECT_EQ(view.Skin().Image1.PictureWidth, 246);
+    EXPECT_EQ(view.Skin().Image1.PictureHeight, 441);
+    EXPECT_EQ(view.Skin().MojibanBox.Left, 0);
+    EXPECT_EQ(view.Skin().MojibanBox.Top, 252);
+    EXPECT_EQ(view.Skin().FaceFrame.Left, 117);
+    EXPECT_EQ(view.Skin().MouthArea.Width, 17);
+    EXPECT_EQ(view.Skin().MojibanHandArea.Top, 266);
+    EXPECT_EQ(view.Skin().secHandColor, 0xB8960Cu);
+    EXPECT_EQ(view.Skin().handFillColor, 0xFF00FFu);
+    EXPECT_EQ(view.Skin().handEdgeColor, 0x400080u);
 }
 
 TEST_F(ShownStage, FirstShowShapesAndPlacesTheWindow) {
@@ -84,11 +88,11 @@ TEST_F(ShownStage, FirstShowShapesAndPlacesTheWindow) {
     EXPECT_FALSE(PtInRegion(shape.get(), 292, 0));
 
     // The dial region stays with the stage, in client coordinates.
-    ASSERT_TRUE(stage.Dial().dialRegion);
-    EXPECT_TRUE(RectIs(Box(stage.Dial().dialRegion.get()), 0, 252, 128, 380));
-    EXPECT_EQ(stage.Tag, 1);
-    ASSERT_NE(stage.Clocker(), nullptr);
-    EXPECT_TRUE(stage.Clocker()->Resumed());
+    ASSERT_TRUE(view.Dial().dialRegion);
+    EXPECT_TRUE(RectIs(Box(view.Dial().dialRegion.get()), 0, 252, 128, 380));
+    EXPECT_EQ(view.Tag(), 1);
+    ASSERT_NE(view.Clocker(), nullptr);
+    EXPECT_TRUE(view.Clocker()->Resumed());
 }
 
 TEST_F(ShownStage, LaterShowsKeepThePositionAndLeakNoGdiObjects) {
@@ -111,10 +115,16 @@ TEST_F(ShownStage, LaterShowsKeepThePositionAndLeakNoGdiObjects) {
 
 TEST_F(ShownStage, AStoredPositionOffEveryScreenOpensAtTheDefault) {
     DestroyStage(stage.Handle());
-    TMainStage lost;
+    StageEnvironment environment = drive::Environment();
+    // Stored far off every screen; the load stops at the first value missing.
+    for (const auto& [name, value] : {std::pair<const wchar_t*, DWORD>{L"AnaDigi", 1},
+                                      {L"StayOnTop", 0},
+                                      {L"FormLeft", static_cast<DWORD>(-5000)},
+                                      {L"FormTop", 64}})
+        RegSetKeyValueW(HKEY_CURRENT_USER, drive::kStageTestKey, name, REG_DWORD, &value,
+                        sizeof(value));
+    TMainStage lost{drive::TestApplication(), environment};
     ASSERT_TRUE(lost.Create());
-    lost.Settings().FormLeft = -5000;
-    lost.Tag = 0;
     ShowWindow(lost.Handle(), SW_SHOWNOACTIVATE);
     RECT window{};
     GetWindowRect(lost.Handle(), &window);

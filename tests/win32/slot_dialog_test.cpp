@@ -60,8 +60,8 @@ private:
 
 TEST(TYotei, FormAsLaidOut) {
     Owner owner;
-    std::array<ScheduleEntry, kSlotCount> slots{};
-    TYotei dialog(owner.get(), slots, nullptr);
+    std::array<ScheduleEntry, 3> slots{};
+    TYotei dialog(owner.get(), GetModuleHandleW(nullptr), slots, nullptr);
     RECT client{}, window{}, message{}, msgLabel{}, ok{};
     std::wstring caption, tabs;
     int counts[4] = {};
@@ -126,11 +126,11 @@ TEST(TYotei, FormAsLaidOut) {
 
 TEST(TYotei, TabsLoadEditsSurviveTabChangesAndOKGivesTheSlotsBack) {
     Owner owner;
-    std::array<ScheduleEntry, kSlotCount> slots{};
+    std::array<ScheduleEntry, 3> slots{};
     slots[0] = {L"朝の会議\r\n資料", L"Snd_Jikan1", ScheduleWord(4, 0, 7, 5, true)};
     slots[1] = {L"", L"", ScheduleWord(0, 15, 23, 7, true)};  // minute 7: no item
     slots[2] = {L"未使用", L"MySound", ScheduleWord(13, 40, 30, 7, false)};
-    TYotei dialog(owner.get(), slots, nullptr);
+    TYotei dialog(owner.get(), GetModuleHandleW(nullptr), slots, nullptr);
     int first[5] = {}, second = 0, back = 0;
     std::wstring text;
     bool greyed = false, useBoxUsable = false;
@@ -169,7 +169,7 @@ TEST(TYotei, TabsLoadEditsSurviveTabChangesAndOKGivesTheSlotsBack) {
     EXPECT_TRUE(greyed);
     EXPECT_TRUE(useBoxUsable);
 
-    const std::array<ScheduleEntry, kSlotCount> out = dialog.Slots();
+    const std::array<ScheduleEntry, 3> out = dialog.Slots();
     EXPECT_EQ(ScheduleWord(12, 0, 7, 5, false), out[0].Yotei) << "unused, date and time kept";
     EXPECT_EQ(L"年末\r\nです", out[0].message);
     EXPECT_EQ(L"Snd_Jikan1", out[0].sound);
@@ -181,10 +181,10 @@ TEST(TYotei, TabsLoadEditsSurviveTabChangesAndOKGivesTheSlotsBack) {
 
 TEST(TYotei, SoundPreviewPlaysTheChosenSound) {
     Owner owner;
-    std::array<ScheduleEntry, kSlotCount> slots{};
+    std::array<ScheduleEntry, 3> slots{};
     slots[0].Yotei = ScheduleWord(0, 0, 9, 0, true);
     std::vector<std::wstring> played;
-    TYotei dialog(owner.get(), slots, [&](const std::wstring& name) {
+    TYotei dialog(owner.get(), GetModuleHandleW(nullptr), slots, [&](const std::wstring& name) {
         played.push_back(name);
         return true;
     });
@@ -208,10 +208,10 @@ TEST(TYotei, SoundPreviewPlaysTheChosenSound) {
 
 TEST(TKinenbi, DayListWithoutEveryDayAndStoredValuesNoListOffers) {
     Owner owner;
-    std::array<AnniversaryEntry, kSlotCount> slots{};
+    std::array<AnniversaryEntry, 3> slots{};
     slots[0] = {L"誕生日", L"snd_kinenbi3", static_cast<uint16_t>(0x100 | 13), 0};
     slots[1] = {L"", L"", 0x100 | 2, 29};
-    TKinenbi dialog(owner.get(), slots, nullptr);
+    TKinenbi dialog(owner.get(), GetModuleHandleW(nullptr), slots, nullptr);
     std::wstring caption;
     int days = 0, month = 0, day = 0, sound = 0, secondDay = 0;
     bool hasHour = true, tabRows = false;

@@ -36,7 +36,7 @@ bool TAboutBox::OnInitDialog() {
     ::SetDlgItemTextW(hwnd_, kVersLabelId, L"Ver. 1.00");
 
     // The picture keeps the designed box's centre, whatever its size.
-    aboutBitmap = LoadBitmapResource(::GetModuleHandleW(nullptr), pictureName_);
+    aboutBitmap = LoadBitmapResource(resources_, pictureName_);
     BITMAP bm{};
     if (aboutBitmap && ::GetObjectW(aboutBitmap.get(), sizeof(bm), &bm)) {
         const Rect box = CentredPictureBox(kImagePaintDesigned, bm.bmWidth, bm.bmHeight);

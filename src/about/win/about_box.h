@@ -19,8 +19,9 @@ public:
     static constexpr int kVersLabelId = 101;
 
     // The picture is the bitmap resource `pictureName` of the program.
-    explicit TAboutBox(HWND owner, const wchar_t* pictureName = L"AboutImage")
-        : ModalDialog(owner), pictureName_(pictureName) {}
+    // `resources` holds the picture.
+    TAboutBox(HWND owner, HINSTANCE resources, const wchar_t* pictureName = L"AboutImage")
+        : ModalDialog(owner), resources_(resources), pictureName_(pictureName) {}
 
     // Shows the dialog modally; returns how it was closed (IDOK, IDCANCEL),
     // which callers are free to ignore.
@@ -33,6 +34,7 @@ private:
     bool OnInitDialog() override;
     void Paint(HDC dc) override;
 
+    HINSTANCE resources_;
     const wchar_t* pictureName_;
     UniqueBitmap aboutBitmap;
 };

@@ -2,8 +2,6 @@
 
 namespace velmira {
 
-TApplication Application;
-
 void TApplication::Initialize(HINSTANCE instance) { instance_ = instance; }
 
 void TApplication::SetTitle(const std::wstring& title) {
@@ -30,20 +28,9 @@ void TApplication::Run() {
     }
 }
 
-void TApplication::NotifyMinimized() {
-    if (minimized_) return;
-    minimized_ = true;
-    if (OnMinimize) OnMinimize();
-}
-
-void TApplication::NotifyRestored() {
-    if (!minimized_) return;
-    minimized_ = false;
-    if (OnRestore) OnRestore();
-}
-
-void TApplication::Restore() {
-    if (mainForm_ && ::IsIconic(mainForm_)) ::ShowWindow(mainForm_, SW_RESTORE);
+void TApplication::MainFormSized(WPARAM sizeType) {
+    if (sizeType == SIZE_MINIMIZED) minimized_ = true;
+    if (sizeType == SIZE_RESTORED) minimized_ = false;
 }
 
 }  // namespace velmira

@@ -1,6 +1,7 @@
 #pragma once
 // The application object: its title (the text of the taskbar button), the
-// main form, the message loop and the three hooks the main stage installs.
+// main form, the message loop and its hook, and whether it is minimized.
+// The entry point makes one and hands it to the main stage.
 
 #include <windows.h>
 
@@ -26,19 +27,13 @@ public:
 
     // Called for every message taken from the queue, before it is dispatched.
     std::function<void(MSG& msg, bool& handled)> OnMessage;
-    std::function<void()> OnMinimize;
-    std::function<void()> OnRestore;
 
     // Shows the main form and runs the message loop until it is destroyed.
     void Run();
 
-    // The main form reports its minimize and restore here.
-    void NotifyMinimized();
-    void NotifyRestored();
+    // The main form reports each WM_SIZE here: minimized, or restored.
+    void MainFormSized(WPARAM sizeType);
     bool Minimized() const { return minimized_; }
-
-    // Restores a minimized application (the balloon needs it visible).
-    void Restore();
 
 private:
     HINSTANCE instance_ = nullptr;
@@ -46,7 +41,5 @@ private:
     std::wstring title_;
     bool minimized_ = false;
 };
-
-extern TApplication Application;
 
 }  // namespace velmira

@@ -9,49 +9,40 @@ namespace velmira {
 
 namespace {
 
-struct DebugControlLayout {
-    HWND TDebugControls::*field;
-    UINT id;
-    const wchar_t* className;
-    DWORD style;
-    const wchar_t* caption;
-    int left, top, width, height;
-};
+constexpr DWORD kHidden = WS_CHILD | WS_DISABLED | WS_TABSTOP;
 
-const DebugControlLayout kDebugControls[] = {
-    {&TDebugControls::DateTimePicker1, TDebugControls::kDateTimePicker1Id, DATETIMEPICK_CLASSW,
-     WS_TABSTOP | DTS_TIMEFORMAT, L"", 198, 119, 65, 20},
-    {&TDebugControls::MessageTest, TDebugControls::kMessageTestId, L"BUTTON",
-     WS_TABSTOP | BS_PUSHBUTTON, L"Message", 202, 143, 57, 17},
-    {&TDebugControls::FaceTest, TDebugControls::kFaceTestId, L"BUTTON", WS_TABSTOP | BS_PUSHBUTTON,
-     L"Face", 206, 163, 43, 17},
-    {&TDebugControls::NakuTest, TDebugControls::kNakuTestId, L"BUTTON",
-     WS_TABSTOP | BS_AUTOCHECKBOX, L"泣く", 171, 184, 45, 17},
-    {&TDebugControls::RandomFace1, TDebugControls::kRandomFace1Id, L"BUTTON",
-     WS_TABSTOP | BS_PUSHBUTTON, L"笑顔", 226, 185, 43, 17},
+const DialogControl kDebugControls[] = {
+    {TDebugControls::kDateTimePicker1Id, DATETIMEPICK_CLASSW, kHidden | DTS_TIMEFORMAT, L"", 198,
+     119, 65, 20},
+    {TDebugControls::kMessageTestId, kButtonAtom, kHidden | BS_PUSHBUTTON, L"Message", 202, 143, 57,
+     17},
+    {TDebugControls::kFaceTestId, kButtonAtom, kHidden | BS_PUSHBUTTON, L"Face", 206, 163, 43, 17},
+    {TDebugControls::kNakuTestId, kButtonAtom, kHidden | BS_AUTOCHECKBOX, L"泣く", 171, 184, 45,
+     17},
+    {TDebugControls::kRandomFace1Id, kButtonAtom, kHidden | BS_PUSHBUTTON, L"笑顔", 226, 185, 43,
+     17},
 };
 
 }  // namespace
 
-void TDebugControls::Create(HWND stage) {
+void TDebugControls::Create(HWND stage, const LocalTime& today) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&icc);
     if (!font_) font_ = CreateFormFont();
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    for (const DebugControlLayout& c : kDebugControls) {
-        HWND& control = this->*c.field;
-        if (control) continue;
-        control = ::CreateWindowExW(0, c.className, c.caption, WS_CHILD | WS_DISABLED | c.style,
-                                    c.left, c.top, c.width, c.height, stage,
-                                    reinterpret_cast<HMENU>(static_cast<UINT_PTR>(c.id)), instance,
-                                    nullptr);
-        if (control && font_)
-            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    }
+    if (DateTimePicker1) return;  // made once
+    const std::vector<HWND> made = CreateChildControls(stage, kDebugControls, font_.get());
+    DateTimePicker1 = made[0];
+    MessageTest = made[1];
+    FaceTest = made[2];
+    NakuTest = made[3];
+    RandomFace1 = made[4];
     if (DateTimePicker1) {
-        // The picker starts at 0:46 of today, as its layout keeps it.
-        SYSTEMTIME start;
-        ::GetLocalTime(&start);
+        // The picker starts at 0:46 of the day it is made, as its layout keeps it.
+        SYSTEMTIME start{};
+        start.wYear = today.year;
+        start.wMonth = today.month;
+        start.wDay = today.day;
+        start.wDayOfWeek = today.dayOfWeek;
         start.wHour = 0;
         start.wMinute = 46;
         start.wSecond = 0;

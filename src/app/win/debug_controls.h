@@ -4,9 +4,12 @@
 // messages and faces. Hidden and disabled until the debug mode shows them.
 
 #include <windows.h>
+// commctrl.h needs the types of windows.h
+#include <commctrl.h>
 
 #include <vector>
 
+#include "base/types.h"
 #include "base/win/handles.h"
 
 namespace velmira {
@@ -24,13 +27,19 @@ public:
     TDebugControls(const TDebugControls&) = delete;
     TDebugControls& operator=(const TDebugControls&) = delete;
 
-    // Makes the controls on `stage`, hidden and disabled; the picker shows 0:46.
-    void Create(HWND stage);
+    // Makes the controls on `stage`, hidden and disabled; the picker shows
+    // 0:46 of `today`.
+    void Create(HWND stage, const LocalTime& today);
     void SetShown(bool shown);
     bool Shown() const { return shown_; }
     // Their rectangles in the stage's client area; the window's shape takes
     // them in while they show.
     std::vector<RECT> Rects() const;
+    // Whether the notice is the picker's: the user changed its time.
+    bool IsTimePicked(const NMHDR& notice) const {
+        return notice.idFrom == kDateTimePicker1Id && notice.hwndFrom == DateTimePicker1 &&
+               notice.code == DTN_DATETIMECHANGE;
+    }
     // The picker's hour and minute; false when it holds no valid time.
     bool PickedTime(int& hour, int& minute) const;
     // Whether "泣く" is checked: her moods then move on every five seconds.

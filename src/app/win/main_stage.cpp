@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "app/win/application.h"
 #include "base/win/desktop.h"
 #include "base/win/resources.h"
 #include "character/placement.h"
@@ -15,45 +14,40 @@ namespace {
 
 constexpr wchar_t kMainStageClass[] = L"TMainStage";
 constexpr Point kDefaultPosition{40, 64};
-// How long the end of the stage waits for the clock thread before the process goes anyway.
-constexpr DWORD kClockShutdownMs = 800;
 
 }  // namespace
 
-void TMainStage::StopClockThread::operator()(TClocker* clocker) const {
-    if (clocker->Shutdown(kClockShutdownMs)) delete clocker;
-}
-
-TMainStage::TMainStage(StageEnvironment environment)
-    : exeDir(ExecutableFolder()),
+TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
+    : application_(application),
       env_(std::move(environment)),
       resources_(env_.resources ? env_.resources : ::GetModuleHandleW(nullptr)),
+      exeDir_(ExecutableFolder()),
       session_(env_.settings, env_.keyHeld),
-      sound_(resources_, exeDir),
+      sound_(resources_, exeDir_),
       faces_(resources_, env_.random,
              [this](const std::wstring& name) { return PlaySoundByName(name); }),
       desk_(session_.settings.reminders,
-            TReminderDesk::Host{
-                [this](const std::wstring& name) { return PlaySoundByName(name); },
-                [this] { StopSound(); }, [this] { return BoxRect(skin_.MouthArea); },
-                [this] { return Settings().StayOnTop; }, [this] { return appMinimized; }}) {
-    Application.OnMessage = [this](MSG& msg, bool& handled) { AppMessage(msg, handled); };
-    Application.OnMinimize = [this] { AppMinimize(); };
-    Application.OnRestore = [this] { AppRestore(); };
+            TReminderDesk::Host{[this](const std::wstring& name) { return PlaySoundByName(name); },
+                                [this] { sound_.StopSound(); },
+                                [this] { return BoxRect(skin_.MouthArea); },
+                                [this] { return Settings().StayOnTop; },
+                                [this] { return application_.Minimized(); }, resources_}) {
+    // The screen saver's start is seen as it leaves the queue.
+    application_.OnMessage = [this](MSG& msg, bool&) {
+        if (clocker_) clocker_->MessageTaken(msg);
+    };
     // Schedules still waiting at exit come back at the next start.
     session_.lastYoteiToStore = [this] { return desk_.LastYoteiToStore(); };
 }
 
 TMainStage::~TMainStage() {
     clocker_.reset();
-    Application.OnMessage = nullptr;
-    Application.OnMinimize = nullptr;
-    Application.OnRestore = nullptr;
+    application_.OnMessage = nullptr;
 }
 
 bool TMainStage::Create() {
     greenBrush_.reset(::CreateSolidBrush(RGB(0, 255, 0)));
-    HICON icon = ::LoadIconW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(1));
+    HICON icon = ::LoadIconW(resources_, MAKEINTRESOURCEW(1));
     // Client area 640 x 479 until the skin sizes the window at its first show.
     if (!CreateForm(kMainStageClass, WS_EX_APPWINDOW,
                     WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN, L"MainStage", 329,
@@ -72,14 +66,12 @@ bool TMainStage::Create() {
 void TMainStage::FormCreate() {
     session_.Start(Handle());
     skin_.ApplySkin(resources_);
-    for (const wchar_t* face : {L"Face1", L"Face2", L"Face3"})
-        RequireResource(resources_, face, MAKEINTRESOURCEW(2));  // RT_BITMAP
     faces_.Attach(Handle(), skin_.FaceFrame);
     desk_.Attach(Handle());
     dial_.SetUpDial(resources_, BoxRect(skin_.MojibanBox), BoxRect(skin_.MojibanHandArea),
                     DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor});
     popupMenu_.Build(PopupMenu1Layout());
-    debugControls_.Create(Handle());
+    debugControls_.Create(Handle(), env_.clock());
     CheckThreadPriorityItem();
 
     clocker_.reset(new TClocker(*this, env_.clock, env_.handoverObserver));
@@ -125,18 +117,7 @@ void TMainStage::FormCloseQuery() {
     if (clocker_) clocker_->Terminate();
 }
 
-void TMainStage::AppMessage(MSG& msg, bool& handled) {
-    // The screen saver is starting: let the clock idle until the dial is next painted.
-    if (msg.message == WM_SYSCOMMAND && msg.wParam == SC_SCREENSAVE) {
-        if (clocker_) clocker_->SetPriority(THREAD_PRIORITY_IDLE);
-        priorityRestorePending = true;
-    }
-    (void)handled;  // never handled here: the message goes on to its dispatch
-}
-
-void TMainStage::X1Click() { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); }
-
-void TMainStage::SetApplicationTitle(const std::wstring& title) { Application.SetTitle(title); }
+void TMainStage::SetApplicationTitle(const std::wstring& title) { application_.SetTitle(title); }
 
 void TMainStage::DrawSecondHand(int second) { dial_.DrawSecondHand(Handle(), Mode(), second); }
 
@@ -147,33 +128,19 @@ void TMainStage::RedrawClock(int hour, int minute) {
 }
 
 void TMainStage::MojibanBoxPaint(HDC dc) {
-    dial_.DrawSecondHandOn(dc, Mode(), env_.clock().second);
+    dial_.PaintSecondHand(dc, Mode());
     // The first repaint after the screen saver gives the clock its priority back.
-    if (priorityRestorePending) {
-        ApplyThreadPriority();
-        priorityRestorePending = false;
-    }
+    if (clocker_) clocker_->DialPainted();
 }
-
-bool TMainStage::PlaySoundByName(const std::wstring& name) { return sound_.PlaySoundByName(name); }
-
-bool TMainStage::StopSound() { return sound_.StopSound(); }
 
 void TMainStage::CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) {
     desk_.CheckReminders(dateChanged, minuteChanged, time);
 }
 
-Point TMainStage::WindowPosition() const {
-    RECT r{};
-    ::GetWindowRect(Handle(), &r);
-    return Point{r.left, r.top};
-}
-
 void TMainStage::RedrawNow() {
-    // A display switch shows at once, without waiting for the clock's next minute.
-    const LocalTime now = env_.clock();
-    RedrawClock(now.hour, now.minute);
-    DrawSecondHand(now.second);
+    // A display switch shows at once, with what the clock last handed over.
+    RedrawClock(dial_.LastHour(), dial_.LastMinute());
+    DrawSecondHand(dial_.LastSecond());
 }
 
 void TMainStage::ApplyThreadPriority() {
@@ -199,12 +166,15 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (wParam) FormShow();
             return Default(msg, wParam, lParam);
         case WM_ENTERSIZEMOVE:
-            dragStart_ = WindowPosition();
+            ::GetWindowRect(Handle(), &dragStart_);
             return Default(msg, wParam, lParam);
-        case WM_EXITSIZEMOVE:
+        case WM_EXITSIZEMOVE: {
             // A drag that moved her is stored at once; a plain click is not.
-            if (WindowPosition() != dragStart_) session_.SaveNow(Handle());
+            RECT now{};
+            ::GetWindowRect(Handle(), &now);
+            if (!::EqualRect(&now, &dragStart_)) session_.SaveNow(Handle());
             return Default(msg, wParam, lParam);
+        }
         case WM_ERASEBKGND: {
             RECT rc;
             ::GetClientRect(Handle(), &rc);
@@ -226,28 +196,24 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             ShowPopupMenu1(pt.x, pt.y);
             return 0;
         }
+        case WM_INITMENUPOPUP:
+            if (reinterpret_cast<HMENU>(wParam) == popupMenu_.Handle()) PopupMenu1Popup();
+            return 0;
         case WM_COMMAND:
             MenuCommand(LOWORD(wParam));
             return 0;
-        case WM_NOTIFY: {
-            const NMHDR& header = *reinterpret_cast<const NMHDR*>(lParam);
-            if (header.idFrom == TDebugControls::kDateTimePicker1Id &&
-                header.hwndFrom == debugControls_.DateTimePicker1 &&
-                header.code == DTN_DATETIMECHANGE)
+        case WM_NOTIFY:
+            if (debugControls_.IsTimePicked(*reinterpret_cast<const NMHDR*>(lParam)))
                 DateTimePicker1Change();
             return 0;
-        }
         case WM_TIMER:
             if (wParam == desk_.MainTimerId())
-                desk_.MainTimerTimer(dialogOpen);
+                desk_.MainTimerTimer();
             else if (wParam == faces_.SamishiiTimer.Id())
                 faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
             return 0;
         case WM_SIZE:
-            if (wParam == SIZE_MINIMIZED)
-                Application.NotifyMinimized();
-            else if (wParam == SIZE_RESTORED)
-                Application.NotifyRestored();
+            application_.MainFormSized(wParam);
             return 0;
         case WM_QUERYENDSESSION:
             return TRUE;  // never refused: the settings are written when it ends
@@ -259,7 +225,7 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_DESTROY:
             // The loop ends when the main form closes.
-            if (Application.MainForm() == Handle()) ::PostQuitMessage(0);
+            if (application_.MainForm() == Handle()) ::PostQuitMessage(0);
             return 0;
         default:
             return Default(msg, wParam, lParam);
@@ -287,7 +253,8 @@ void TMainStage::OnClose() {
         // writing nothing.
         closedDuringStart_ = true;
         session_.AbandonStart();
-        CancelStartQuestion();
+        for (HWND dialog : OwnedWindowsOfClass(Handle(), L"#32770"))
+            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
         return;
     }
     // A second close while the exit question is open changes nothing.
@@ -295,11 +262,6 @@ void TMainStage::OnClose() {
     closing_ = true;
     FormCloseQuery();
     ::DestroyWindow(Handle());
-}
-
-void TMainStage::CancelStartQuestion() {
-    for (HWND dialog : OwnedWindowsOfClass(Handle(), L"#32770"))
-        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
 void TMainStage::OnEndSession(bool ending) {

@@ -1,7 +1,7 @@
 #pragma once
-// TMainStage: the borderless window cut to her outline. It keeps the window,
-// turns its messages into calls on its parts and runs the start-up and the
-// close; the parts own their state:
+// TMainStage: the borderless window cut to her outline. It turns its messages
+// into calls on its parts and runs the start-up and the close; the parts own
+// their state:
 //   TSettingsSession  the settings, the reset at start, reading and writing
 //   TCharacterSkin    her picture, the skin's boxes and colours, the shape
 //   TFaces            her faces and moods, with SamishiiTimer
@@ -10,13 +10,15 @@
 //   TDialView         the dial's artwork, minute picture and outline
 //   TClocker          the clock thread, which hands its updates over here
 //   TPopupMenu, TDebugControls
-// Everything here runs on the user-interface thread.
+// User-interface thread only. Its handlers are reached through its window's
+// messages; tests read it through MainStageView.
 
 #include <windows.h>
 
 #include <memory>
 #include <string>
 
+#include "app/win/application.h"
 #include "app/win/debug_controls.h"
 #include "app/win/popup_menu.h"
 #include "app/win/stage_environment.h"
@@ -31,9 +33,12 @@
 
 namespace velmira {
 
-class TMainStage : public FormWindow, private ClockTarget {
+// The clock thread's hand-overs come in through ClockTarget, the user's
+// through the window's messages.
+class TMainStage : public FormWindow, public ClockTarget {
 public:
-    explicit TMainStage(StageEnvironment environment = StageEnvironment::System());
+    TMainStage(TApplication& application,
+               StageEnvironment environment = StageEnvironment::System());
     ~TMainStage() override;
 
     // Creates the window (hidden), runs FormCreate and makes the balloon.
@@ -43,14 +48,20 @@ public:
     bool Create();
     bool ClosedDuringStart() const { return closedDuringStart_; }
 
-    // ---- start-up and lifecycle (main_stage.cpp)
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    friend class MainStageView;
+
+    // Start-up and lifecycle (main_stage.cpp).
     void FormCreate();
     void FormShow();
     void FormCloseQuery();
-    void AppMessage(MSG& msg, bool& handled);
-    void AppMinimize() { appMinimized = true; }
-    void AppRestore() { appMinimized = false; }
-    void X1Click();
+    void ApplyShape();
+    void OnPaint();
+    void OnClose();
+    void OnEndSession(bool ending);
 
     // ---- the clock's hand-overs, run here while the clock thread waits
     void DrawSecondHand(int second) override;
@@ -58,12 +69,9 @@ public:
     void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) override;
     void SetApplicationTitle(const std::wstring& title) override;
     void MojibanBoxPaint(HDC dc);
+    void RedrawNow();
 
-    // ---- her voice: a WAVE resource or a file in SOUND_DATA beside the program
-    bool PlaySoundByName(const std::wstring& name);
-    bool StopSound();
-
-    // ---- window behaviour and the popup menu's commands (main_stage_commands.cpp)
+    // ---- window behaviour, the popup menu and its commands (main_stage_commands.cpp)
     LRESULT WMNCHitTest();
     void ShowPopupMenu1(int screenX, int screenY);
     void PopupMenu1Popup();
@@ -76,6 +84,7 @@ public:
     void MIAmPmClick();
     void MIMemorialSetClick();
     void MIScheduleSetClick();
+    void X1Click();
     void DateTimePicker1Change();
     void MIGaman5Click(UINT itemId);
     void NakuTestClick();
@@ -86,49 +95,17 @@ public:
     void CheckThreadPriorityItem();
     void ApplyThreadPriority();
     void ApplyStayOnTop();
+    int MenuItem(UINT commandId) const { return popupMenu_.IndexOfCommand(commandId); }
 
-    // ---- the parts
-    TSettingsSession& Session() { return session_; }
     StageSettings& Settings() { return session_.settings; }
-    TCharacterSkin& Skin() { return skin_; }
-    TFaces& Faces() { return faces_; }
-    TReminderDesk& Reminders() { return desk_; }
-    TDialView& Dial() { return dial_; }
-    TPopupMenu& PopupMenu1() { return popupMenu_; }
-    TDebugControls& DebugControls() { return debugControls_; }
-    TClocker* Clocker() { return clocker_.get(); }
+    const StageSettings& Settings() const { return session_.settings; }
+    DialMode Mode() const { return DialMode{Settings().AnaDigi, Settings().DigiAMPM}; }
+    bool PlaySoundByName(const std::wstring& name) { return sound_.PlaySoundByName(name); }
 
-    // ---- state of the stage itself
-    bool dialogOpen = false;              // a settings dialog is open: queued reminders wait
-    bool priorityRestorePending = false;  // the screen saver dropped the clock to idle
-    bool appMinimized = false;
-    std::wstring exeDir;  // the program's folder, ending in a backslash
-    int Tag = 0;          // first-show marker: 0 until the first show has placed the window
-
-protected:
-    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
-
-private:
-    // The one way the clock thread is stopped: refuse further hand-overs, wait
-    // briefly for it; a thread that does not end in time is left to the
-    // process exit and never touched again.
-    struct StopClockThread {
-        void operator()(TClocker* clocker) const;
-    };
-
-    DialMode Mode() const {
-        return DialMode{session_.settings.AnaDigi, session_.settings.DigiAMPM};
-    }
-    void RedrawNow();
-    Point WindowPosition() const;
-    void ApplyShape();
-    void OnPaint();
-    void OnClose();
-    void OnEndSession(bool ending);
-    void CancelStartQuestion();
-
+    TApplication& application_;
     StageEnvironment env_;
     HINSTANCE resources_;
+    std::wstring exeDir_;  // the program's folder, ending in a backslash
     TSettingsSession session_;
     TCharacterSkin skin_;
     TSoundPlayer sound_;
@@ -138,14 +115,18 @@ private:
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;
     UniqueBrush greenBrush_;
+    // First-show marker: 0 until the first show has placed the window. The
+    // debug face test counts on it too, so that a show after it has gone
+    // back to 0 puts her at the stored position again.
+    int Tag = 0;
     bool backgroundBlack_ = false;
     bool started_ = false;  // FormCreate has run to its end
     bool shown_ = false;    // FormShow has given her a shape
-    Point dragStart_;       // where a drag began
     bool closedDuringStart_ = false;
     bool closing_ = false;
+    RECT dragStart_{};  // where a drag began
     // Last, so it goes first: no hand-over may reach a part already gone.
-    std::unique_ptr<TClocker, StopClockThread> clocker_;
+    std::unique_ptr<TClocker, ClockerShutdown> clocker_;
 };
 
 }  // namespace velmira

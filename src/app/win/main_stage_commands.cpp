@@ -1,34 +1,16 @@
 // Window behaviour of the main stage: dragging, the popup menu and the
 // commands behind its items and behind the debug controls.
+#include <algorithm>
+#include <iterator>
+
 #include "about/win/about_box.h"
 #include "app/menu_visibility.h"
 #include "app/win/main_stage.h"
-#include "reminders/win/kinenbi_dialog.h"
-#include "reminders/win/yotei_dialog.h"
 
 namespace velmira {
 
 static_assert(TDebugControls::kDateTimePicker1Id >= menu_command::kFirstDebugControlId,
               "debug control ids stay clear of the menu's");
-
-namespace {
-
-int Item(const char* name) { return FindMenuItem(name); }
-
-// Holds the reminder queue back while a settings dialog is open, however the
-// dialog ends.
-class DialogOpenScope {
-public:
-    explicit DialogOpenScope(bool& flag) : flag_(flag) { flag_ = true; }
-    ~DialogOpenScope() { flag_ = false; }
-    DialogOpenScope(const DialogOpenScope&) = delete;
-    DialogOpenScope& operator=(const DialogOpenScope&) = delete;
-
-private:
-    bool& flag_;
-};
-
-}  // namespace
 
 LRESULT TMainStage::WMNCHitTest() {
     // With swapped buttons the primary one is the right-hand button.
@@ -41,7 +23,7 @@ LRESULT TMainStage::WMNCHitTest() {
 }
 
 void TMainStage::ShowPopupMenu1(int screenX, int screenY) {
-    PopupMenu1Popup();
+    // PopupMenu1Popup runs as the menu is about to show (WM_INITMENUPOPUP).
     // Without the foreground the menu would not close on a click elsewhere,
     // and without the WM_NULL a second opening could close at once.
     ::SetForegroundWindow(Handle());
@@ -52,17 +34,8 @@ void TMainStage::ShowPopupMenu1(int screenX, int screenY) {
 
 void TMainStage::PopupMenu1Popup() {
     // The hidden items show only while their keys are held as the menu opens.
-    MenuKeys keys;
-    keys.shift = env_.keyHeld(VK_SHIFT);
-    keys.control = env_.keyHeld(VK_CONTROL);
-    keys.right = env_.keyHeld(VK_RIGHT);
-    keys.up = env_.keyHeld(VK_UP);
-    const PopupMenuLayout& layout = PopupMenu1Layout();
-    for (const char* name : {"MIDebugMode", "MIThreadPriority", "MIGaman", "MIDigiAna", "MIAmPm"}) {
-        const int index = Item(name);
-        popupMenu_.SetVisible(index, MenuItemShows(layout[static_cast<size_t>(index)].show, keys));
-    }
-    popupMenu_.Refresh();
+    popupMenu_.ShowFor(MenuKeys{env_.keyHeld(VK_SHIFT), env_.keyHeld(VK_CONTROL),
+                                env_.keyHeld(VK_RIGHT), env_.keyHeld(VK_UP)});
     // Opening the menu closes a shown balloon, and is attention too.
     desk_.HideBalloon();
     faces_.ResetLoneliness();
@@ -70,63 +43,45 @@ void TMainStage::PopupMenu1Popup() {
 
 void TMainStage::MenuCommand(UINT id) {
     namespace cmd = menu_command;
+    // Each command of the menu and of the debug controls by its id, and whether
+    // it changes a stored value: that is written at once. The radio groups'
+    // items share one handler, which reads the item's tag.
+    static const struct {
+        UINT id;
+        void (TMainStage::*handler)();
+        bool stores;
+    } kCommands[] = {
+        {cmd::kAbout1, &TMainStage::About1Click, false},
+        {cmd::kMIDebugMode, &TMainStage::MIDebugModeClick, false},
+        {cmd::kStayOnTop1, &TMainStage::StayOnTop1Click, true},
+        {cmd::kMIDigiAna, &TMainStage::MIDigiAnaClick, true},
+        {cmd::kMIAmPm, &TMainStage::MIAmPmClick, true},
+        {cmd::kMIMemorialSet, &TMainStage::MIMemorialSetClick, false},
+        {cmd::kMIScheduleSet, &TMainStage::MIScheduleSetClick, false},
+        {cmd::kX1, &TMainStage::X1Click, false},
+        {TDebugControls::kMessageTestId, &TMainStage::MessageTestClick, false},
+        {TDebugControls::kFaceTestId, &TMainStage::FaceTestClick, false},
+        {TDebugControls::kNakuTestId, &TMainStage::NakuTestClick, false},
+        {TDebugControls::kRandomFace1Id, &TMainStage::RandomFace1Click, false},
+    };
     if (id >= cmd::kMIThreadPrio1 && id <= cmd::kMIThreadPrio6) {
         MIThreadPrio6Click(id);
-        return;
-    }
-    if (id >= cmd::kMIGaman1 && id <= cmd::kMIGaman0) {
+    } else if (id >= cmd::kMIGaman1 && id <= cmd::kMIGaman0) {
         MIGaman5Click(id);
-        return;
+    } else {
+        const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                           [id](const auto& c) { return c.id == id; });
+        if (command == std::end(kCommands)) return;
+        (this->*command->handler)();
+        if (!command->stores) return;
     }
-    switch (id) {
-        case cmd::kAbout1:
-            About1Click();
-            break;
-        case cmd::kMIDebugMode:
-            MIDebugModeClick();
-            break;
-        case cmd::kStayOnTop1:
-            StayOnTop1Click();
-            break;
-        case cmd::kMIDigiAna:
-            MIDigiAnaClick();
-            break;
-        case cmd::kMIAmPm:
-            MIAmPmClick();
-            break;
-        case cmd::kMIMemorialSet:
-            MIMemorialSetClick();
-            break;
-        case cmd::kMIScheduleSet:
-            MIScheduleSetClick();
-            break;
-        case cmd::kX1:
-            X1Click();
-            break;
-        case TDebugControls::kMessageTestId:
-            MessageTestClick();
-            break;
-        case TDebugControls::kFaceTestId:
-            FaceTestClick();
-            break;
-        case TDebugControls::kNakuTestId:
-            NakuTestClick();
-            break;
-        case TDebugControls::kRandomFace1Id:
-            RandomFace1Click();
-            break;
-        default:
-            break;
-    }
+    session_.SaveNow(Handle());
 }
 
-void TMainStage::About1Click() {
-    TAboutBox aboutBox(Handle());
-    aboutBox.ShowModal();
-}
+void TMainStage::About1Click() { TAboutBox(Handle(), resources_).ShowModal(); }
 
 void TMainStage::MIDebugModeClick() {
-    const int item = Item("MIDebugMode");
+    const int item = MenuItem(menu_command::kMIDebugMode);
     const bool on = !popupMenu_.Checked(item);
     popupMenu_.SetChecked(item, on);
     debugControls_.SetShown(on);
@@ -140,50 +95,35 @@ void TMainStage::MIThreadPrio6Click(UINT itemId) {
     Settings().ThreadPrio = popupMenu_.Tag(itemId);
     popupMenu_.CheckRadioItem(item);
     ApplyThreadPriority();
-    session_.SaveNow(Handle());
 }
 
 void TMainStage::StayOnTop1Click() {
     Settings().StayOnTop = !Settings().StayOnTop;
-    popupMenu_.SetChecked(Item("StayOnTop1"), Settings().StayOnTop);
+    popupMenu_.SetChecked(MenuItem(menu_command::kStayOnTop1), Settings().StayOnTop);
     ApplyStayOnTop();
     // The hidden balloon takes the style too, for its next appearance.
     desk_.SetStayOnTop(Settings().StayOnTop);
-    session_.SaveNow(Handle());
 }
 
 void TMainStage::MIDigiAnaClick() {
     Settings().AnaDigi = !Settings().AnaDigi;
-    popupMenu_.SetChecked(Item("MIDigiAna"), !Settings().AnaDigi);
+    popupMenu_.SetChecked(MenuItem(menu_command::kMIDigiAna), !Settings().AnaDigi);
     RedrawNow();
-    session_.SaveNow(Handle());
 }
 
 void TMainStage::MIAmPmClick() {
     Settings().DigiAMPM = !Settings().DigiAMPM;
-    popupMenu_.SetChecked(Item("MIAmPm"), Settings().DigiAMPM);
+    popupMenu_.SetChecked(MenuItem(menu_command::kMIAmPm), Settings().DigiAMPM);
     RedrawNow();
-    session_.SaveNow(Handle());
 }
 
-// The settings dialogs edit copies of the slots; "設定" hands them back, to
-// be matched from the next minute on, and stores them at once.
+// Edited slots are stored at once.
 void TMainStage::MIMemorialSetClick() {
-    TKinenbi dialog(Handle(), Settings().reminders.anniversaries,
-                    [this](const std::wstring& name) { return PlaySoundByName(name); });
-    DialogOpenScope open(dialogOpen);
-    if (!dialog.ShowModal()) return;
-    Settings().reminders.anniversaries = dialog.Slots();
-    session_.SaveNow(Handle());
+    if (desk_.EditAnniversaries()) session_.SaveNow(Handle());
 }
 
 void TMainStage::MIScheduleSetClick() {
-    TYotei dialog(Handle(), Settings().reminders.schedules,
-                  [this](const std::wstring& name) { return PlaySoundByName(name); });
-    DialogOpenScope open(dialogOpen);
-    if (!dialog.ShowModal()) return;
-    Settings().reminders.schedules = dialog.Slots();
-    session_.SaveNow(Handle());
+    if (desk_.EditSchedules()) session_.SaveNow(Handle());
 }
 
 void TMainStage::DateTimePicker1Change() {
@@ -197,15 +137,16 @@ void TMainStage::MIGaman5Click(UINT itemId) {
     // The wait changes; the face and the radio marks do not.
     Settings().samiLim = popupMenu_.Tag(itemId);
     faces_.StopLonelinessTimer();
-    session_.SaveNow(Handle());
 }
 
 void TMainStage::NakuTestClick() { faces_.StopLonelinessTimer(); }
 
+void TMainStage::X1Click() { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); }
+
 void TMainStage::FaceTestClick() {
     // Counts on the stage's own Tag, the first-show marker: while it stands
     // at 0 the next show puts her back at the stored position.
-    if (++Tag > 3) Tag = 0;
+    if (++Tag > kFaceCount) Tag = 0;
     faces_.SetFace(Tag);
 }
 
@@ -217,9 +158,9 @@ void TMainStage::RandomFace1Click() {
 }
 
 void TMainStage::ApplyMenuMarks() {
-    popupMenu_.SetChecked(Item("MIDigiAna"), !Settings().AnaDigi);
-    popupMenu_.SetChecked(Item("MIAmPm"), Settings().DigiAMPM);
-    popupMenu_.SetChecked(Item("StayOnTop1"), Settings().StayOnTop);
+    popupMenu_.SetChecked(MenuItem(menu_command::kMIDigiAna), !Settings().AnaDigi);
+    popupMenu_.SetChecked(MenuItem(menu_command::kMIAmPm), Settings().DigiAMPM);
+    popupMenu_.SetChecked(MenuItem(menu_command::kStayOnTop1), Settings().StayOnTop);
 }
 
 void TMainStage::CheckThreadPriorityItem() {
@@ -228,7 +169,7 @@ void TMainStage::CheckThreadPriorityItem() {
         popupMenu_.CheckRadioItem(item);
     else
         popupMenu_.ClearRadioGroup(
-            PopupMenu1Layout()[static_cast<size_t>(Item("MIThreadPrio1"))].group);
+            PopupMenu1Layout()[static_cast<size_t>(MenuItem(menu_command::kMIThreadPrio1))].group);
 }
 
 }  // namespace velmira

@@ -16,6 +16,13 @@ void TPopupMenu::DetachAll() {
                 ::RemoveMenu(item.submenu.get(), 0, MF_BYPOSITION);
 }
 
+void TPopupMenu::ShowFor(const MenuKeys& keys) {
+    if (!layout_) return;
+    for (size_t i = 0; i < items_.size(); ++i)
+        items_[i].visible = MenuItemShows((*layout_)[i].show, keys);
+    Refresh();
+}
+
 bool TPopupMenu::Build(const PopupMenuLayout& layout) {
     DetachAll();
     items_.clear();

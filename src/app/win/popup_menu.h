@@ -38,6 +38,8 @@ public:
     bool Visible(int index) const;
     // Puts the shown items into the menus, in layout order, with their marks.
     void Refresh();
+    // The menu opens: each item shows by its rule for the keys held, then Refresh.
+    void ShowFor(const MenuKeys& keys);
 
     // The check mark of a check item, or of a radio item (without touching
     // the others of its group).

@@ -18,24 +18,25 @@ int RunVelmiraClock(HINSTANCE instance, const StageEnvironment& environment) {
         ActivateRunningCopy(L"TMainStage");
         return 0;
     }
+    TApplication application;
     try {
-        Application.Initialize(instance);
-        Application.SetTitle(L"Velmira時計");
+        application.Initialize(instance);
+        application.SetTitle(L"Velmira時計");
         INITCOMMONCONTROLSEX icc{sizeof(icc),
                                  ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
         ::InitCommonControlsEx(&icc);
 
-        auto stage = std::make_unique<TMainStage>(environment);
+        auto stage = std::make_unique<TMainStage>(application, environment);
         if (!stage->Create()) {
             if (stage->ClosedDuringStart()) return 0;
-            ShowErrorBox(nullptr, L"メインウィンドウを作成できません。", Application.Title());
+            ShowErrorBox(nullptr, L"メインウィンドウを作成できません。", application.Title());
             return 1;
         }
-        Application.SetMainForm(stage->Handle());
-        Application.Run();
-        Application.SetMainForm(nullptr);
+        application.SetMainForm(stage->Handle());
+        application.Run();
+        application.SetMainForm(nullptr);
     } catch (const std::exception& e) {
-        ShowErrorBox(nullptr, e, Application.Title());
+        ShowErrorBox(nullptr, e, application.Title());
         return 1;
     }
     return 0;

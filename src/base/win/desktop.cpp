@@ -18,6 +18,15 @@ std::vector<Rect> MonitorRects() {
     return monitors;
 }
 
+MonitorAreas MonitorNearest(const RECT& rect) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info))
+        return MonitorAreas{ToRect(info.rcMonitor), ToRect(info.rcWork)};
+    const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    return MonitorAreas{screen, screen};
+}
+
 Rect PrimaryWorkArea() {
     RECT rc{};
     if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0))

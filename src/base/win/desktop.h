@@ -19,6 +19,15 @@ inline Rect ToRect(const RECT& r) {
 // Every monitor's rectangle in screen coordinates.
 std::vector<Rect> MonitorRects();
 
+// A monitor's rectangle and its work area (without the taskbar).
+struct MonitorAreas {
+    Rect bounds;
+    Rect workArea;
+};
+// The monitor nearest `rect` (the primary one for a rectangle at the origin);
+// the primary screen's size for both when no monitor answers.
+MonitorAreas MonitorNearest(const RECT& rect);
+
 // The primary monitor's work area: the screen without the taskbar.
 Rect PrimaryWorkArea();
 

@@ -50,6 +50,46 @@ UniqueFont CreateFormFont() {
                                     DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
 }
 
+namespace {
+
+// The window class of a template's predefined atom.
+const wchar_t* ClassName(const ControlClass& cls) {
+    if (!cls.IsAtom()) return cls.Name();
+    switch (cls.Atom()) {
+        case kButtonAtom:
+            return L"Button";
+        case kEditAtom:
+            return L"Edit";
+        case kStaticAtom:
+            return L"Static";
+        case kListBoxAtom:
+            return L"ListBox";
+        case kScrollBarAtom:
+            return L"ScrollBar";
+        default:
+            return L"ComboBox";
+    }
+}
+
+}  // namespace
+
+std::vector<HWND> CreateChildControls(HWND parent, const DialogControl* controls, size_t count,
+                                      HFONT font) {
+    HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
+    std::vector<HWND> made;
+    for (size_t i = 0; i < count; ++i) {
+        const DialogControl& c = controls[i];
+        HWND control = ::CreateWindowExW(c.exStyle, ClassName(c.controlClass), c.caption, c.style,
+                                         c.left, c.top, c.width, c.height, parent,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
+                                         instance, nullptr);
+        if (control && font)
+            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        made.push_back(control);
+    }
+    return made;
+}
+
 void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font) {
     for (size_t i = 0; i < count; ++i) {
         const DialogControl& c = controls[i];

@@ -75,4 +75,14 @@ UniqueFont CreateFormFont();
 // the font to the dialog and its controls when there is one.
 void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font);
 
+// The same table's controls made as children of a window that is no dialog
+// (the balloon, the debug controls on her), in `font`; a control that cannot
+// be made is null in the answer, which follows the table's order.
+std::vector<HWND> CreateChildControls(HWND parent, const DialogControl* controls, size_t count,
+                                      HFONT font);
+template <size_t N>
+std::vector<HWND> CreateChildControls(HWND parent, const DialogControl (&controls)[N], HFONT font) {
+    return CreateChildControls(parent, controls, N, font);
+}
+
 }  // namespace velmira

@@ -17,24 +17,29 @@ FormWindow::~FormWindow() {
 bool FormWindow::CreateForm(const wchar_t* className, DWORD exStyle, DWORD style,
                             const wchar_t* caption, int x, int y, int width, int height, HWND owner,
                             HBRUSH background, HICON icon) {
+    if (!EnsureWindowClass({className, &FormWindow::WindowProc, CS_DBLCLKS, background, icon,
+                            ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512))}))  // IDC_ARROW
+        return false;
+    return ::CreateWindowExW(exStyle, className, caption, style, x, y, width, height, owner,
+                             nullptr, ::GetModuleHandleW(nullptr), this) != nullptr;
+}
+
+bool EnsureWindowClass(const WindowClass& cls) {
     HINSTANCE instance = ::GetModuleHandleW(nullptr);
     WNDCLASSEXW wc{};
     wc.cbSize = sizeof(wc);
-    if (!::GetClassInfoExW(instance, className, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = &FormWindow::WindowProc;
-        wc.hInstance = instance;
-        wc.hCursor = ::LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-        wc.hbrBackground = background;
-        wc.hIcon = icon;
-        wc.hIconSm = icon;
-        wc.lpszClassName = className;
-        if (!::RegisterClassExW(&wc)) return false;
-    }
-    return ::CreateWindowExW(exStyle, className, caption, style, x, y, width, height, owner,
-                             nullptr, instance, this) != nullptr;
+    if (::GetClassInfoExW(instance, cls.name, &wc)) return true;
+    wc = WNDCLASSEXW{};
+    wc.cbSize = sizeof(wc);
+    wc.style = cls.style;
+    wc.lpfnWndProc = cls.proc;
+    wc.hInstance = instance;
+    wc.hCursor = cls.cursor;
+    wc.hbrBackground = cls.background;
+    wc.hIcon = cls.icon;
+    wc.hIconSm = cls.icon;
+    wc.lpszClassName = cls.name;
+    return ::RegisterClassExW(&wc) != 0;
 }
 
 LRESULT FormWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -6,6 +6,18 @@
 
 namespace velmira {
 
+// Registers a window class of the program once; later calls find it. False
+// when Windows refuses.
+struct WindowClass {
+    const wchar_t* name;
+    WNDPROC proc;
+    UINT style = 0;
+    HBRUSH background = nullptr;
+    HICON icon = nullptr;
+    HCURSOR cursor = nullptr;
+};
+bool EnsureWindowClass(const WindowClass& cls);
+
 class FormWindow {
 public:
     FormWindow() = default;

@@ -36,10 +36,6 @@ private:
     H h_ = Traits::Invalid();
 };
 
-struct GdiObjectTraits {
-    static HGDIOBJ Invalid() { return nullptr; }
-    static void Close(HGDIOBJ h) { ::DeleteObject(h); }
-};
 template <typename H>
 struct GdiTraits {
     static H Invalid() { return nullptr; }

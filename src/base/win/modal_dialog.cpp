@@ -158,16 +158,11 @@ void ModalDialog::CenterOnOwner() {
     ::GetWindowRect(hwnd_, &window);
     HWND owner = ::GetWindow(hwnd_, GW_OWNER);
     const bool ownerShown = owner && ::IsWindowVisible(owner) && !::IsIconic(owner);
-    HMONITOR monitor = owner ? ::MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST)
-                             : ::MonitorFromPoint(POINT{0, 0}, MONITOR_DEFAULTTOPRIMARY);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    RECT work{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    if (::GetMonitorInfoW(monitor, &info)) work = info.rcWork;
-    RECT target = work;
-    if (ownerShown) ::GetWindowRect(owner, &target);
-    const Point at = CentredOnOwner(ToRect(target), window.right - window.left,
-                                    window.bottom - window.top, ToRect(work));
+    RECT ownerRect{};  // at the origin, on the primary monitor, when there is no owner
+    if (owner) ::GetWindowRect(owner, &ownerRect);
+    const Rect work = MonitorNearest(ownerRect).workArea;
+    const Point at = CentredOnOwner(ownerShown ? ToRect(ownerRect) : work,
+                                    window.right - window.left, window.bottom - window.top, work);
     ::SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -13,6 +13,8 @@ TFaces::TFaces(HINSTANCE resources, RandomSource random, PlaySound playSound)
       machine_(std::move(random)) {}
 
 void TFaces::Attach(HWND window, TPaintBox& faceFrame) {
+    // A face missing from the program is an error at start, not a blank later.
+    for (const wchar_t* face : kFaceNames) RequireResource(resources_, face, RT_BITMAP);
     window_ = window;
     faceFrame_ = &faceFrame;
     faceFrame_->Visible = false;  // until a face shows
@@ -34,8 +36,7 @@ void TFaces::ShowFace() {
         if (window_) ::InvalidateRect(window_, &box, FALSE);
         return;
     }
-    static const wchar_t* const kNames[] = {L"Face1", L"Face2", L"Face3"};
-    faceBitmap = LoadBitmapResource(resources_, kNames[face - 1]);
+    faceBitmap = LoadBitmapResource(resources_, kFaceNames[face - 1]);
     if (faceFrame_->Visible && window_) {
         WindowDc dc(window_);
         if (dc.get()) FaceFramePaint(dc.get());

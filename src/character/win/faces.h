@@ -24,11 +24,12 @@ public:
     TFaces(HINSTANCE resources, RandomSource random, PlaySound playSound);
 
     // The window the faces are painted on and the timer runs for, and the
-    // box of her face (the skin places it).
+    // box of her face (the skin places it). Throws std::runtime_error when a
+    // face picture is missing.
     void Attach(HWND window, TPaintBox& faceFrame);
 
-    // Shows face n: 0 or less none, 1 to 3 the pictures Face1 to Face3; any
-    // other n changes nothing.
+    // Shows face n: 0 or less none, 1 to kFaceCount the pictures of
+    // kFaceNames; any other n changes nothing.
     void SetFace(int n);
     void FaceFramePaint(HDC dc);
     bool FaceShown() const { return static_cast<bool>(faceBitmap); }
@@ -38,7 +39,7 @@ public:
     void StopLonelinessTimer();
     void ResetLoneliness();
 
-    LonelinessMachine& Machine() { return machine_; }
+    const LonelinessMachine& Machine() const { return machine_; }
     TTimer SamishiiTimer;
     UniqueBitmap faceBitmap;  // the face shown; none when she shows her own
 

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/win/app_messages.h"
+#include "base/win/form_window.h"
 #include "clock/title_format.h"
 
 namespace velmira {
@@ -37,20 +38,10 @@ TClocker::TClocker(ClockTarget& target, LocalClock clock, HandoverObserver* obse
       observer_(observer),
       failPauseWait_(faults.pauseWait) {
     LocaleDesignators(morning_, afternoon_);
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    if (!::GetClassInfoExW(instance, kHandoverClass, &wc)) {
-        wc = WNDCLASSEXW{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = &TClocker::HandoverProc;
-        wc.hInstance = instance;
-        wc.lpszClassName = kHandoverClass;
-        ::RegisterClassExW(&wc);
-    }
+    EnsureWindowClass({kHandoverClass, &TClocker::HandoverProc});
     if (!faults.handoverWindow)
         handoverWindow_.reset(::CreateWindowExW(0, kHandoverClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE,
-                                                nullptr, instance, nullptr));
+                                                nullptr, ::GetModuleHandleW(nullptr), nullptr));
     if (!handoverWindow_) return;
     ::SetWindowLongPtrW(handoverWindow_.get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 
@@ -76,7 +67,19 @@ void TClocker::Resume() {
 }
 
 void TClocker::SetPriority(int win32Priority) {
+    priority_ = win32Priority;
+    idlingForScreenSaver_ = false;
     if (thread_) ::SetThreadPriority(thread_.get(), win32Priority);
+}
+
+void TClocker::MessageTaken(const MSG& msg) {
+    if (msg.message != WM_SYSCOMMAND || (msg.wParam & 0xFFF0) != SC_SCREENSAVE) return;
+    idlingForScreenSaver_ = true;
+    if (thread_) ::SetThreadPriority(thread_.get(), THREAD_PRIORITY_IDLE);
+}
+
+void TClocker::DialPainted() {
+    if (idlingForScreenSaver_) SetPriority(priority_);
 }
 
 int TClocker::Priority() const {
@@ -137,12 +140,13 @@ void TClocker::PauseOnClockThread(DWORD ms) {
     if (::WaitForSingleObject(stop, ms) == WAIT_FAILED) ::Sleep(ms);
 }
 
-bool TClocker::Handover(Kind kind, LPARAM data) {
+bool TClocker::Handover(Kind kind, const Update& update) {
     if (stopRequested_ || !handoverWindow_) return false;
-    DWORD_PTR result = 0;
-    // Blocking: the routine runs on the user-interface thread while this thread waits.
-    result = static_cast<DWORD_PTR>(
-        ::SendMessageW(handoverWindow_.get(), WM_APP_HANDOVER, static_cast<WPARAM>(kind), data));
+    // Blocking: the routine runs on the user-interface thread while this
+    // thread waits, so the update can stay on this thread's stack.
+    const LRESULT result =
+        ::SendMessageW(handoverWindow_.get(), WM_APP_HANDOVER, static_cast<WPARAM>(kind),
+                       reinterpret_cast<LPARAM>(&update));
     return result == 1 && !stopRequested_;
 }
 
@@ -150,28 +154,28 @@ LRESULT CALLBACK TClocker::HandoverProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     if (msg == WM_APP_HANDOVER) {
         auto* self = reinterpret_cast<TClocker*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (!self) return 0;
-        return self->RunHandover(static_cast<Kind>(wParam), lParam);
+        return self->RunHandover(static_cast<Kind>(wParam),
+                                 *reinterpret_cast<const Update*>(lParam));
     }
     return ::DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-LRESULT TClocker::RunHandover(Kind kind, LPARAM data) {
+LRESULT TClocker::RunHandover(Kind kind, const Update& update) {
     if (closing_) return 0;
     try {
         switch (kind) {
             case Kind::Second:
                 if (observer_) observer_->SecondHandedOver(clock_());
-                target_.DrawSecondHand(ticker_.lastSecond);
+                target_.DrawSecondHand(update.second);
                 return 1;
             case Kind::Minute:
-                target_.RedrawClock(ticker_.lastHour, ticker_.lastMinute);
+                target_.RedrawClock(update.hour, update.minute);
                 return 1;
             case Kind::Reminders:
-                target_.CheckReminders(ticker_.dateChanged, ticker_.minuteChanged,
-                                       ticker_.localTime);
+                target_.CheckReminders(update.dateChanged, update.minuteChanged, update.time);
                 return 1;
             case Kind::Title:
-                target_.SetApplicationTitle(*reinterpret_cast<const std::wstring*>(data));
+                target_.SetApplicationTitle(*update.title);
                 return 1;
         }
     } catch (const std::exception&) {
@@ -180,16 +184,35 @@ LRESULT TClocker::RunHandover(Kind kind, LPARAM data) {
     return 0;
 }
 
-bool TClocker::SyncSecond() { return Handover(Kind::Second, 0); }
-bool TClocker::SyncMinute() { return Handover(Kind::Minute, 0); }
-bool TClocker::SyncReminders() { return Handover(Kind::Reminders, 0); }
+bool TClocker::SyncSecond(int second) {
+    Update update;
+    update.second = second;
+    return Handover(Kind::Second, update);
+}
+
+bool TClocker::SyncMinute(int hour, int minute) {
+    Update update;
+    update.hour = hour;
+    update.minute = minute;
+    return Handover(Kind::Minute, update);
+}
+
+bool TClocker::SyncReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) {
+    Update update;
+    update.dateChanged = dateChanged;
+    update.minuteChanged = minuteChanged;
+    update.time = time;
+    return Handover(Kind::Reminders, update);
+}
 
 bool TClocker::UpdateTitle(int toggle) {
     // Formatted here on the clock thread from a fresh reading; set on the
     // user-interface thread, which owns the title.
     std::wstring title;
     if (!FormatTitle(toggle, clock_(), morning_, afternoon_, title)) return true;
-    return Handover(Kind::Title, reinterpret_cast<LPARAM>(&title));
+    Update update;
+    update.title = &title;
+    return Handover(Kind::Title, update);
 }
 
 }  // namespace velmira

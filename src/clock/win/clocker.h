@@ -62,8 +62,15 @@ public:
     bool Valid() const { return static_cast<bool>(thread_); }
     void Resume();
     bool Resumed() const { return resumed_; }
+    // The priority the thread runs at, and keeps for the rest of the run.
     void SetPriority(int win32Priority);
     int Priority() const;
+
+    // Each message the user-interface thread takes from its queue: the
+    // screen saver's start lets the clock idle until the dial is next painted.
+    void MessageTaken(const MSG& msg);
+    void DialPainted();
+    bool IdlingForScreenSaver() const { return idlingForScreenSaver_; }
 
     // Asks the thread to end; returns at once. A pause in progress is cut short.
     void Terminate();
@@ -74,23 +81,29 @@ public:
     // Returns true when the thread has ended.
     bool Shutdown(DWORD timeoutMs);
 
-    // The ticker's fields; read them only inside a hand-over, while the
-    // clock thread waits.
-    const ClockTicker& Ticker() const { return ticker_; }
-
 private:
     enum class Kind : WPARAM { Second = 1, Minute, Reminders, Title };
+    // What one hand-over carries to the user-interface thread.
+    struct Update {
+        int second = 0;
+        int hour = 0;
+        int minute = 0;
+        bool dateChanged = false;
+        bool minuteChanged = false;
+        LocalTime time{};
+        const std::wstring* title = nullptr;
+    };
 
     static DWORD WINAPI ThreadMain(void* self);
     void Execute();  // on the clock thread
     void PauseOnClockThread(DWORD ms);
-    bool Handover(Kind kind, LPARAM data);
-    LRESULT RunHandover(Kind kind, LPARAM data);  // on the user-interface thread
+    bool Handover(Kind kind, const Update& update);
+    LRESULT RunHandover(Kind kind, const Update& update);  // on the user-interface thread
     static LRESULT CALLBACK HandoverProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-    bool SyncSecond() override;
-    bool SyncMinute() override;
-    bool SyncReminders() override;
+    bool SyncSecond(int second) override;
+    bool SyncMinute(int hour, int minute) override;
+    bool SyncReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) override;
     bool UpdateTitle(int toggle) override;
 
     ClockTarget& target_;
@@ -105,8 +118,20 @@ private:
     std::atomic<bool> stopRequested_{false};
     std::atomic<bool> closing_{false};
     bool resumed_ = false;
+    int priority_ = THREAD_PRIORITY_NORMAL;  // user-interface thread only
+    bool idlingForScreenSaver_ = false;
     std::wstring morning_;
     std::wstring afternoon_;
+};
+
+// The one way the clock thread is stopped, as a unique_ptr's deleter: refuse
+// further hand-overs and wait briefly for the thread; one that does not end in
+// time is left to the process exit and never touched again.
+struct ClockerShutdown {
+    static constexpr DWORD kWaitMs = 800;
+    void operator()(TClocker* clocker) const {
+        if (clocker->Shutdown(kWaitMs)) delete clocker;
+    }
 };
 
 // The locale's morning and afternoon designators, or 午前 and 午後 when it has none.

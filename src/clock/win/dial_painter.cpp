@@ -72,12 +72,12 @@ bool DialPainter::Attach(HBITMAP dialBitmap, const DialGeometry& geometry,
     if (!dialBitmap || !::GetObjectW(dialBitmap, sizeof(bm), &bm)) return false;
     dialDc_.reset(::CreateCompatibleDC(nullptr));
     if (!dialDc_) return false;
-    originalBitmap_ = ::SelectObject(dialDc_.get(), dialBitmap);
+    dialSelected_.emplace(dialDc_.get(), dialBitmap);
     size_ = {bm.bmWidth, bm.bmHeight};
     frameBitmap_ = CreateDialBitmap(bm.bmWidth, bm.bmHeight);
     frameDc_.reset(::CreateCompatibleDC(nullptr));
     if (!frameBitmap_ || !frameDc_) return false;
-    originalFrameBitmap_ = ::SelectObject(frameDc_.get(), frameBitmap_.get());
+    frameSelected_.emplace(frameDc_.get(), frameBitmap_.get());
     geometry_ = &geometry;
     layout_ = &layout;
     artwork_ = artwork;
@@ -91,11 +91,10 @@ bool DialPainter::Attach(HBITMAP dialBitmap, const DialGeometry& geometry,
 }
 
 void DialPainter::Detach() {
-    if (dialDc_ && originalBitmap_) ::SelectObject(dialDc_.get(), originalBitmap_);
-    originalBitmap_ = nullptr;
+    // Each bitmap leaves its DC before the DC goes.
+    dialSelected_.reset();
     dialDc_.reset();
-    if (frameDc_ && originalFrameBitmap_) ::SelectObject(frameDc_.get(), originalFrameBitmap_);
-    originalFrameBitmap_ = nullptr;
+    frameSelected_.reset();
     frameDc_.reset();
     frameBitmap_.reset();
     geometry_ = nullptr;
@@ -178,7 +177,8 @@ void DialPainter::DrawSecondHand(HDC surface, POINT box, HRGN clip, bool analog,
     // window gets a single clipped copy: drawing glyphs straight onto a
     // window costs several times as much, and nothing flickers.
     ::BitBlt(frameDc_.get(), 0, 0, size_.cx, size_.cy, dialDc_.get(), 0, 0, SRCCOPY);
-    PaintSeconds(frameDc_.get(), analog, second);
+    // Before the clock's first second there is none to draw.
+    if (second >= 0 && second < 60) PaintSeconds(frameDc_.get(), analog, second);
     ::SelectClipRgn(surface, clip);
     ::BitBlt(surface, box.x, box.y, size_.cx, size_.cy, frameDc_.get(), 0, 0, SRCCOPY);
     ::SelectClipRgn(surface, nullptr);

@@ -11,6 +11,8 @@
 
 #include <cstdint>
 
+#include <optional>
+
 #include "base/types.h"
 #include "base/win/handles.h"
 #include "clock/dial_geometry.h"
@@ -88,11 +90,11 @@ private:
     DialArtwork artwork_;
     SIZE size_{};
     UniqueMemDc dialDc_;
-    HGDIOBJ originalBitmap_ = nullptr;
+    std::optional<SelectInDc> dialSelected_;  // the dial bitmap, in dialDc_ until Detach
     // The frame of one second: the minute picture with the second over it.
     UniqueBitmap frameBitmap_;
     UniqueMemDc frameDc_;
-    HGDIOBJ originalFrameBitmap_ = nullptr;
+    std::optional<SelectInDc> frameSelected_;
     // Built once: the second hand is drawn every second.
     UniquePen shadowPen_;
     UniqueBrush shadowBrush_;

@@ -52,6 +52,8 @@ void TDialView::LoadDialRegion(HINSTANCE resources) {
 }
 
 void TDialView::RedrawClock(HBITMAP background, const DialMode& mode, int hour, int minute) {
+    lastHour_ = hour;
+    lastMinute_ = minute;
     // The character picture lies under the dial box; the face covers it
     // inside the dial outline.
     dialPainter.RedrawClock(background, -box_.left, -box_.top, mode.analog, mode.twelveHour, hour,
@@ -59,14 +61,15 @@ void TDialView::RedrawClock(HBITMAP background, const DialMode& mode, int hour, 
 }
 
 void TDialView::DrawSecondHand(HWND window, const DialMode& mode, int second) {
+    lastSecond_ = second;
     if (!window) return;
     WindowDc dc(window);
-    if (dc.get()) DrawSecondHandOn(dc.get(), mode, second);
+    if (dc.get()) PaintSecondHand(dc.get(), mode);
 }
 
-void TDialView::DrawSecondHandOn(HDC windowDc, const DialMode& mode, int second) {
+void TDialView::PaintSecondHand(HDC windowDc, const DialMode& mode) {
     dialPainter.DrawSecondHand(windowDc, POINT{box_.left, box_.top}, dialRegion.get(), mode.analog,
-                               second);
+                               lastSecond_);
 }
 
 }  // namespace velmira

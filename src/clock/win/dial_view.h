@@ -39,11 +39,18 @@ public:
     // The picture of one minute over `background` (the window's picture, whose
     // top-left corner lies at the client origin). Hour -1 draws the bare face.
     void RedrawClock(HBITMAP background, const DialMode& mode, int hour, int minute);
-    // The minute picture with the second over it, onto the window.
+    // The minute picture with the second over it, onto the window; the
+    // second is remembered for repaints.
     void DrawSecondHand(HWND window, const DialMode& mode, int second);
-    void DrawSecondHandOn(HDC windowDc, const DialMode& mode, int second);
+    // A repaint: the minute picture with the last second handed over (none
+    // before the first).
+    void PaintSecondHand(HDC windowDc, const DialMode& mode);
 
     const Rect& Box() const { return box_; }
+    // What the clock last handed over; -1 before its first hand-over.
+    int LastHour() const { return lastHour_; }
+    int LastMinute() const { return lastMinute_; }
+    int LastSecond() const { return lastSecond_; }
 
     // The parts, under the names the stage has always used for them.
     DialGeometry geometry;
@@ -58,6 +65,9 @@ public:
 
 private:
     Rect box_{};
+    int lastHour_ = -1;
+    int lastMinute_ = -1;
+    int lastSecond_ = -1;
 };
 
 }  // namespace velmira

@@ -11,7 +11,7 @@ namespace velmira {
 
 class TKinenbi : public TSlotDialogWith<KinenbiEditBuffer, AnniversaryEntry> {
 public:
-    TKinenbi(HWND owner, const SlotArray& slots, PlaySound play);
+    TKinenbi(HWND owner, HINSTANCE resources, const SlotArray& slots, PlaySound play);
 };
 
 }  // namespace velmira

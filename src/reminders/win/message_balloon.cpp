@@ -31,23 +31,20 @@ bool TMessageBalloon::Create() {
                     static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH))))
         return false;
     font_ = CreateFormFont();
-    HINSTANCE instance = ::GetModuleHandleW(nullptr);
-    auto make = [&](const wchar_t* cls, DWORD style, const wchar_t* text, int id, int left, int top,
-                    int width, int height) {
-        HWND control = ::CreateWindowExW(
-            0, cls, text, WS_CHILD | WS_VISIBLE | style, left, top, width, height, Handle(),
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        if (control && font_)
-            ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        return control;
-    };
+    constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
     // The close button first, so it is the first to take the focus.
-    button1_ =
-        make(L"BUTTON", WS_TABSTOP | BS_DEFPUSHBUTTON, L"閉じる", kButton1Id, 184, 107, 47, 19);
-    messageArea_ =
-        make(L"STATIC", SS_LEFT | SS_NOPREFIX, L"記念日です", kMessageAreaId, 7, 40, 226, 64);
-    timeLabel_ = make(L"STATIC", SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"[00.00 00:00]", kTimeLabelId, 8,
-                      116, 128, 17);
+    const DialogControl controls[] = {
+        {kButton1Id, kButtonAtom, kShown | WS_TABSTOP | BS_DEFPUSHBUTTON, L"閉じる", 184, 107, 47,
+         19},
+        {kMessageAreaId, kStaticAtom, kShown | SS_LEFT | SS_NOPREFIX, L"記念日です", 7, 40, 226,
+         64},
+        {kTimeLabelId, kStaticAtom, kShown | SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"[00.00 00:00]", 8,
+         116, 128, 17},
+    };
+    const std::vector<HWND> made = CreateChildControls(Handle(), controls, font_.get());
+    button1_ = made[0];
+    messageArea_ = made[1];
+    timeLabel_ = made[2];
     if (!button1_ || !messageArea_ || !timeLabel_) return false;
     // Without a dialog manager the button would ignore Enter.
     ::SetWindowSubclass(button1_, &TMessageBalloon::ButtonProc, kButtonSubclassId,
@@ -96,17 +93,10 @@ StageFrame TMessageBalloon::CurrentStage(RECT* window) const {
 void TMessageBalloon::ChoosePlacement(bool show) {
     RECT window{};
     const StageFrame stage = CurrentStage(&window);
+    const MonitorAreas areas = MonitorNearest(window);
     BalloonMonitor monitor;
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    HMONITOR handle = ::MonitorFromRect(&window, MONITOR_DEFAULTTONEAREST);
-    if (handle && ::GetMonitorInfoW(handle, &info)) {
-        monitor.bounds = ToRect(info.rcMonitor);
-        monitor.workArea = ToRect(info.rcWork);
-    } else {
-        monitor.bounds =
-            Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    }
+    monitor.bounds = areas.bounds;
+    monitor.workArea = areas.workArea;
     placement_ =
         static_cast<int>(velmira::ChoosePlacement(stage, monitor, host_.MouthArea(), layout_));
     if (!show || !Handle()) return;

@@ -2,6 +2,9 @@
 
 #include <utility>
 
+#include "reminders/win/kinenbi_dialog.h"
+#include "reminders/win/yotei_dialog.h"
+
 namespace velmira {
 
 TReminderDesk::TReminderDesk(ReminderSlots& slots, Host host)
@@ -39,8 +42,9 @@ void TReminderDesk::CheckReminders(bool dateChanged, bool minuteChanged, const L
     ApplyTimer();
 }
 
-void TReminderDesk::MainTimerTimer(bool dialogOpen) {
-    const std::optional<QueuedReminder> entry = queue_.MainTimerTimer(BalloonVisible(), dialogOpen);
+void TReminderDesk::MainTimerTimer() {
+    const std::optional<QueuedReminder> entry =
+        queue_.MainTimerTimer(BalloonVisible(), dialogOpen_);
     ApplyTimer();
     if (entry) ShowReminder(entry->kind, entry->slot);
 }
@@ -54,6 +58,19 @@ void TReminderDesk::ShowReminder(int32_t kind, int32_t slot) {
     balloon_->SetTexts(shown.message, shown.timeLabel);
     balloon_->ChoosePlacement(true);
 }
+
+template <typename Dialog, typename Slots>
+bool TReminderDesk::EditInDialog(Slots& slots) {
+    Dialog dialog(stage_, host_.resources, slots, host_.playSound);
+    const DialogHold hold = HoldForDialog();
+    if (!dialog.ShowModal()) return false;
+    slots = dialog.Slots();
+    return true;
+}
+
+bool TReminderDesk::EditAnniversaries() { return EditInDialog<TKinenbi>(slots_.anniversaries); }
+
+bool TReminderDesk::EditSchedules() { return EditInDialog<TYotei>(slots_.schedules); }
 
 void TReminderDesk::HideBalloon() {
     if (balloon_) balloon_->Hide();

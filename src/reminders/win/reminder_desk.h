@@ -28,6 +28,7 @@ public:
         std::function<Rect()> mouthArea;  // in her client coordinates
         std::function<bool()> stayOnTop;
         std::function<bool()> minimized;
+        HINSTANCE resources = nullptr;  // the settings dialogs' pictures
     };
 
     // `slots` must outlive the desk; the queue reads them and moves lastYotei.
@@ -43,7 +44,29 @@ public:
 
     void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time);
     // MainTimer's tick; nothing is taken while a settings dialog is open.
-    void MainTimerTimer(bool dialogOpen);
+    void MainTimerTimer();
+
+    // The settings dialogs over her window ("記念日設定", "予定設定"): they
+    // edit copies of the slots and hand them back on "設定", to be matched
+    // from the next minute on; queued reminders wait meanwhile. True when the
+    // slots were edited.
+    bool EditAnniversaries();
+    bool EditSchedules();
+
+    // Queued reminders wait while a settings dialog is open, however it ends:
+    // hold the answer for as long as the dialog shows.
+    class DialogHold {
+    public:
+        explicit DialogHold(bool& open) : open_(open) { open_ = true; }
+        ~DialogHold() { open_ = false; }
+        DialogHold(const DialogHold&) = delete;
+        DialogHold& operator=(const DialogHold&) = delete;
+
+    private:
+        bool& open_;
+    };
+    DialogHold HoldForDialog() { return DialogHold(dialogOpen_); }
+    bool DialogOpen() const { return dialogOpen_; }
     UINT_PTR MainTimerId() const { return MainTimer.Id(); }
     // Shows the entry at once, with the slot as it is now.
     void ShowReminder(int32_t kind, int32_t slot);
@@ -62,6 +85,8 @@ public:
 
 private:
     void ApplyTimer();
+    template <typename Dialog, typename Slots>
+    bool EditInDialog(Slots& slots);
     bool BalloonVisible() const { return balloon_ && balloon_->Visible(); }
 
     // What the balloon reads of her.
@@ -76,6 +101,7 @@ private:
     ReminderSlots& slots_;
     Host host_;
     HWND stage_ = nullptr;
+    bool dialogOpen_ = false;
     ReminderQueue queue_;
     TTimer MainTimer;
     std::unique_ptr<TMessageBalloon> balloon_;

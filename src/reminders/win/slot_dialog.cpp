@@ -46,8 +46,8 @@ constexpr int kPlaySize = 20;
 
 }  // namespace
 
-TSlotDialog::TSlotDialog(HWND owner, const Form& form, PlaySound play)
-    : ModalDialog(owner), form_(form), play_(std::move(play)) {}
+TSlotDialog::TSlotDialog(HWND owner, HINSTANCE resources, const Form& form, PlaySound play)
+    : ModalDialog(owner), resources_(resources), form_(form), play_(std::move(play)) {}
 
 bool TSlotDialog::ShowModal() {
     const std::vector<DialogControl> controls = Controls();
@@ -122,7 +122,7 @@ bool TSlotDialog::OnInitDialog() {
     // list of one space names no class; an empty one is ignored by some
     // implementations.)
     ::SetWindowTheme(tab, L" ", L" ");
-    SetTabCaptions(tab, {form_.tabs.begin(), form_.tabs.end()});
+    SetTabCaptions(tab, {form_.tabs, form_.tabs + form_.tabCount});
     FillCombo(hwnd_, kTuki, MonthItems());
     FillCombo(hwnd_, kHi, *form_.days);
     if (form_.hasTime) {
@@ -140,7 +140,7 @@ bool TSlotDialog::OnInitDialog() {
         if (HWND list = Item(id))
             ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kListBox - 6);
 
-    playPicture_ = LoadGlyphStrip(::GetModuleHandleW(nullptr), L"PlayButton", kPlaySize, kPlaySize);
+    playPicture_ = LoadGlyphStrip(resources_, L"PlayButton", kPlaySize, kPlaySize);
 
     SetClientSize(kClientWidth, kClientHeight);
     CenterOnOwner();
@@ -278,7 +278,7 @@ bool TSlotDialog::OnDialogKey(const MSG& key) {
     if (key.wParam == VK_NEXT) step = 1;
     if (key.wParam == VK_PRIOR) step = -1;
     if (step == 0) return false;
-    SwitchTab((CurrentTab() + step + kSlotCount) % kSlotCount);
+    SwitchTab((CurrentTab() + step + form_.tabCount) % form_.tabCount);
     return true;
 }
 

@@ -57,7 +57,8 @@ public:
         const wchar_t* caption;
         const wchar_t* label1;
         const wchar_t* useFlag;
-        std::array<const wchar_t*, kSlotCount> tabs;
+        const wchar_t* const* tabs;  // one caption per slot
+        int tabCount;
         bool tabRows;  // the tabs may wrap into several rows
         bool hasTime;  // hour and minute lists
         const std::vector<std::wstring>* days;
@@ -70,7 +71,8 @@ public:
     bool ShowModal();
 
 protected:
-    TSlotDialog(HWND owner, const Form& form, PlaySound play);
+    // `resources` holds the play picture.
+    TSlotDialog(HWND owner, HINSTANCE resources, const Form& form, PlaySound play);
 
     // The buffer entry of tab t as the controls show it, and back.
     virtual SlotControls BufferTab(int t) const = 0;
@@ -104,6 +106,7 @@ private:
     std::vector<DialogControl> Controls() const;
     std::vector<int> GroupIds() const;
 
+    HINSTANCE resources_;
     Form form_;
     PlaySound play_;
     UniqueImageList playPicture_;  // normal, disabled, pressed
@@ -114,14 +117,15 @@ private:
 template <typename Buffer, typename Entry>
 class TSlotDialogWith : public TSlotDialog {
 public:
-    using SlotArray = std::array<Entry, kSlotCount>;
+    using SlotArray = std::array<Entry, Buffer::kSlots>;
 
     // The slots as edited; what the stage takes after ShowModal returns true.
     SlotArray Slots() const { return buffer_.Slots(); }
 
 protected:
-    TSlotDialogWith(HWND owner, const Form& form, const SlotArray& slots, PlaySound play)
-        : TSlotDialog(owner, form, std::move(play)), buffer_(Buffer::From(slots)) {}
+    TSlotDialogWith(HWND owner, HINSTANCE resources, const Form& form, const SlotArray& slots,
+                    PlaySound play)
+        : TSlotDialog(owner, resources, form, std::move(play)), buffer_(Buffer::From(slots)) {}
 
 private:
     SlotControls BufferTab(int t) const override { return buffer_.LoadTab(t); }

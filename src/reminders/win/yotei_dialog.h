@@ -12,7 +12,7 @@ namespace velmira {
 
 class TYotei : public TSlotDialogWith<YoteiEditBuffer, ScheduleEntry> {
 public:
-    TYotei(HWND owner, const SlotArray& slots, PlaySound play);
+    TYotei(HWND owner, HINSTANCE resources, const SlotArray& slots, PlaySound play);
 };
 
 }  // namespace velmira

@@ -1,0 +1,31 @@
+#pragma once
+// What tests and benchmarks may read of a main stage: its parts, read-only.
+// They drive it through its window's messages and the clock's hand-overs.
+
+#include <string>
+
+#include "app/win/main_stage.h"
+
+namespace velmira {
+
+// What tests and benchmarks may read of a stage: its parts, read-only.
+class MainStageView {
+public:
+    explicit MainStageView(const TMainStage& stage) : stage_(stage) {}
+    const StageSettings& Settings() const { return stage_.Settings(); }
+    const TSettingsSession& Session() const { return stage_.session_; }
+    const TCharacterSkin& Skin() const { return stage_.skin_; }
+    const TFaces& Faces() const { return stage_.faces_; }
+    const TReminderDesk& Reminders() const { return stage_.desk_; }
+    const TDialView& Dial() const { return stage_.dial_; }
+    const TPopupMenu& PopupMenu1() const { return stage_.popupMenu_; }
+    const TDebugControls& DebugControls() const { return stage_.debugControls_; }
+    const TClocker* Clocker() const { return stage_.clocker_.get(); }
+    const std::wstring& ExeDir() const { return stage_.exeDir_; }
+    int Tag() const { return stage_.Tag; }
+
+private:
+    const TMainStage& stage_;
+};
+
+}  // namespace velmira
