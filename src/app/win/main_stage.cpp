@@ -72,7 +72,6 @@ void TMainStage::FormCreate() {
                     DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor});
     popupMenu_.Build(PopupMenu1Layout());
     debugControls_.Create(Handle(), env_.clock());
-    CheckThreadPriorityItem();
 
     clocker_.reset(new TClocker(*this, env_.clock, env_.handoverObserver));
     if (!clocker_->Valid()) throw std::runtime_error(ToUtf8(L"時計のスレッドを開始できません。"));

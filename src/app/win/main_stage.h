@@ -92,10 +92,8 @@ private:
     void RandomFace1Click();
     void MessageTestClick();
     void ApplyMenuMarks();
-    void CheckThreadPriorityItem();
     void ApplyThreadPriority();
     void ApplyStayOnTop();
-    int MenuItem(UINT commandId) const { return popupMenu_.IndexOfCommand(commandId); }
 
     StageSettings& Settings() { return session_.settings; }
     const StageSettings& Settings() const { return session_.settings; }

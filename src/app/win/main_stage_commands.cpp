@@ -81,7 +81,7 @@ void TMainStage::MenuCommand(UINT id) {
 void TMainStage::About1Click() { TAboutBox(Handle(), resources_).ShowModal(); }
 
 void TMainStage::MIDebugModeClick() {
-    const int item = MenuItem(menu_command::kMIDebugMode);
+    const int item = popupMenu_.IndexOfCommand(menu_command::kMIDebugMode);
     const bool on = !popupMenu_.Checked(item);
     popupMenu_.SetChecked(item, on);
     debugControls_.SetShown(on);
@@ -90,16 +90,14 @@ void TMainStage::MIDebugModeClick() {
 }
 
 void TMainStage::MIThreadPrio6Click(UINT itemId) {
-    const int item = popupMenu_.IndexOfCommand(itemId);
-    if (item < 0) return;
     Settings().ThreadPrio = popupMenu_.Tag(itemId);
-    popupMenu_.CheckRadioItem(item);
+    ApplyMenuMarks();
     ApplyThreadPriority();
 }
 
 void TMainStage::StayOnTop1Click() {
     Settings().StayOnTop = !Settings().StayOnTop;
-    popupMenu_.SetChecked(MenuItem(menu_command::kStayOnTop1), Settings().StayOnTop);
+    ApplyMenuMarks();
     ApplyStayOnTop();
     // The hidden balloon takes the style too, for its next appearance.
     desk_.SetStayOnTop(Settings().StayOnTop);
@@ -107,13 +105,13 @@ void TMainStage::StayOnTop1Click() {
 
 void TMainStage::MIDigiAnaClick() {
     Settings().AnaDigi = !Settings().AnaDigi;
-    popupMenu_.SetChecked(MenuItem(menu_command::kMIDigiAna), !Settings().AnaDigi);
+    ApplyMenuMarks();
     RedrawNow();
 }
 
 void TMainStage::MIAmPmClick() {
     Settings().DigiAMPM = !Settings().DigiAMPM;
-    popupMenu_.SetChecked(MenuItem(menu_command::kMIAmPm), Settings().DigiAMPM);
+    ApplyMenuMarks();
     RedrawNow();
 }
 
@@ -158,18 +156,8 @@ void TMainStage::RandomFace1Click() {
 }
 
 void TMainStage::ApplyMenuMarks() {
-    popupMenu_.SetChecked(MenuItem(menu_command::kMIDigiAna), !Settings().AnaDigi);
-    popupMenu_.SetChecked(MenuItem(menu_command::kMIAmPm), Settings().DigiAMPM);
-    popupMenu_.SetChecked(MenuItem(menu_command::kStayOnTop1), Settings().StayOnTop);
-}
-
-void TMainStage::CheckThreadPriorityItem() {
-    const int item = ThreadPriorityMenuItem(Settings().ThreadPrio);
-    if (item >= 0)
-        popupMenu_.CheckRadioItem(item);
-    else
-        popupMenu_.ClearRadioGroup(
-            PopupMenu1Layout()[static_cast<size_t>(MenuItem(menu_command::kMIThreadPrio1))].group);
+    popupMenu_.ShowMarks(MenuMarks{!Settings().AnaDigi, Settings().DigiAMPM, Settings().StayOnTop,
+                                   Settings().ThreadPrio});
 }
 
 }  // namespace velmira

@@ -16,6 +16,18 @@ void TPopupMenu::DetachAll() {
                 ::RemoveMenu(item.submenu.get(), 0, MF_BYPOSITION);
 }
 
+void TPopupMenu::ShowMarks(const MenuMarks& marks) {
+    namespace cmd = menu_command;
+    SetChecked(IndexOfCommand(cmd::kMIDigiAna), marks.digital);
+    SetChecked(IndexOfCommand(cmd::kMIAmPm), marks.twelveHour);
+    SetChecked(IndexOfCommand(cmd::kStayOnTop1), marks.stayOnTop);
+    const int priority = ThreadPriorityMenuItem(marks.threadPrio);
+    if (priority >= 0)
+        CheckRadioItem(priority);
+    else if (layout_)
+        ClearRadioGroup((*layout_)[static_cast<size_t>(IndexOfCommand(cmd::kMIThreadPrio1))].group);
+}
+
 void TPopupMenu::ShowFor(const MenuKeys& keys) {
     if (!layout_) return;
     for (size_t i = 0; i < items_.size(); ++i)

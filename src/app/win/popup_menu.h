@@ -14,6 +14,14 @@
 
 namespace velmira {
 
+// The check marks the settings give.
+struct MenuMarks {
+    bool digital = false;     // MIDigiAna
+    bool twelveHour = false;  // MIAmPm
+    bool stayOnTop = false;   // StayOnTop1
+    int32_t threadPrio = 0;   // the priority item with this tag; none when no item has it
+};
+
 class TPopupMenu {
 public:
     TPopupMenu() = default;
@@ -49,6 +57,8 @@ public:
     void CheckRadioItem(int index);
     // Takes the check mark from every item of a radio group.
     void ClearRadioGroup(int group);
+    // Sets the marks of the display, stay-on-top and priority items.
+    void ShowMarks(const MenuMarks& marks);
 
 private:
     struct ItemState {
