@@ -63,7 +63,7 @@ private:
     void OnClose();
     void OnEndSession(bool ending);
 
-    // ---- the clock's hand-overs, run here while the clock thread waits
+    // The clock's hand-overs, run here while the clock thread waits.
     void DrawSecondHand(int second) override;
     void RedrawClock(int hour, int minute) override;
     void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) override;
@@ -71,7 +71,7 @@ private:
     void MojibanBoxPaint(HDC dc);
     void RedrawNow();
 
-    // ---- window behaviour, the popup menu and its commands (main_stage_commands.cpp)
+    // Window behaviour, the popup menu and its commands (main_stage_commands.cpp).
     LRESULT WMNCHitTest();
     void ShowPopupMenu1(int screenX, int screenY);
     void PopupMenu1Popup();
