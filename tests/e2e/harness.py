@@ -29,9 +29,10 @@ DESKTOP_RGB = (0x3A, 0x6E, 0xA5)
 FAKETIME_LIB = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
 FAKETIME32_SOURCE = os.path.join(HERE, "tools", "faketime32.c")
 
-# Paths of the program and the helper, set from the command line by main().
+# Paths of the program, the helper and the installer, set from the command line by main().
 EXE = None
 HELPER = None
+SETUP = None
 
 
 def loader_for(exe):
@@ -403,11 +404,13 @@ def signed32(v):
 
 
 def main():
-    global EXE, HELPER, WINE
+    global EXE, HELPER, SETUP, WINE
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
     parser.add_argument("--helper", required=True)
+    parser.add_argument("--setup")
     args, rest = parser.parse_known_args()
     EXE, HELPER = os.path.abspath(args.exe), os.path.abspath(args.helper)
+    SETUP = args.setup and os.path.abspath(args.setup)
     WINE = loader_for(EXE)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)
