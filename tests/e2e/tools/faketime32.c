@@ -25,7 +25,11 @@ extern i64 __mktime64(struct tm32* tm);
 
 typedef int (*gettime64_fn)(int, struct ts64*);
 static gettime64_fn realGettime64;
-static i64 offset;  /* seconds added to the realtime clock */
+/* Added to the realtime clock, to the nanosecond: the clock starts exactly at
+ * the given second, not up to a second past it. No 64-bit division here:
+ * that would need libgcc. */
+static i64 offsetSec;
+static long offsetNsec;  /* 0 .. 999999999 */
 static int ready;
 
 static int Number(const char** p, int digits) {
@@ -52,8 +56,11 @@ static void Init(void) {
         tm.sec = Number(&p, 2);
         tm.isdst = -1;
         struct ts64 now;
-        if (tm.year >= 0 && tm.sec >= 0 && realGettime64 && realGettime64(CLOCK_REALTIME, &now) == 0)
-            offset = __mktime64(&tm) - now.sec;
+        if (tm.year >= 0 && tm.sec >= 0 && realGettime64 && realGettime64(CLOCK_REALTIME, &now) == 0) {
+            offsetSec = __mktime64(&tm) - now.sec - 1;
+            offsetNsec = 1000000000l - now.nsec;
+            if (offsetNsec == 1000000000l) offsetNsec = 0, ++offsetSec;
+        }
     }
     ready = 1;
 }
@@ -63,7 +70,11 @@ static int Shifted(int clock) { return clock == CLOCK_REALTIME || clock == CLOCK
 int __clock_gettime64(int clock, struct ts64* ts) {
     Init();
     int r = realGettime64(clock, ts);
-    if (r == 0 && Shifted(clock)) ts->sec += offset;
+    if (r == 0 && Shifted(clock)) {
+        ts->sec += offsetSec;
+        ts->nsec += offsetNsec;
+        if (ts->nsec >= 1000000000l) ts->nsec -= 1000000000l, ++ts->sec;
+    }
     return r;
 }
 
