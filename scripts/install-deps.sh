@@ -1,11 +1,13 @@
 #!/bin/sh
 # Installs the Debian packages that building, running and testing need.
-# Safe to run again: it only installs what is missing.
+# Safe to run again: it only installs what is missing, and says nothing when
+# everything is there. wine32 (i386) runs the release program, its installer
+# and the Win32 tests built for it.
 set -eu
 
 PACKAGES="cmake make g++ googletest libgtest-dev clang-format
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
-wine wine64 xvfb xdotool x11-apps x11-utils x11-xserver-utils imagemagick librsvg2-bin
+wine wine64 wine32:i386 nsis xvfb xdotool x11-apps x11-utils x11-xserver-utils imagemagick librsvg2-bin
 fonts-ipafont-gothic fonts-wine faketime libfaketime python3"
 
 missing=""
@@ -20,6 +22,9 @@ if [ -n "$missing" ]; then
     SUDO=""
     if [ "$(id -u)" != 0 ]; then SUDO=sudo; fi
     export DEBIAN_FRONTEND=noninteractive
+    if ! dpkg --print-foreign-architectures | grep -qx i386; then
+        $SUDO dpkg --add-architecture i386
+    fi
     $SUDO apt-get update -qq
     # shellcheck disable=SC2086
     $SUDO apt-get install -y -qq --no-install-recommends $missing >/dev/null

@@ -1,5 +1,6 @@
 #include "character/bmp_image.h"
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -76,21 +77,29 @@ bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& out) {
     const bool bottomUp = rawHeight > 0;
     const int height = bottomUp ? rawHeight : -rawHeight;
 
+    // Sizes from the header are computed in 64 bits: in 32 bits a huge header
+    // wraps to a small size that passes the checks below.
+    const uint64_t available = bytes.size();
     std::vector<RgbPixel> palette;
     if (bits <= 8) {
         if (colours == 0) colours = 1u << bits;
         if (colours > (1u << bits)) return false;
-        const size_t paletteAt = kFileHeaderSize + infoSize;
-        if (paletteAt + colours * 4 > bytes.size()) return false;
+        const uint64_t paletteAt = uint64_t{kFileHeaderSize} + infoSize;
+        if (paletteAt + uint64_t{colours} * 4 > available) return false;
         for (uint32_t i = 0; i < colours; ++i) {
-            const size_t at = paletteAt + i * 4;
+            const auto at = static_cast<size_t>(paletteAt + uint64_t{i} * 4);
             palette.push_back({bytes[at + 2], bytes[at + 1], bytes[at]});
         }
     }
-    const size_t stride = RowStride(width, static_cast<int>(bits));
-    if (dataOffset > bytes.size() ||
-        stride * static_cast<size_t>(height) > bytes.size() - dataOffset)
+    const uint64_t stride64 = (uint64_t{static_cast<uint32_t>(width)} * bits + 31) / 32 * 4;
+    if (dataOffset > available || stride64 * static_cast<uint64_t>(height) > available - dataOffset)
         return false;
+    // The rows fit in memory, but the decoded pixels take more: refuse what
+    // this process cannot address.
+    const uint64_t pixelCount =
+        uint64_t{static_cast<uint32_t>(width)} * static_cast<uint32_t>(height);
+    if (pixelCount > SIZE_MAX / sizeof(RgbPixel)) return false;
+    const auto stride = static_cast<size_t>(stride64);
 
     RgbImage image;
     image.width = width;

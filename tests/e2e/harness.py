@@ -19,16 +19,48 @@ import unittest
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 ROOT = os.path.dirname(os.path.dirname(HERE))
+# The loader for the program under test, chosen by main() from its PE machine.
 WINE = "/usr/lib/wine/wine64"
+LOADERS = {0x014C: "/usr/lib/wine/wine", 0x8664: "/usr/lib/wine/wine64"}
 SETTINGS_KEY = r"HKCU\SOFTWARE\Quorvane\ClockmoteOrvelle1"
 PARENT_KEY = r"HKCU\SOFTWARE\Quorvane"
 DESKTOP_HEX = "#3a6ea5"
 DESKTOP_RGB = (0x3A, 0x6E, 0xA5)
 FAKETIME_LIB = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
+FAKETIME32_SOURCE = os.path.join(HERE, "tools", "faketime32.c")
 
-# Paths of the program and the helper, set from the command line by main().
+# Paths of the program, the helper and the installer, set from the command line by main().
 EXE = None
 HELPER = None
+SETUP = None
+
+
+def loader_for(exe):
+    """The Wine loader that runs `exe`: its PE header's machine says i386 or x86-64."""
+    with open(exe, "rb") as f:
+        head = f.read(4096)
+    pe = int.from_bytes(head[0x3C:0x40], "little")
+    if head[:2] != b"MZ" or head[pe:pe + 4] != b"PE\0\0":
+        raise ValueError("%s is not a Windows program" % exe)
+    machine = int.from_bytes(head[pe + 4:pe + 6], "little")
+    if machine not in LOADERS:
+        raise ValueError("%s is for machine 0x%04x, which Wine here does not run" % (exe, machine))
+    return LOADERS[machine]
+
+
+def faketime32_lib():
+    """Our preload that shifts the clock of a 32-bit Wine process, built next to
+    the program on first use (libfaketime's i386 library misses 32-bit Wine's
+    64-bit time calls). Suites running side by side may build it at once: each
+    writes its own file and renames it into place."""
+    lib = os.path.join(os.path.dirname(EXE), "faketime32.so")
+    if os.path.exists(lib) and os.path.getmtime(lib) >= os.path.getmtime(FAKETIME32_SOURCE):
+        return lib
+    tmp = "%s.%d" % (lib, os.getpid())
+    subprocess.run(["gcc", "-m32", "-O2", "-fPIC", "-shared", "-nostdlib", "-Wall", "-Wextra",
+                    "-Werror", "-o", tmp, FAKETIME32_SOURCE], check=True)
+    os.replace(tmp, lib)
+    return lib
 
 
 def template_prefix():
@@ -222,19 +254,24 @@ class Session:
     def launch(self, exe=None, faketime=None, tz=None):
         """Starts a Windows program; faketime '@2026-12-07 23:59:56' starts the clock there."""
         env = dict(self.env)
+        exe = exe or EXE
+        loader = loader_for(exe)
         if faketime:
-            env.update(LD_PRELOAD=FAKETIME_LIB, FAKETIME=faketime, NO_FAKE_STAT="1",
-                       FAKETIME_DONT_FAKE_MONOTONIC="1")
+            if loader == LOADERS[0x014C]:
+                env.update(LD_PRELOAD=faketime32_lib(), FAKETIME=faketime)
+            else:
+                env.update(LD_PRELOAD=FAKETIME_LIB, FAKETIME=faketime, NO_FAKE_STAT="1",
+                           FAKETIME_DONT_FAKE_MONOTONIC="1")
         if tz:
             env["TZ"] = tz
-        popen = subprocess.Popen([WINE, exe or EXE], env=env, stdin=subprocess.DEVNULL,
+        popen = subprocess.Popen([loader, exe], env=env, stdin=subprocess.DEVNULL,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         app = App(self, popen)
         self.apps.append(app)
         return app
 
     def helper(self, *args, check=True):
-        return self.run([WINE, HELPER] + list(args), check=check)
+        return self.run([loader_for(HELPER), HELPER] + list(args), check=check)
 
     def close_main_stage(self):
         """WM_CLOSE to the program's main window, as the taskbar's Close does."""
@@ -367,10 +404,13 @@ def signed32(v):
 
 
 def main():
-    global EXE, HELPER
+    global EXE, HELPER, SETUP, WINE
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
     parser.add_argument("--helper", required=True)
+    parser.add_argument("--setup")
     args, rest = parser.parse_known_args()
     EXE, HELPER = os.path.abspath(args.exe), os.path.abspath(args.helper)
+    SETUP = args.setup and os.path.abspath(args.setup)
+    WINE = loader_for(EXE)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

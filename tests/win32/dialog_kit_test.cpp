@@ -234,12 +234,18 @@ TEST(DialogKit, TheCheckBoxEnablesItsGroupOnly) {
         };
         groupEnabled(groupAtFirst);
         driver::Click(d, kEnableId);
-        checkedSeen = driver::WaitUntil(
-            [&] { return ::IsWindowEnabled(driver::Control(d, kMinutesId)) != FALSE; });
+        // This thread may look between the two controls' updates: wait for both.
+        auto both = [&](bool enabled) {
+            return driver::WaitUntil([&] {
+                bool now[2];
+                groupEnabled(now);
+                return now[0] == enabled && now[1] == enabled;
+            });
+        };
+        checkedSeen = both(true);
         groupEnabled(groupChecked);
         driver::Click(d, kEnableId);
-        uncheckedSeen =
-            driver::WaitUntil([&] { return !::IsWindowEnabled(driver::Control(d, kMinutesId)); });
+        uncheckedSeen = both(false);
         groupEnabled(groupUnchecked);
         comboStays = ::IsWindowEnabled(driver::Control(d, kComboId)) &&
                      ::IsWindowEnabled(driver::Control(d, kEnableId));

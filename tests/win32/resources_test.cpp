@@ -9,6 +9,7 @@
 
 #include "app/win/main_stage.h"
 #include "stage_driver.h"
+#include "version.h"
 
 namespace velmira {
 namespace {
@@ -77,10 +78,11 @@ TEST(ProgramResources, TheVersionRecordNamesTheProgram) {
         }
     }
     ASSERT_NE(fixed, nullptr);
-    EXPECT_EQ(fixed->dwFileVersionMS, 0x00010000u);
+    EXPECT_EQ(fixed->dwFileVersionMS,
+              static_cast<DWORD>(VELMIRA_VERSION_MAJOR << 16 | VELMIRA_VERSION_MINOR));
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
     EXPECT_EQ(VersionString(data, size, L"ProductName"), L"Velmira時計");
-    EXPECT_EQ(VersionString(data, size, L"FileVersion"), L"1.00");
+    EXPECT_EQ(VersionString(data, size, L"FileVersion"), L"" VELMIRA_VERSION_TEXT);
 }
 
 TEST(ProgramResources, TheManifestAsksForTheCommonControlsStyles) {
