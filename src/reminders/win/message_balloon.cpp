@@ -100,10 +100,15 @@ void TMessageBalloon::ChoosePlacement(bool show) {
     placement_ =
         static_cast<int>(velmira::ChoosePlacement(stage, monitor, host_.MouthArea(), layout_));
     if (!show || !Handle()) return;
-    if (Visible())
+    if (Visible()) {
         ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    else
-        ::ShowWindow(Handle(), SW_SHOW);  // FormShow, from WM_SHOWWINDOW
+        return;
+    }
+    // Placed and cut before it is mapped, so it never shows, even for a
+    // moment, where it stood last; FormShow then needs no second build.
+    BuildBalloonShape();
+    shapedForShow_ = true;
+    ::ShowWindow(Handle(), SW_SHOW);  // FormShow, from WM_SHOWWINDOW
 }
 
 void TMessageBalloon::Hide() {
@@ -139,7 +144,8 @@ void TMessageBalloon::BuildBalloonShape() {
 }
 
 void TMessageBalloon::FormShow() {
-    BuildBalloonShape();
+    if (!shapedForShow_) BuildBalloonShape();
+    shapedForShow_ = false;
     timer1_.SetInterval(kAutoCloseMs);
     timer1_.SetEnabled(true);
     timer2_.SetEnabled(true);

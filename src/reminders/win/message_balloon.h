@@ -97,6 +97,7 @@ private:
     int32_t stageTop_ = 0;
     bool restoredApp_ = false;
     int placement_ = -1;
+    bool shapedForShow_ = false;  // ChoosePlacement built the shape just before the show
     // A copy of the shape the window owns, for drawing the outline.
     UniqueRgn frameRegion_;
     bool destroying_ = false;
