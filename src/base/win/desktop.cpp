@@ -1,5 +1,7 @@
 #include "base/win/desktop.h"
 
+#include "base/win/dpi.h"
+
 namespace velmira {
 
 namespace {
@@ -68,8 +70,10 @@ std::wstring ExecutableFolder() {
 
 void SetClientSize(HWND hwnd, int width, int height) {
     RECT rc{0, 0, width, height};
-    ::AdjustWindowRectEx(&rc, static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE)), FALSE,
-                         static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE)));
+    // The frame as the window's own monitor draws it.
+    AdjustWindowRectForDpi(rc, static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_STYLE)),
+                           static_cast<DWORD>(::GetWindowLongPtrW(hwnd, GWL_EXSTYLE)),
+                           WindowScale(hwnd));
     ::SetWindowPos(hwnd, nullptr, 0, 0, rc.right - rc.left, rc.bottom - rc.top,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

@@ -1,0 +1,43 @@
+#include "base/win/dpi.h"
+
+namespace velmira {
+
+namespace {
+
+// Found at run time: the program still starts on Windows 7 and 8.
+template <typename Function>
+Function User32Function(const char* name) {
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    return user32 ? reinterpret_cast<Function>(
+                        reinterpret_cast<void (*)()>(::GetProcAddress(user32, name)))
+                  : nullptr;
+}
+
+using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
+using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+
+}  // namespace
+
+DisplayScale SystemScale() {
+    HDC screen = ::GetDC(nullptr);
+    const int dpi = screen ? ::GetDeviceCaps(screen, LOGPIXELSX) : kBaseDpi;
+    if (screen) ::ReleaseDC(nullptr, screen);
+    return DisplayScale(dpi);
+}
+
+DisplayScale WindowScale(HWND hwnd) {
+    static const auto getDpiForWindow = User32Function<GetDpiForWindowFn>("GetDpiForWindow");
+    if (hwnd && getDpiForWindow) {
+        const UINT dpi = getDpiForWindow(hwnd);
+        if (dpi > 0) return DisplayScale(static_cast<int>(dpi));
+    }
+    return SystemScale();
+}
+
+bool AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, const DisplayScale& scale) {
+    static const auto adjust = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
+    if (adjust) return adjust(&rect, style, FALSE, exStyle, static_cast<UINT>(scale.Dpi())) != 0;
+    return ::AdjustWindowRectEx(&rect, style, FALSE, exStyle) != 0;
+}
+
+}  // namespace velmira
