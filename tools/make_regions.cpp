@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "character/bmp_image.h"
-#include "character/region_block.h"
+#include "base/region_block.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "character/region_block.h"
+#include "base/region_block.h"
 
 #include <algorithm>
 #include <utility>
