@@ -82,4 +82,14 @@ bool ParseSkinLayout(const std::string& text, SkinLayout& out) {
     return true;
 }
 
+SkinLayout ScaledSkinLayout(const SkinLayout& layout, const DisplayScale& scale) {
+    SkinLayout out = layout;
+    out.Image = scale.Px(layout.Image);
+    out.FaceFrame = scale.Px(layout.FaceFrame);
+    out.MouthArea = scale.Px(layout.MouthArea);
+    out.MojibanBox = scale.Px(layout.MojibanBox);
+    out.MojibanHandArea = scale.Px(layout.MojibanHandArea);
+    return out;
+}
+
 }  // namespace velmira

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 
 namespace velmira {
@@ -23,5 +24,8 @@ struct SkinLayout {
 // Every entry must be present exactly once with its count of numbers, sizes
 // must not be negative; anything else fails and leaves `out` untouched.
 bool ParseSkinLayout(const std::string& text, SkinLayout& out);
+
+// The skin's places and boxes at a display scale; the colours stay.
+SkinLayout ScaledSkinLayout(const SkinLayout& layout, const DisplayScale& scale);
 
 }  // namespace velmira

@@ -77,14 +77,15 @@ int32_t TruncateSum(int32_t base, double offset) {
     return static_cast<int32_t>(sum);
 }
 
-void BuildShape(HandShape& shape, int32_t length, int32_t halfWidth, int32_t tail) {
+// The tip and the tail end are points `bevel` long.
+void BuildShape(HandShape& shape, int32_t length, int32_t halfWidth, int32_t tail, int32_t bevel) {
     shape = HandShape{};
     shape[0] = {0, length};
-    shape[1] = {-halfWidth, length - 4};
-    shape[2] = {-halfWidth, -(tail - 4)};
+    shape[1] = {-halfWidth, length - bevel};
+    shape[2] = {-halfWidth, -(tail - bevel)};
     shape[3] = {0, -tail};
-    shape[4] = {halfWidth, -(tail - 4)};
-    shape[5] = {halfWidth, length - 4};
+    shape[4] = {halfWidth, -(tail - bevel)};
+    shape[5] = {halfWidth, length - bevel};
 }
 
 }  // namespace
@@ -123,7 +124,21 @@ Point DialPivot(const Rect& handArea, const Rect& dialBox) {
     return pivot;
 }
 
-void DialGeometry::SetUpDialGeometry(const Rect& handArea, const Rect& dialBox) {
+DialStrokes ScaledDialStrokes(const DisplayScale& scale) {
+    const DialStrokes base;
+    DialStrokes s;
+    s.hourShadow = scale.Px(base.hourShadow);
+    s.minuteShadow = scale.Px(base.minuteShadow);
+    s.secondShadow = scale.Px(base.secondShadow);
+    s.lineWidth = scale.Px(base.lineWidth);
+    s.pivotDisc = scale.Px(base.pivotDisc);
+    s.shadowDiscNear = scale.Px(base.shadowDiscNear);
+    s.shadowDiscFar = scale.Px(base.shadowDiscFar);
+    return s;
+}
+
+void DialGeometry::SetUpDialGeometry(const Rect& handArea, const Rect& dialBox,
+                                     const DisplayScale& scale) {
     BuildTrigTables(sinTable, cosTable);
 
     minutePivot = DialPivot(handArea, dialBox);
@@ -134,15 +149,17 @@ void DialGeometry::SetUpDialGeometry(const Rect& handArea, const Rect& dialBox) 
     minuteHandLength = static_cast<int32_t>(static_cast<double>(halfWidth) * 0.8);
     hourHandLength = static_cast<int32_t>(static_cast<double>(minuteHandLength) * 0.75);
     secondHandLength = static_cast<int32_t>(static_cast<double>(minuteHandLength) * 0.9);
-    minuteHandTail = kHandTail;
-    hourHandTail = kHandTail;
-    secondHandTail = kHandTail;
+    minuteHandTail = scale.Px(kHandTail);
+    hourHandTail = minuteHandTail;
+    secondHandTail = minuteHandTail;
     minuteHandLastPoint = kHandLastPoint;
     hourHandLastPoint = kHandLastPoint;
 
     // Long pointed hexagons: the minute hand 8 pixels wide, the hour hand 12.
-    BuildShape(minuteHandShape, minuteHandLength, 4, minuteHandTail);
-    BuildShape(hourHandShape, hourHandLength, 6, hourHandTail);
+    const int32_t bevel = scale.Px(4);
+    BuildShape(minuteHandShape, minuteHandLength, scale.Px(4), minuteHandTail, bevel);
+    BuildShape(hourHandShape, hourHandLength, scale.Px(6), hourHandTail, bevel);
+    strokes = ScaledDialStrokes(scale);
 }
 
 void DialGeometry::RotatePoint(Point& point, int position, Point pivot) const {

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 
 namespace velmira {
@@ -35,8 +36,22 @@ int DialIndex(int position);
 int HourHandPosition(int hour, int minute);
 int MinuteHandPosition(int minute);
 
-// Everything the analog dial needs, built once at start-up from the two boxes
-// of the skin and never changed afterwards.
+// The strokes around the hands, in pixels at the dial's scale: how far each
+// shadow falls, the second hand's line, its pivot disc and the disc's shadow.
+struct DialStrokes {
+    int32_t hourShadow = 1;
+    int32_t minuteShadow = 2;
+    int32_t secondShadow = 2;
+    int32_t lineWidth = 1;
+    int32_t pivotDisc = 4;  // the disc's half size
+    // The disc's shadow runs from the pivot - shadowDiscNear to + shadowDiscFar.
+    int32_t shadowDiscNear = 3;
+    int32_t shadowDiscFar = 5;
+};
+DialStrokes ScaledDialStrokes(const DisplayScale& scale);
+
+// Everything the analog dial needs, built at start-up from the two boxes of
+// the skin (already at the display scale), and again when the scale changes.
 struct DialGeometry {
     HandShape minuteHandShape{};
     HandShape hourHandShape{};
@@ -53,11 +68,14 @@ struct DialGeometry {
     Point minutePivot;
     Point hourPivot;
     Point secondPivot;
+    DialStrokes strokes;
 
     // handArea: the invisible box whose centre is the pivot and whose half
     // width sets the hand lengths; dialBox: the dial on the window. Both in
-    // the same (window) coordinates.
-    void SetUpDialGeometry(const Rect& handArea, const Rect& dialBox);
+    // the same (window) coordinates. The hands' widths, tails and strokes
+    // grow with the scale.
+    void SetUpDialGeometry(const Rect& handArea, const Rect& dialBox,
+                           const DisplayScale& scale = DisplayScale());
 
     // Replaces point (relative to the pivot, the hand pointing along +y) by its
     // place in dial coordinates with the hand turned to the position.

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "base/win/desktop.h"
+#include "base/win/dpi.h"
 #include "base/win/resources.h"
 #include "character/placement.h"
 #include "clock/thread_priority.h"
@@ -65,11 +66,12 @@ bool TMainStage::Create() {
 
 void TMainStage::FormCreate() {
     session_.Start(Handle());
-    skin_.ApplySkin(resources_);
+    // Drawn for the monitor she opens on.
+    const DisplayScale scale = WindowScale(Handle());
+    skin_.ApplySkin(resources_, scale);
     faces_.Attach(Handle(), skin_.FaceFrame);
     desk_.Attach(Handle());
-    dial_.SetUpDial(resources_, BoxRect(skin_.MojibanBox), BoxRect(skin_.MojibanHandArea),
-                    DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor});
+    ScaleParts(scale);
     popupMenu_.Build(PopupMenu1Layout());
     debugControls_.Create(Handle(), env_.clock());
 
@@ -101,6 +103,31 @@ void TMainStage::FormShow() {
     dial_.LoadDialRegion(resources_);
     ApplyShape();
     if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
+}
+
+void TMainStage::ScaleParts(const DisplayScale& scale) {
+    faces_.SetScale(scale);
+    dial_.SetUpDial(resources_, BoxRect(skin_.MojibanBox), BoxRect(skin_.MojibanHandArea),
+                    DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor},
+                    scale);
+}
+
+void TMainStage::OnDpiChanged(int dpi, const RECT& suggested) {
+    const DisplayScale scale(dpi);
+    if (scale != skin_.Scale()) {
+        skin_.ApplySkin(resources_, scale);
+        ScaleParts(scale);
+        // The minute picture again, with what the clock last handed over.
+        dial_.RedrawClock(skin_.Image1.Bitmap.get(), Mode(), dial_.LastHour(), dial_.LastMinute());
+        if (shown_) {
+            dial_.LoadDialRegion(resources_);
+            ApplyShape();
+        }
+        ::InvalidateRect(Handle(), nullptr, TRUE);
+    }
+    // Her top-left corner goes where Windows puts it on the new monitor.
+    ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
+                   SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainStage::ApplyShape() {
@@ -184,6 +211,9 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         case WM_PAINT:
             OnPaint();
+            return 0;
+        case WM_DPICHANGED:
+            OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_CONTEXTMENU: {
             POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};

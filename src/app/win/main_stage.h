@@ -59,6 +59,9 @@ private:
     void FormShow();
     void FormCloseQuery();
     void ApplyShape();
+    // The parts placed by the skin, drawn for its scale.
+    void ScaleParts(const DisplayScale& scale);
+    void OnDpiChanged(int dpi, const RECT& suggested);
     void OnPaint();
     void OnClose();
     void OnEndSession(bool ending);

@@ -6,6 +6,7 @@
 
 #include <utility>
 
+#include "base/display_scale.h"
 #include "base/win/handles.h"
 #include "character/skin_layout.h"
 
@@ -13,8 +14,9 @@ namespace velmira {
 
 class TCharBMP {
 public:
-    // Loads the picture (bitmap "CharBMP") and the layout (RCDATA "SKIN").
-    explicit TCharBMP(HINSTANCE module);
+    // Loads the picture (bitmap "CharBMP") and the layout (RCDATA "SKIN"),
+    // both for the display scale.
+    explicit TCharBMP(HINSTANCE module, const DisplayScale& scale = DisplayScale());
     TCharBMP(const TCharBMP&) = delete;
     TCharBMP& operator=(const TCharBMP&) = delete;
 

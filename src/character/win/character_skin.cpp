@@ -5,6 +5,7 @@
 #include "base/win/desktop.h"
 #include "base/win/handles.h"
 #include "base/win/resources.h"
+#include "base/win/scaled_pictures.h"
 #include "character/win/char_bmp.h"
 
 namespace velmira {
@@ -29,11 +30,12 @@ TCharacterSkin::TCharacterSkin() {
     MojibanHandArea.Visible = false;
 }
 
-void TCharacterSkin::ApplySkin(HINSTANCE resources) {
+void TCharacterSkin::ApplySkin(HINSTANCE resources, const DisplayScale& scale) {
     RequireResource(resources, L"CharBMP", MAKEINTRESOURCEW(2));  // RT_BITMAP
     RequireResource(resources, L"SKIN", MAKEINTRESOURCEW(10));    // RT_RCDATA
     RequireResource(resources, MAKEINTRESOURCEW(kCharacterRegionId), MAKEINTRESOURCEW(10));
-    TCharBMP skin(resources);
+    TCharBMP skin(resources, scale);
+    scale_ = scale;
     Image1.Assign(skin.TakePicture());
     if (!skin.Valid() || !Image1.Bitmap)
         throw std::runtime_error(ToUtf8(L"キャラクターの絵を読めません。"));
@@ -55,7 +57,10 @@ void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegio
     Image1.Left = imageLeft;
     Image1.Top = imageTop;
 
-    UniqueRgn shape = LoadRegionResource(resources, kCharacterRegionId);
+    // At 96 DPI her outline is the one made with the artwork; at any other
+    // scale it is cut from the picture drawn for that scale.
+    UniqueRgn shape = scale_.IsOne() ? LoadRegionResource(resources, kCharacterRegionId)
+                                     : RegionOfPicture(Image1.Bitmap.get(), RGB(0, 255, 0));
     if (!shape) return;
     ::OffsetRgn(shape.get(), imageLeft, imageTop);
     if (dialRegion) ::CombineRgn(shape.get(), dialRegion, shape.get(), RGN_OR);

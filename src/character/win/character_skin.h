@@ -7,6 +7,7 @@
 
 #include <vector>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/components.h"
 
@@ -16,10 +17,12 @@ class TCharacterSkin {
 public:
     TCharacterSkin();
 
-    // Takes the picture, the boxes and the colours from the skin carrier.
-    // Throws std::runtime_error when the module has no skin: she would be a
-    // blank window.
-    void ApplySkin(HINSTANCE resources);
+    // Takes the picture, the boxes and the colours from the skin carrier,
+    // drawn and placed for the display scale; called again when her monitor's
+    // scale changes. Throws std::runtime_error when the module has no skin:
+    // she would be a blank window.
+    void ApplySkin(HINSTANCE resources, const DisplayScale& scale = DisplayScale());
+    const DisplayScale& Scale() const { return scale_; }
 
     // The window size her picture asks for.
     int WindowWidth() const { return Image1.PictureWidth + imageLeft; }
@@ -45,6 +48,9 @@ public:
     Colour secHandColor = 0;
     Colour handFillColor = 0;
     Colour handEdgeColor = 0;
+
+private:
+    DisplayScale scale_;
 };
 
 // A paint box as a plain rectangle.

@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "base/win/resources.h"
+#include "base/win/scaled_pictures.h"
 
 namespace velmira {
 
@@ -21,6 +22,12 @@ void TFaces::Attach(HWND window, TPaintBox& faceFrame) {
     SamishiiTimer.SetOwner(window);
 }
 
+void TFaces::SetScale(const DisplayScale& scale) {
+    if (scale == scale_) return;
+    scale_ = scale;
+    if (faceBitmap) ShowFace();
+}
+
 void TFaces::SetFace(int n) {
     if (machine_.SetFace(n)) ShowFace();
 }
@@ -36,7 +43,7 @@ void TFaces::ShowFace() {
         if (window_) ::InvalidateRect(window_, &box, FALSE);
         return;
     }
-    faceBitmap = LoadBitmapResource(resources_, kFaceNames[face - 1]);
+    faceBitmap = LoadScaledBitmap(resources_, kFaceNames[face - 1], scale_, PictureKey::Green);
     if (faceFrame_->Visible && window_) {
         WindowDc dc(window_);
         if (dc.get()) FaceFramePaint(dc.get());

@@ -9,6 +9,7 @@
 #include <functional>
 #include <string>
 
+#include "base/display_scale.h"
 #include "base/inputs.h"
 #include "base/win/components.h"
 #include "base/win/handles.h"
@@ -27,6 +28,9 @@ public:
     // box of her face (the skin places it). Throws std::runtime_error when a
     // face picture is missing.
     void Attach(HWND window, TPaintBox& faceFrame);
+    // The display scale the pictures are drawn for (the face frame is placed
+    // at it by the skin); a face on show is drawn anew.
+    void SetScale(const DisplayScale& scale);
 
     // Shows face n: 0 or less none, 1 to kFaceCount the pictures of
     // kFaceNames; any other n changes nothing.
@@ -53,6 +57,7 @@ private:
     LonelinessMachine machine_;
     HWND window_ = nullptr;
     TPaintBox* faceFrame_ = nullptr;
+    DisplayScale scale_;
 };
 
 }  // namespace velmira

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/win/resources.h"
+#include "base/win/scaled_pictures.h"
 
 namespace velmira {
 
@@ -41,16 +42,16 @@ UniqueBitmap CreateDialBitmap(int width, int height, uint32_t** bits) {
     return bitmap;
 }
 
-UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height) {
+UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height,
+                              const DisplayScale& scale) {
     UniqueImageList list(::ImageList_Create(width, height, ILC_COLOR24 | ILC_MASK, 2, 0));
     if (!list) return list;
     const wchar_t* const names[2][2] = {{L"Mojiban", L"MojibanMask"},
                                         {L"MojibanDigi", L"MojibanDigiMask"}};
     for (const auto& pair : names) {
         // The same two work bitmaps serve both faces; the list keeps copies.
-        UniqueBitmap face = LoadBitmapResource(instance, pair[0]);
-        UniqueBitmap mask(static_cast<HBITMAP>(
-            ::LoadImageW(instance, pair[1], IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
+        UniqueBitmap face = LoadScaledBitmap(instance, pair[0], scale);
+        UniqueBitmap mask = LoadScaledMask(instance, pair[1], scale);
         if (!face || !mask || ::ImageList_Add(list.get(), face.get(), mask.get()) < 0)
             return UniqueImageList();
     }
@@ -81,11 +82,12 @@ bool DialPainter::Attach(HBITMAP dialBitmap, const DialGeometry& geometry,
     geometry_ = &geometry;
     layout_ = &layout;
     artwork_ = artwork;
-    shadowPen_.reset(::CreatePen(PS_SOLID, 1, kShadowColour));
+    const int line = geometry.strokes.lineWidth;
+    shadowPen_.reset(::CreatePen(PS_SOLID, line, kShadowColour));
     shadowBrush_.reset(::CreateSolidBrush(kShadowColour));
-    secondPen_.reset(::CreatePen(PS_SOLID, 1, colours.secHandColor));
+    secondPen_.reset(::CreatePen(PS_SOLID, line, colours.secHandColor));
     secondBrush_.reset(::CreateSolidBrush(colours.secHandColor));
-    edgePen_.reset(::CreatePen(PS_SOLID, 1, colours.handEdgeColor));
+    edgePen_.reset(::CreatePen(PS_SOLID, line, colours.handEdgeColor));
     fillBrush_.reset(::CreateSolidBrush(colours.handFillColor));
     return true;
 }
@@ -142,10 +144,10 @@ void DialPainter::RedrawClock(HBITMAP background, int bgLeft, int bgTop, bool an
 }
 
 void DialPainter::DrawHand(const Point* points, int lastPoint, bool hourHand) {
-    if (!dialDc_ || lastPoint < 0 || lastPoint >= kHandShapeCapacity) return;
+    if (!dialDc_ || !geometry_ || lastPoint < 0 || lastPoint >= kHandShapeCapacity) return;
     HDC dc = dialDc_.get();
     const int count = lastPoint + 1;
-    const int d = hourHand ? 1 : 2;
+    const int d = hourHand ? geometry_->strokes.hourShadow : geometry_->strokes.minuteShadow;
     POINT hand[kHandShapeCapacity];
     POINT shadow[kHandShapeCapacity];
     for (int k = 0; k < count; ++k) {
@@ -196,21 +198,24 @@ void DialPainter::PaintSeconds(HDC boxDc, bool analog, int second) {
     const Point tail = g.PointOnRadius(second, -g.secondHandTail, g.secondPivot);
     const int cx = g.secondPivot.x;
     const int cy = g.secondPivot.y;
+    const DialStrokes& s = g.strokes;
     {
         Rop2Scope mask(boxDc, R2_MASKPEN);
         SelectInDc pen(boxDc, shadowPen_.get());
         SelectInDc brush(boxDc, shadowBrush_.get());
-        ::MoveToEx(boxDc, tip.x + 2, tip.y + 2, nullptr);
-        ::LineTo(boxDc, tail.x + 2, tail.y + 2);
-        ::Ellipse(boxDc, cx - 3, cy - 3, cx + 5, cy + 5);
+        const int d = s.secondShadow;
+        ::MoveToEx(boxDc, tip.x + d, tip.y + d, nullptr);
+        ::LineTo(boxDc, tail.x + d, tail.y + d);
+        ::Ellipse(boxDc, cx - s.shadowDiscNear, cy - s.shadowDiscNear, cx + s.shadowDiscFar,
+                  cy + s.shadowDiscFar);
     }
     Rop2Scope copy(boxDc, R2_COPYPEN);
     SelectInDc pen(boxDc, secondPen_.get());
     SelectInDc brush(boxDc, secondBrush_.get());
     ::MoveToEx(boxDc, tip.x, tip.y, nullptr);
     ::LineTo(boxDc, tail.x, tail.y);
-    // A filled disc of diameter 8 over the pivot.
-    ::Ellipse(boxDc, cx - 4, cy - 4, cx + 4, cy + 4);
+    // A filled disc over the pivot, 8 pixels across at 96 DPI.
+    ::Ellipse(boxDc, cx - s.pivotDisc, cy - s.pivotDisc, cx + s.pivotDisc, cy + s.pivotDisc);
 }
 
 }  // namespace velmira

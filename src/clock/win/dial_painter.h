@@ -13,6 +13,7 @@
 
 #include <optional>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/handles.h"
 #include "clock/dial_geometry.h"
@@ -42,8 +43,10 @@ struct DialColours {
 UniqueBitmap CreateDialBitmap(int width, int height, uint32_t** bits = nullptr);
 
 // The two dial faces with their masks from the module's bitmap resources
-// Mojiban, MojibanMask, MojibanDigi and MojibanDigiMask, each width x height.
-UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height);
+// Mojiban, MojibanMask, MojibanDigi and MojibanDigiMask, each width x height
+// (already at the scale they are drawn for).
+UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height,
+                              const DisplayScale& scale = DisplayScale());
 
 // Cell size of an image list.
 GlyphCellSize ImageListCellSize(HIMAGELIST list);

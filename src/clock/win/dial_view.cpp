@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "base/win/resources.h"
+#include "base/win/scaled_pictures.h"
 
 namespace velmira {
 
@@ -10,9 +11,10 @@ namespace {
 
 constexpr int kDialRegionId = 2;
 
-UniqueImageList RequireStrip(HINSTANCE resources, const wchar_t* name, int width, int height) {
+UniqueImageList RequireStrip(HINSTANCE resources, const wchar_t* name, int width, int height,
+                             const DisplayScale& scale) {
     RequireResource(resources, name, MAKEINTRESOURCEW(2));  // RT_BITMAP
-    UniqueImageList strip = LoadGlyphStrip(resources, name, width, height);
+    UniqueImageList strip = LoadScaledGlyphStrip(resources, name, width, height, scale);
     if (!strip)
         throw std::runtime_error(ToUtf8(std::wstring(L"画像「") + name + L"」を読めません。"));
     return strip;
@@ -21,18 +23,24 @@ UniqueImageList RequireStrip(HINSTANCE resources, const wchar_t* name, int width
 }  // namespace
 
 void TDialView::SetUpDial(HINSTANCE resources, const Rect& box, const Rect& handArea,
-                          const DialColours& colours) {
+                          const DialColours& colours, const DisplayScale& scale) {
+    // The painter lets go of the old picture before anything is replaced.
+    dialPainter.Detach();
+    const bool rescaled = scale != scale_;
+    scale_ = scale;
     box_ = box;
-    geometry.SetUpDialGeometry(handArea, box);
+    geometry.SetUpDialGeometry(handArea, box, scale);
 
     for (const wchar_t* name : {L"Mojiban", L"MojibanMask", L"MojibanDigi", L"MojibanDigiMask"})
         RequireResource(resources, name, MAKEINTRESOURCEW(2));
     RequireResource(resources, MAKEINTRESOURCEW(kDialRegionId), MAKEINTRESOURCEW(10));
-    ImageList1 = LoadDialFaces(resources, box.width, box.height);
+    ImageList1 = LoadDialFaces(resources, box.width, box.height, scale);
     if (!ImageList1) throw std::runtime_error(ToUtf8(L"文字盤の画像を読めません。"));
-    if (!DigiNumber) DigiNumber = RequireStrip(resources, L"DigiNumber", 24, 48);
-    if (!DigiNumSmall) DigiNumSmall = RequireStrip(resources, L"DigiNumSmall", 16, 32);
-    if (!AmPm) AmPm = RequireStrip(resources, L"AmPm", 64, 16);
+    // Strips a test put in place stay, unless the scale changed under them.
+    if (!DigiNumber || rescaled) DigiNumber = RequireStrip(resources, L"DigiNumber", 24, 48, scale);
+    if (!DigiNumSmall || rescaled)
+        DigiNumSmall = RequireStrip(resources, L"DigiNumSmall", 16, 32, scale);
+    if (!AmPm || rescaled) AmPm = RequireStrip(resources, L"AmPm", 64, 16, scale);
     dialBitmap = CreateDialBitmap(box.width, box.height);
     if (!dialBitmap) throw std::runtime_error(ToUtf8(L"文字盤の絵を作れません。"));
 
@@ -46,7 +54,15 @@ void TDialView::SetUpDial(HINSTANCE resources, const Rect& box, const Rect& hand
 }
 
 void TDialView::LoadDialRegion(HINSTANCE resources) {
-    UniqueRgn region = LoadRegionResource(resources, kDialRegionId);
+    // At 96 DPI the outline made with the artwork; otherwise the mask's
+    // circle at the scale (black inside).
+    UniqueRgn region;
+    if (scale_.IsOne()) {
+        region = LoadRegionResource(resources, kDialRegionId);
+    } else {
+        UniqueBitmap mask = LoadScaledMask(resources, L"MojibanMask", scale_);
+        region = RegionOfPicture(mask.get(), RGB(255, 255, 255));
+    }
     if (region) ::OffsetRgn(region.get(), box_.left, box_.top);
     dialRegion = std::move(region);
 }

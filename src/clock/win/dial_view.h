@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/handles.h"
 #include "clock/dial_geometry.h"
@@ -28,9 +29,11 @@ public:
 
     // Tables, pivots, hand shapes, digit places, the artwork and the picture
     // for a dial at `box` (client coordinates) with its hands pivoting on the
-    // centre of `handArea`. Throws std::runtime_error when artwork is missing.
+    // centre of `handArea`, both already at the display scale; everything is
+    // drawn for that scale. Called again when the scale changes. Throws
+    // std::runtime_error when artwork is missing.
     void SetUpDial(HINSTANCE resources, const Rect& box, const Rect& handArea,
-                   const DialColours& colours);
+                   const DialColours& colours, const DisplayScale& scale = DisplayScale());
 
     // The dial's outline at the box, in client coordinates; clips the second hand.
     void LoadDialRegion(HINSTANCE resources);
@@ -65,6 +68,7 @@ public:
 
 private:
     Rect box_{};
+    DisplayScale scale_;
     int lastHour_ = -1;
     int lastMinute_ = -1;
     int lastSecond_ = -1;
