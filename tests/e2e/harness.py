@@ -139,9 +139,11 @@ class App:
 
 
 class Session:
-    def __init__(self, width=1280, height=1024, capture_sound=False):
-        """capture_sound: every sample the program plays lands in self.sound_file."""
+    def __init__(self, width=1280, height=1024, capture_sound=False, dpi=96):
+        """capture_sound: every sample the program plays lands in self.sound_file.
+        dpi: the display scale's DPI (96, 120, 144, 192) the session starts with."""
         self.size = (width, height)
+        self.dpi = dpi
         self.capture_sound = capture_sound
         self.sound_file = None
         self.work = tempfile.mkdtemp(prefix="velmira-e2e.")
@@ -166,6 +168,8 @@ class Session:
     def _start(self):
         prefix = os.path.join(self.work, "prefix")
         subprocess.run(["cp", "-a", template_prefix(), prefix], check=True)
+        if self.dpi != 96:
+            set_prefix_dpi(prefix, self.dpi)
         display_file = os.path.join(self.work, "display")
         with open(display_file, "w") as fd:
             self.xvfb = subprocess.Popen(
@@ -383,6 +387,21 @@ class Session:
             else:
                 values[name] = ("OTHER", data)
         return values
+
+
+def set_prefix_dpi(prefix, dpi):
+    """The system DPI of a prefix no wineserver runs for yet: Wine reads
+    HKCU\\Control Panel\\Desktop's LogPixels when its session starts."""
+    path = os.path.join(prefix, "user.reg")
+    with open(path, encoding="utf-8") as f:
+        text = f.read()
+    header = re.search(r"^\[Control Panel\\\\Desktop\] \d+\n(#time=[0-9a-f]+\n)?", text, re.M)
+    if not header:
+        raise RuntimeError("the prefix has no Control Panel\\Desktop key")
+    value = '"LogPixels"=dword:%08x\n' % dpi
+    text = text[:header.end()] + value + text[header.end():]
+    with open(path, "w", encoding="utf-8") as f:
+        f.write(text)
 
 
 def unescape_reg_text(text):

@@ -10,6 +10,9 @@
 //                                window of that class, one per line (UTF-8; CR and LF as \r, \n)
 //   e2e_helper client <class>    prints the client area of the first visible window of that
 //                                class in screen pixels: left top width height
+//   e2e_helper controls <class>  prints each child control of the first visible window of that
+//                                class in its client pixels: left top width height
+// It reads windows in real pixels at any display scale, as she draws them.
 #include <windows.h>
 
 #include <cstdio>
@@ -74,9 +77,29 @@ BOOL CALLBACK PrintText(HWND child, LPARAM) {
     return TRUE;
 }
 
+BOOL CALLBACK PrintControl(HWND child, LPARAM parent) {
+    // Only the window's own controls, not the parts of a combo box.
+    if (::GetParent(child) != reinterpret_cast<HWND>(parent)) return TRUE;
+    RECT r{};
+    ::GetWindowRect(child, &r);
+    ::MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return TRUE;
+}
+
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
+    ::SetProcessDPIAware();
+    if (argc >= 3 && std::wcscmp(argv[1], L"controls") == 0) {
+        for (HWND hwnd = ::FindWindowExW(nullptr, nullptr, argv[2], nullptr); hwnd;
+             hwnd = ::FindWindowExW(nullptr, hwnd, argv[2], nullptr)) {
+            if (!::IsWindowVisible(hwnd)) continue;
+            ::EnumChildWindows(hwnd, &PrintControl, reinterpret_cast<LPARAM>(hwnd));
+            return 0;
+        }
+        return 1;
+    }
     if (argc >= 3 && std::wcscmp(argv[1], L"close") == 0) {
         CloseData data{argv[2], 0};
         ::EnumWindows(&CloseIfClass, reinterpret_cast<LPARAM>(&data));
@@ -127,6 +150,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::fprintf(stderr,
                  "usage: e2e_helper close <class> | window | title <class> | count <class> | "
-                 "texts <class> | client <class>\n");
+                 "texts <class> | client <class> | controls <class>\n");
     return 2;
 }
