@@ -145,10 +145,13 @@ void DialGeometry::SetUpDialGeometry(const Rect& handArea, const Rect& dialBox,
     secondPivot = minutePivot;
     hourPivot = minutePivot;
 
-    const int32_t halfWidth = handArea.width / 2;
-    minuteHandLength = static_cast<int32_t>(static_cast<double>(halfWidth) * 0.8);
-    hourHandLength = static_cast<int32_t>(static_cast<double>(minuteHandLength) * 0.75);
-    secondHandLength = static_cast<int32_t>(static_cast<double>(minuteHandLength) * 0.9);
+    // The hands' lengths as the 96-DPI dial cuts them, then times the scale:
+    // the scaled hands are the same hands, never cut short twice.
+    const int32_t halfWidth = scale.ToBase(handArea.width) / 2;
+    const auto minute = static_cast<int32_t>(static_cast<double>(halfWidth) * 0.8);
+    minuteHandLength = scale.Px(minute);
+    hourHandLength = scale.Px(static_cast<int32_t>(static_cast<double>(minute) * 0.75));
+    secondHandLength = scale.Px(static_cast<int32_t>(static_cast<double>(minute) * 0.9));
     minuteHandTail = scale.Px(kHandTail);
     hourHandTail = minuteHandTail;
     secondHandTail = minuteHandTail;

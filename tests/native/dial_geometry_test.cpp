@@ -302,5 +302,35 @@ TEST(HandPositions, MinuteHandIsTheMinute) {
     EXPECT_EQ(MinuteHandPosition(59), 59);
 }
 
+// ---------------------------------------------------------------- display scale
+
+class ScaledDial : public ::testing::TestWithParam<int> {};
+
+// The skin's boxes at the scale give the same hands with every length and
+// width times the scale, within the one pixel the rounding may take.
+TEST_P(ScaledDial, HandsGrowWithTheScale) {
+    const DisplayScale scale(GetParam());
+    const Rect handArea{14, 266, 100, 100};
+    const Rect dialBox{0, 252, 128, 128};
+    DialGeometry base;
+    base.SetUpDialGeometry(handArea, dialBox);
+    DialGeometry scaled;
+    scaled.SetUpDialGeometry(scale.Px(handArea), scale.Px(dialBox), scale);
+
+    EXPECT_NEAR(scaled.minuteHandLength, scale.Px(base.minuteHandLength), 1);
+    EXPECT_NEAR(scaled.hourHandLength, scale.Px(base.hourHandLength), 1);
+    EXPECT_NEAR(scaled.secondHandLength, scale.Px(base.secondHandLength), 1);
+    EXPECT_EQ(scaled.secondHandTail, scale.Px(base.secondHandTail));
+    EXPECT_NEAR(scaled.minutePivot.x, scale.Px(base.minutePivot.x), 1);
+    for (int k = 0; k <= kHandLastPoint; ++k) {
+        EXPECT_NEAR(scaled.minuteHandShape[k].x, scale.Px(base.minuteHandShape[k].x), 1) << k;
+        EXPECT_NEAR(scaled.hourHandShape[k].y, scale.Px(base.hourHandShape[k].y), 1) << k;
+    }
+    EXPECT_EQ(scaled.strokes.pivotDisc, scale.Px(base.strokes.pivotDisc));
+    EXPECT_EQ(scaled.strokes.minuteShadow, scale.Px(base.strokes.minuteShadow));
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledDial, ::testing::Values(96, 120, 144, 192));
+
 }  // namespace
 }  // namespace velmira
