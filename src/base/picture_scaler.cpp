@@ -12,12 +12,38 @@ struct Tap {
     int64_t weight;
 };
 
-// Along one axis, target pixel t covers [t * from, (t + 1) * from) and source
+// One axis: for each target pixel its taps, and what every target's weights add up to.
+struct Axis {
+    std::vector<std::vector<Tap>> taps;
+    int64_t total = 0;
+};
+
+// Shrinking, target pixel t covers [t * from, (t + 1) * from) and source
 // pixel s covers [s * to, (s + 1) * to), both in units of 1 / (from * to) of
 // the whole length: the overlaps are exact integers, so "at least half" is
-// exact too, and each target's weights add up to `from`.
-std::vector<std::vector<Tap>> AxisTaps(int first, int from, int to) {
-    std::vector<std::vector<Tap>> taps(static_cast<size_t>(to));
+// exact too. Growing, each target pixel lies between two source centres and
+// takes them linearly (in units of 1 / (2 * to) of a source pixel), so an
+// enlarged picture is smooth rather than blocky, under the same key rules.
+Axis AxisTaps(int first, int from, int to) {
+    Axis axis;
+    axis.taps.resize(static_cast<size_t>(to));
+    if (to > from) {
+        axis.total = 2 * static_cast<int64_t>(to);
+        for (int t = 0; t < to; ++t) {
+            auto& taps = axis.taps[static_cast<size_t>(t)];
+            const int64_t centre = (2 * static_cast<int64_t>(t) + 1) * from - to;
+            const int64_t i = centre < 0 ? 0 : centre / axis.total;
+            const int64_t part = centre < 0 ? 0 : centre % axis.total;
+            if (i + 1 >= from || part == 0) {
+                taps.push_back(Tap{first + static_cast<int>(i), axis.total});
+            } else {
+                taps.push_back(Tap{first + static_cast<int>(i), axis.total - part});
+                taps.push_back(Tap{first + static_cast<int>(i) + 1, part});
+            }
+        }
+        return axis;
+    }
+    axis.total = from;
     for (int t = 0; t < to; ++t) {
         const int64_t begin = static_cast<int64_t>(t) * from;
         const int64_t end = begin + from;
@@ -27,10 +53,10 @@ std::vector<std::vector<Tap>> AxisTaps(int first, int from, int to) {
                 static_cast<int64_t>(s) * to > begin ? static_cast<int64_t>(s) * to : begin;
             const int64_t hi =
                 static_cast<int64_t>(s + 1) * to < end ? static_cast<int64_t>(s + 1) * to : end;
-            if (hi > lo) taps[static_cast<size_t>(t)].push_back(Tap{first + s, hi - lo});
+            if (hi > lo) axis.taps[static_cast<size_t>(t)].push_back(Tap{first + s, hi - lo});
         }
     }
-    return taps;
+    return axis;
 }
 
 uint32_t Average(int64_t r, int64_t g, int64_t b, int64_t total) {
@@ -53,14 +79,14 @@ PixelPicture ScalePicture(const PixelPicture& source, const Rect& from, int widt
     out.pixels.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     const auto columns = AxisTaps(from.left, from.width, width);
     const auto rows = AxisTaps(from.top, from.height, height);
-    const int64_t total = static_cast<int64_t>(from.width) * from.height;
+    const int64_t total = columns.total * rows.total;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             int64_t r = 0, g = 0, b = 0, drawn = 0;
-            for (const Tap& row : rows[static_cast<size_t>(y)]) {
+            for (const Tap& row : rows.taps[static_cast<size_t>(y)]) {
                 const uint32_t* line =
                     source.pixels.data() + static_cast<size_t>(row.index) * source.width;
-                for (const Tap& column : columns[static_cast<size_t>(x)]) {
+                for (const Tap& column : columns.taps[static_cast<size_t>(x)]) {
                     const uint32_t p = line[column.index] & 0xFFFFFF;
                     if (key && p == *key) continue;
                     const int64_t w = row.weight * column.weight;
@@ -98,12 +124,12 @@ PixelMask ScaleMask(const PixelMask& source, int width, int height) {
     out.inside.resize(static_cast<size_t>(width) * static_cast<size_t>(height));
     const auto columns = AxisTaps(0, source.width, width);
     const auto rows = AxisTaps(0, source.height, height);
-    const int64_t total = static_cast<int64_t>(source.width) * source.height;
+    const int64_t total = columns.total * rows.total;
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width; ++x) {
             int64_t inside = 0;
-            for (const Tap& row : rows[static_cast<size_t>(y)])
-                for (const Tap& column : columns[static_cast<size_t>(x)])
+            for (const Tap& row : rows.taps[static_cast<size_t>(y)])
+                for (const Tap& column : columns.taps[static_cast<size_t>(x)])
                     if (source.inside[static_cast<size_t>(row.index) * source.width + column.index])
                         inside += row.weight * column.weight;
             out.inside[static_cast<size_t>(y) * width + x] = 2 * inside >= total;
