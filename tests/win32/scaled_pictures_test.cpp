@@ -65,7 +65,9 @@ TEST(ScaledPictures, GreenKeyStaysPureAtOneAndAHalf) {
     for (uint32_t p : PixelsOf(her.get(), &size)) {
         const int r = p >> 16, g = (p >> 8) & 0xFF, b = p & 0xFF;
         keyed += p == 0x00FF00;
-        if (p != 0x00FF00) ASSERT_LT(g - (r > b ? r : b), 32) << std::hex << p;
+        if (p != 0x00FF00) {
+            ASSERT_LT(g - (r > b ? r : b), 32) << std::hex << p;
+        }
     }
     EXPECT_GT(keyed, 0);
 }
