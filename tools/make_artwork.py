@@ -6,6 +6,8 @@
 Writes into DIR (default: the repository's resources/ folder):
     bitmaps/*.bmp         character, faces, dial faces and masks, digit strips,
                           AM/PM strip, about portrait, play button states
+    bitmaps/*2x.bmp       the same pictures drawn again at 200 % from the same
+                          sources (the program scales them to other DPIs)
     regions/*.rgn         the two window shapes (made by the make_regions tool)
     velmira.ico           the application icon (16, 32 and 48 pixels)
 
@@ -32,6 +34,10 @@ KEY_WHITE = (255, 255, 255)
 CHAR_W, CHAR_H = 246, 441
 FACE_LEFT, FACE_TOP, FACE_SIZE = 70, 70, 96  # FaceFrame in picture coordinates
 DIAL = 128
+
+# 96 DPI, and 200 % drawn again from the sources: the program derives every
+# other display scale from the 200 % pictures, so none is a stretched 96-DPI one.
+SCALES = (1, 2)
 
 # Below this opacity a rendered edge pixel becomes background; above it the
 # pixel is laid over the outline colour, so no edge ever blends with the green.
@@ -99,6 +105,44 @@ def bmp1(ink, width, height):
                 row[x // 8] |= 0x80 >> (x % 8)
         out += row
     return bytes(out)
+
+
+def bmp_indexed(image):
+    """The smallest BMP LoadImageW reads for the picture: 4 or 8 bits with a
+    palette when it has at most 16 or 256 colours, else 24 bits."""
+    colours = sorted(set(image.px))
+    if len(colours) > 256:
+        return bmp24(image)
+    bits = 4 if len(colours) <= 16 else 8
+    index = {c: i for i, c in enumerate(colours)}
+    stride = ((image.width * bits + 31) // 32) * 4
+    size = stride * image.height
+    offset = 54 + 4 * len(colours)
+    out = bytearray(b"BM")
+    out += struct.pack("<IHHI", offset + size, 0, 0, offset)
+    out += struct.pack("<IiiHHIIiiII", 40, image.width, image.height, 1, bits, 0, size, 2835, 2835,
+                       len(colours), 0)
+    for r, g, b in colours:
+        out += bytes((b, g, r, 0))
+    for y in range(image.height - 1, -1, -1):
+        row = bytearray(stride)
+        for x in range(image.width):
+            i = index[image.get(x, y)]
+            if bits == 8:
+                row[x] = i
+            else:
+                row[x // 2] |= i << (4 if x % 2 == 0 else 0)
+        out += row
+    return bytes(out)
+
+
+def bmp_for(image, s):
+    # The 96-DPI files stay exactly as they always were: 24 bits.
+    return bmp24(image) if s == 1 else bmp_indexed(image)
+
+
+def file_name(name, s):
+    return name + ("" if s == 1 else "%dx" % s) + ".bmp"
 
 
 def write(path, data):
@@ -173,27 +217,32 @@ def svg_with_viewbox(svg_text, box):
     return text
 
 
-def make_character(tmp, out):
+def make_character(tmp, out, s=1):
+    """Her pictures at s times the 96-DPI size; the icon only with s = 1."""
     with open(os.path.join(ART, "character.svg"), encoding="utf-8") as f:
         source = f.read()
+    width, height = CHAR_W * s, CHAR_H * s
     pictures = {}
     for expression, name in (("calm", "charbmp"), ("smile", "face1"), ("lonely", "face2"), ("lonelier", "face3")):
-        rgba = rasterize(svg_with_expression(source, expression), CHAR_W, CHAR_H, tmp, "character-" + expression)
-        pictures[name] = key_on_green(rgba, CHAR_W, CHAR_H)
+        rgba = rasterize(svg_with_expression(source, expression), width, height, tmp,
+                         "character-%s-%d" % (expression, s))
+        pictures[name] = key_on_green(rgba, width, height)
     character = pictures["charbmp"]
     if not check_touches_edges(character):
         raise RuntimeError("the character must touch all four picture edges")
-    write(os.path.join(out, "bitmaps", "charbmp.bmp"), bmp24(character))
+    write(os.path.join(out, "bitmaps", file_name("charbmp", s)), bmp_for(character, s))
     for name in ("face1", "face2", "face3"):
-        face = pictures[name].crop(FACE_LEFT, FACE_TOP, FACE_SIZE, FACE_SIZE)
-        write(os.path.join(out, "bitmaps", name + ".bmp"), bmp24(face))
+        face = pictures[name].crop(FACE_LEFT * s, FACE_TOP * s, FACE_SIZE * s, FACE_SIZE * s)
+        write(os.path.join(out, "bitmaps", file_name(name, s)), bmp_for(face, s))
 
     # Portrait for the about box: her smiling head on a soft lavender ground.
     head = svg_with_viewbox(svg_with_expression(source, "smile"), (46, 24, 144, 144))
-    rgba = rasterize(head, 40, 40, tmp, "about")
-    portrait = flatten(rgba, 40, 40, (0xEE, 0xE6, 0xF8))
-    frame_portrait(portrait)
-    write(os.path.join(out, "bitmaps", "aboutimage.bmp"), bmp24(portrait))
+    rgba = rasterize(head, 40 * s, 40 * s, tmp, "about-%d" % s)
+    portrait = flatten(rgba, 40 * s, 40 * s, (0xEE, 0xE6, 0xF8))
+    frame_portrait(portrait, s)
+    write(os.path.join(out, "bitmaps", file_name("aboutimage", s)), bmp_for(portrait, s))
+    if s != 1:
+        return character
 
     # Icon: her head with open eyes and real transparency, three sizes.
     icon_parts = []
@@ -209,14 +258,16 @@ def make_character(tmp, out):
     return character
 
 
-def frame_portrait(image):
+def frame_portrait(image, s=1):
+    """A frame s pixels wide: one 96-DPI pixel at every scale."""
     edge = (0x8A, 0x6C, 0xB8)
-    for i in range(image.width):
-        image.set(i, 0, edge)
-        image.set(i, image.height - 1, edge)
-    for j in range(image.height):
-        image.set(0, j, edge)
-        image.set(image.width - 1, j, edge)
+    for k in range(s):
+        for i in range(image.width):
+            image.set(i, k, edge)
+            image.set(i, image.height - 1 - k, edge)
+        for j in range(image.height):
+            image.set(k, j, edge)
+            image.set(image.width - 1 - k, j, edge)
 
 
 def check_touches_edges(image):
@@ -235,19 +286,20 @@ def check_touches_edges(image):
 
 # -------------------------------------------------------------------- dial
 
-def dial_inside(x, y):
-    dx = x + 0.5 - DIAL / 2
-    dy = y + 0.5 - DIAL / 2
-    return dx * dx + dy * dy < (DIAL / 2) ** 2
+def dial_inside(x, y, size=DIAL):
+    dx = x + 0.5 - size / 2
+    dy = y + 0.5 - size / 2
+    return dx * dx + dy * dy < (size / 2) ** 2
 
 
-def make_dial(tmp, out):
+def make_dial(tmp, out, s=1):
     with open(os.path.join(ART, "dial.svg"), encoding="utf-8") as f:
         source = f.read()
-    rgba = rasterize(source, DIAL, DIAL, tmp, "dial")
-    ink = [dial_inside(i % DIAL, i // DIAL) for i in range(DIAL * DIAL)]
-    face = Image(DIAL, DIAL)
-    faded = Image(DIAL, DIAL)
+    size = DIAL * s
+    rgba = rasterize(source, size, size, tmp, "dial-%d" % s)
+    ink = [dial_inside(i % size, i // size, size) for i in range(size * size)]
+    face = Image(size, size)
+    faded = Image(size, size)
     paper = (0xFF, 0xFB, 0xF4)
     for i, (r, g, b, a) in enumerate(rgba):
         if not ink[i]:
@@ -256,11 +308,11 @@ def make_dial(tmp, out):
         face.px[i] = colour
         # the digital face keeps the look of the dial but steps back behind the digits
         faded.px[i] = tuple(int(round(c * 0.38 + p * 0.62)) for c, p in zip(colour, paper))
-    write(os.path.join(out, "bitmaps", "mojiban.bmp"), bmp24(face))
-    write(os.path.join(out, "bitmaps", "mojibandigi.bmp"), bmp24(faded))
-    mask = bmp1(ink, DIAL, DIAL)
-    write(os.path.join(out, "bitmaps", "mojibanmask.bmp"), mask)
-    write(os.path.join(out, "bitmaps", "mojibandigimask.bmp"), mask)
+    write(os.path.join(out, "bitmaps", file_name("mojiban", s)), bmp_for(face, s))
+    write(os.path.join(out, "bitmaps", file_name("mojibandigi", s)), bmp_for(faded, s))
+    mask = bmp1(ink, size, size)
+    write(os.path.join(out, "bitmaps", file_name("mojibanmask", s)), mask)
+    write(os.path.join(out, "bitmaps", file_name("mojibandigimask", s)), mask)
     return face
 
 
@@ -314,11 +366,13 @@ def segment_shapes(w, h, t, inset, gap):
     }
 
 
-def make_digits(out):
+def make_digits(out, s=1):
     for name, (w, h), digit_box, colon in (
             ("diginumber", (24, 48), (1, 3, 20, 40, 4.0, 1.0), [(2, 8, 5, 5), (2, 29, 5, 5)]),
             ("diginumsmall", (16, 32), (1, 2, 13, 27, 3.0, 0.75), [(6, 8, 3, 3), (6, 20, 3, 3)])):
-        left, top, dw, dh, thick, gap = digit_box
+        w, h = w * s, h * s
+        left, top, dw, dh, thick, gap = (v * s for v in digit_box)
+        colon = [tuple(v * s for v in box) for box in colon]
         strip = Image(w * 13, h, KEY_WHITE)
         shapes = segment_shapes(dw, dh, thick, 0.0, gap)
         for glyph in range(13):
@@ -332,7 +386,7 @@ def make_digits(out):
                 for seg in SEGMENTS[glyph]:
                     fill_polygon(cell, [(x + left, y + top) for x, y in shapes[seg]], SEGMENT_GREY)
             strip.paste(cell, glyph * w, 0)
-        write(os.path.join(out, "bitmaps", name + ".bmp"), bmp24(strip))
+        write(os.path.join(out, "bitmaps", file_name(name, s)), bmp_for(strip, s))
 
 
 # Letters on an 11-row grid, drawn as 2-pixel strokes between grid points:
@@ -345,47 +399,48 @@ LETTER_STROKES = {
 }
 
 
-def stroke(image, a, b, colour):
+def stroke(image, a, b, colour, s=1):
+    """Grid points a and b at s pixels a unit; the pen is 2 x 2 units."""
     (ax, ay), (bx, by) = a, b
-    steps = max(abs(bx - ax), abs(by - ay)) * 4 + 1
-    for s in range(steps + 1):
-        t = s / float(steps)
-        x = int(round(ax + (bx - ax) * t))
-        y = int(round(ay + (by - ay) * t))
-        for ox in (0, 1):
-            for oy in (0, 1):
+    steps = max(abs(bx - ax), abs(by - ay)) * 4 * s + 1
+    for k in range(steps + 1):
+        t = k / float(steps)
+        x = int(round((ax + (bx - ax) * t) * s))
+        y = int(round((ay + (by - ay) * t) * s))
+        for ox in range(2 * s):
+            for oy in range(2 * s):
                 px, py = x + ox, y + oy
                 if 0 <= px < image.width and 0 <= py < image.height:
                     image.set(px, py, colour)
 
 
-def draw_letters(image, placed, top):
+def draw_letters(image, placed, top, s=1):
     for letter, left in placed:
         for a, b in LETTER_STROKES[letter]:
-            stroke(image, (a[0] + left, a[1] + top), (b[0] + left, b[1] + top), (0, 0, 0))
+            stroke(image, (a[0] + left, a[1] + top), (b[0] + left, b[1] + top), (0, 0, 0), s)
 
 
-def make_ampm(out):
-    strip = Image(128, 16, KEY_WHITE)
-    draw_letters(strip, [("A", 4), ("M", 16)], 2)             # AM: columns 4..26, rows 2..13
-    draw_letters(strip, [("P", 64 + 37), ("M", 64 + 48)], 2)  # PM: columns 37..58 of its cell
-    write(os.path.join(out, "bitmaps", "ampm.bmp"), bmp24(strip))
+def make_ampm(out, s=1):
+    strip = Image(128 * s, 16 * s, KEY_WHITE)
+    draw_letters(strip, [("A", 4), ("M", 16)], 2, s)             # AM: columns 4..26, rows 2..13
+    draw_letters(strip, [("P", 64 + 37), ("M", 64 + 48)], 2, s)  # PM: columns 37..58 of its cell
+    write(os.path.join(out, "bitmaps", file_name("ampm", s)), bmp_for(strip, s))
 
 
-def make_play_button(out):
+def make_play_button(out, s=1):
     """Normal, disabled and pressed, side by side; white shows the button face."""
-    strip = Image(60, 20, KEY_WHITE)
-    triangle = [(6.0, 3.5), (16.5, 10.0), (6.0, 16.5)]
-    inner = [(7.6, 6.3), (13.8, 10.0), (7.6, 13.7)]
+    strip = Image(60 * s, 20 * s, KEY_WHITE)
+    triangle = [(x * s, y * s) for x, y in ((6.0, 3.5), (16.5, 10.0), (6.0, 16.5))]
+    inner = [(x * s, y * s) for x, y in ((7.6, 6.3), (13.8, 10.0), (7.6, 13.7))]
     looks = [((0x16, 0x6F, 0x7C), (0x2A, 0xB0, 0xBE), 0, 0),   # teal, like her ribbon
              ((0x80, 0x80, 0x80), (0xC8, 0xC8, 0xC8), 0, 0),   # greyed out
              ((0x10, 0x55, 0x60), (0x1D, 0x92, 0xA0), 1, 1)]   # pushed in by a pixel
     for state, (edge, fill, dx, dy) in enumerate(looks):
-        cell = Image(20, 20, KEY_WHITE)
-        fill_polygon(cell, triangle, edge, dx, dy)
-        fill_polygon(cell, inner, fill, dx, dy)
-        strip.paste(cell, state * 20, 0)
-    write(os.path.join(out, "bitmaps", "playbutton.bmp"), bmp24(strip))
+        cell = Image(20 * s, 20 * s, KEY_WHITE)
+        fill_polygon(cell, triangle, edge, dx * s, dy * s)
+        fill_polygon(cell, inner, fill, dx * s, dy * s)
+        strip.paste(cell, state * 20 * s, 0)
+    write(os.path.join(out, "bitmaps", file_name("playbutton", s)), bmp_for(strip, s))
 
 
 # ------------------------------------------------------------------ driver
@@ -405,14 +460,15 @@ def draw_line(image, a, b, colour):
         image.set(int(a[0] + (b[0] - a[0]) * t), int(a[1] + (b[1] - a[1]) * t), colour)
 
 
-def draw_sample_hands(image, left, top, hour, minute, second):
+def draw_sample_hands(image, left, top, hour, minute, second, scale=1):
     """Rough stand-in for the program's hands, to judge the look of the dial."""
     import math
 
     def rotate(points, position):
         theta = math.radians(((position + 30) % 60) * 6)
         c, s = math.cos(theta), math.sin(theta)
-        return [(left + 64 + x * c - y * s, top + 64 + x * s + y * c) for x, y in points]
+        return [(left + 64 * scale + (x * c - y * s) * scale, top + 64 * scale + (x * s + y * c) * scale)
+                for x, y in points]
 
     minute_hand = [(0, 40), (-4, 36), (-4, -8), (0, -12), (4, -8), (4, 36)]
     hour_hand = [(0, 30), (-6, 26), (-6, -8), (0, -12), (6, -8), (6, 26)]
@@ -423,28 +479,38 @@ def draw_sample_hands(image, left, top, hour, minute, second):
             draw_line(image, pts[i], pts[(i + 1) % len(pts)], (128, 0, 64))
     tip, tail = rotate([(0, 36), (0, -12)], second)
     draw_line(image, tip, tail, (12, 150, 184))
-    for y in range(-4, 4):
-        for x in range(-4, 4):
-            if (x + 0.5) ** 2 + (y + 0.5) ** 2 <= 16:
-                image.set(left + 64 + x, top + 64 + y, (12, 150, 184))
+    r = 4 * scale
+    for y in range(-r, r):
+        for x in range(-r, r):
+            if (x + 0.5) ** 2 + (y + 0.5) ** 2 <= r * r:
+                image.set(left + 64 * scale + x, top + 64 * scale + y, (12, 150, 184))
 
 
-def preview(character, dial, out, preview_dir, tmp):
-    """The whole window as the program will show it, with sample hands."""
-    window = Image(293, 441, (0, 0, 0))
-    for y in range(CHAR_H):
-        for x in range(CHAR_W):
+def compose_window(character, dial, s):
+    """The whole window at s times 96 DPI, with sample hands."""
+    window = Image(293 * s, 441 * s, (0, 0, 0))
+    for y in range(character.height):
+        for x in range(character.width):
             p = character.get(x, y)
             if p != GREEN:
-                window.set(47 + x, y, p)
-    for y in range(DIAL):
-        for x in range(DIAL):
-            if dial_inside(x, y):
-                window.set(x, 252 + y, dial.get(x, y))
-    draw_sample_hands(window, 0, 252, hour=10, minute=8, second=36)
+                window.set(47 * s + x, y, p)
+    for y in range(dial.height):
+        for x in range(dial.width):
+            if dial_inside(x, y, dial.width):
+                window.set(x, 252 * s + y, dial.get(x, y))
+    draw_sample_hands(window, 0, 252 * s, hour=10, minute=8, second=36, scale=s)
+    return window
+
+
+def preview(pictures, preview_dir, tmp):
+    """window.png at 96 DPI, window2x.png the same pixel-doubled, and
+    window200.png drawn from the 200 % pictures: the last two side by side
+    show what the 200 % renderings are for."""
     os.makedirs(preview_dir, exist_ok=True)
+    window = compose_window(*pictures[1], s=1)
     write_png(window, os.path.join(preview_dir, "window.png"), tmp)
     write_png(scale_box(window, 2), os.path.join(preview_dir, "window2x.png"), tmp)
+    write_png(compose_window(*pictures[2], s=2), os.path.join(preview_dir, "window200.png"), tmp)
 
 
 def main():
@@ -455,11 +521,12 @@ def main():
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory(prefix="velmira-art-") as tmp:
-        character = make_character(tmp, args.out)
-        dial = make_dial(tmp, args.out)
-        make_digits(args.out)
-        make_ampm(args.out)
-        make_play_button(args.out)
+        pictures = {}
+        for s in SCALES:
+            pictures[s] = (make_character(tmp, args.out, s), make_dial(tmp, args.out, s))
+            make_digits(args.out, s)
+            make_ampm(args.out, s)
+            make_play_button(args.out, s)
         os.makedirs(os.path.join(args.out, "regions"), exist_ok=True)
         subprocess.run([args.make_regions,
                         os.path.join(args.out, "bitmaps", "charbmp.bmp"),
@@ -467,7 +534,7 @@ def main():
                         os.path.join(args.out, "regions", "character.rgn"),
                         os.path.join(args.out, "regions", "dial.rgn")], check=True, stdout=subprocess.DEVNULL)
         if args.preview:
-            preview(character, dial, args.out, args.preview, tmp)
+            preview(pictures, args.preview, tmp)
     return 0
 
 

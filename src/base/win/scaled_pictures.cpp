@@ -2,14 +2,62 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+#include <string>
 #include <vector>
 
-#include "base/win/resources.h"
+#include "base/picture_scaler.h"
 #include "base/region_block.h"
+#include "base/win/resources.h"
 
 namespace velmira {
 
 namespace {
+
+// The artwork is drawn at 96 DPI and again at 200 % under the name + "2X".
+constexpr int kTwiceDpi = 2 * kBaseDpi;
+constexpr uint32_t kWhite = 0xFFFFFF;
+constexpr uint32_t kGreen = 0x00FF00;
+
+std::optional<uint32_t> KeyPixel(PictureKey key) {
+    switch (key) {
+        case PictureKey::White:
+            return kWhite;
+        case PictureKey::Green:
+            return kGreen;
+        case PictureKey::None:
+            break;
+    }
+    return std::nullopt;
+}
+
+// The 96-DPI size from the resource's own header, without decoding its pixels.
+bool ResourcePictureSize(HINSTANCE module, const wchar_t* name, SIZE* size) {
+    const ResourceBytes bytes = FindResourceBytes(module, name, RT_BITMAP);
+    DWORD headerSize = 0;
+    if (!bytes.data || bytes.size < sizeof(BITMAPCOREHEADER)) return false;
+    std::memcpy(&headerSize, bytes.data, sizeof(headerSize));
+    if (headerSize == sizeof(BITMAPCOREHEADER)) {
+        BITMAPCOREHEADER core;
+        std::memcpy(&core, bytes.data, sizeof(core));
+        *size = SIZE{core.bcWidth, core.bcHeight};
+    } else {
+        if (bytes.size < sizeof(BITMAPINFOHEADER)) return false;
+        BITMAPINFOHEADER info;
+        std::memcpy(&info, bytes.data, sizeof(info));
+        *size = SIZE{info.biWidth, info.biHeight < 0 ? -info.biHeight : info.biHeight};
+    }
+    return size->cx > 0 && size->cy > 0;
+}
+
+// The 200 % rendering's name; numbered resources have none.
+std::wstring TwiceName(const wchar_t* name) {
+    return IS_INTRESOURCE(name) ? std::wstring() : std::wstring(name) + L"2X";
+}
+
+bool HasTwice(HINSTANCE module, const std::wstring& twice) {
+    return !twice.empty() && HasBitmapResource(module, twice.c_str());
+}
 
 SIZE BitmapSize(HBITMAP bitmap) {
     BITMAP bm{};
@@ -17,8 +65,7 @@ SIZE BitmapSize(HBITMAP bitmap) {
     return SIZE{bm.bmWidth, bm.bmHeight};
 }
 
-// A 32-bit top-down DIB section of the size; its pixels in bits.
-UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits) {
+BITMAPINFO TopDown32(int width, int height) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biWidth = width;
@@ -26,89 +73,144 @@ UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    UniqueBitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    *bits = dib ? static_cast<uint32_t*>(pixels) : nullptr;
+    return info;
+}
+
+// Any bitmap's pixels as 0x00RRGGBB (a 32-bit DIB's own byte order).
+PixelPicture ReadPixels(HBITMAP bitmap) {
+    const SIZE size = BitmapSize(bitmap);
+    PixelPicture picture;
+    if (size.cx <= 0 || size.cy <= 0) return picture;
+    BITMAPINFO info = TopDown32(size.cx, size.cy);
+    picture.pixels.resize(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
+    HDC screen = ::GetDC(nullptr);
+    const int rows = ::GetDIBits(screen, bitmap, 0, static_cast<UINT>(size.cy),
+                                 picture.pixels.data(), &info, DIB_RGB_COLORS);
+    ::ReleaseDC(nullptr, screen);
+    if (rows != size.cy) return PixelPicture();
+    for (uint32_t& p : picture.pixels) p &= 0xFFFFFF;
+    picture.width = size.cx;
+    picture.height = size.cy;
+    return picture;
+}
+
+UniqueBitmap DibOf(const PixelPicture& picture) {
+    if (picture.width <= 0 || picture.height <= 0) return UniqueBitmap();
+    BITMAPINFO info = TopDown32(picture.width, picture.height);
+    void* bits = nullptr;
+    UniqueBitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (dib) std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(uint32_t));
     return dib;
 }
 
-// Nearest-pixel resampling keeps key colours hard until the picture's own
-// renderings for the scale take over.
-UniqueBitmap Resample(HBITMAP source, int width, int height) {
-    const SIZE from = BitmapSize(source);
-    uint32_t* bits = nullptr;
-    UniqueBitmap out = CreateTopDownDib(width, height, &bits);
-    if (!out || from.cx <= 0) return UniqueBitmap();
-    UniqueMemDc src(::CreateCompatibleDC(nullptr));
-    UniqueMemDc dst(::CreateCompatibleDC(nullptr));
-    SelectInDc a(src.get(), source);
-    SelectInDc b(dst.get(), out.get());
-    ::SetStretchBltMode(dst.get(), COLORONCOLOR);
-    ::StretchBlt(dst.get(), 0, 0, width, height, src.get(), 0, 0, from.cx, from.cy, SRCCOPY);
-    return out;
+// A monochrome bitmap, black inside: rows padded to 16 bits as CreateBitmap wants.
+UniqueBitmap MonochromeOf(const PixelMask& mask) {
+    if (mask.width <= 0 || mask.height <= 0) return UniqueBitmap();
+    const size_t stride = static_cast<size_t>((mask.width + 15) / 16) * 2;
+    std::vector<uint8_t> bits(stride * static_cast<size_t>(mask.height), 0);
+    for (int y = 0; y < mask.height; ++y)
+        for (int x = 0; x < mask.width; ++x)
+            if (!mask.inside[static_cast<size_t>(y) * mask.width + x])
+                bits[y * stride + x / 8] |= static_cast<uint8_t>(0x80 >> (x % 8));
+    return UniqueBitmap(::CreateBitmap(mask.width, mask.height, 1, 1, bits.data()));
+}
+
+// The picture to scale from: the 200 % one, or the 96-DPI one when the
+// module lacks it. `factor` is its size over the 96-DPI size.
+PixelPicture ScalingSource(HINSTANCE module, const wchar_t* name, UINT flags, int* factor) {
+    const std::wstring twice = TwiceName(name);
+    const bool hasTwice = HasTwice(module, twice);
+    UniqueBitmap source(static_cast<HBITMAP>(
+        ::LoadImageW(module, hasTwice ? twice.c_str() : name, IMAGE_BITMAP, 0, 0, flags)));
+    *factor = hasTwice ? 2 : 1;
+    return source ? ReadPixels(source.get()) : PixelPicture();
+}
+
+UniqueImageList ImageListOf(HBITMAP strip, int cellWidth, int cellHeight) {
+    const SIZE size = BitmapSize(strip);
+    if (!strip || cellWidth <= 0 || cellHeight <= 0) return UniqueImageList();
+    const int cells = (size.cx / cellWidth) * (size.cy / cellHeight);
+    UniqueImageList list(::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK,
+                                            cells > 0 ? cells : 1, 0));
+    if (list && ::ImageList_AddMasked(list.get(), strip, RGB(255, 255, 255)) < 0) list.reset();
+    return list;
 }
 
 }  // namespace
 
 UniqueBitmap LoadScaledBitmap(HINSTANCE module, const wchar_t* name, const DisplayScale& scale,
-                              PictureKey) {
-    UniqueBitmap base = LoadBitmapResource(module, name);
-    if (!base || scale.IsOne()) return base;
-    const SIZE size = BitmapSize(base.get());
-    return Resample(base.get(), scale.Px(size.cx), scale.Px(size.cy));
+                              PictureKey key) {
+    if (scale.IsOne()) return LoadBitmapResource(module, name);
+    SIZE base{};
+    if (!ResourcePictureSize(module, name, &base)) return UniqueBitmap();
+    const std::wstring twice = TwiceName(name);
+    if (scale.Dpi() == kTwiceDpi && HasTwice(module, twice))
+        return LoadBitmapResource(module, twice.c_str());
+    int factor = 1;
+    const PixelPicture source = ScalingSource(module, name, LR_CREATEDIBSECTION, &factor);
+    return DibOf(ScalePicture(source, scale.Px(base.cx), scale.Px(base.cy), KeyPixel(key)));
 }
 
 UniqueBitmap LoadScaledMask(HINSTANCE module, const wchar_t* name, const DisplayScale& scale) {
-    UniqueBitmap base(
-        static_cast<HBITMAP>(::LoadImageW(module, name, IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
-    if (!base || scale.IsOne()) return base;
-    const SIZE size = BitmapSize(base.get());
-    const int width = scale.Px(size.cx);
-    const int height = scale.Px(size.cy);
-    UniqueBitmap out(::CreateBitmap(width, height, 1, 1, nullptr));
-    UniqueMemDc src(::CreateCompatibleDC(nullptr));
-    UniqueMemDc dst(::CreateCompatibleDC(nullptr));
-    if (!out || !src || !dst) return UniqueBitmap();
-    SelectInDc a(src.get(), base.get());
-    SelectInDc b(dst.get(), out.get());
-    ::SetStretchBltMode(dst.get(), COLORONCOLOR);
-    ::StretchBlt(dst.get(), 0, 0, width, height, src.get(), 0, 0, size.cx, size.cy, SRCCOPY);
-    return out;
+    const std::wstring twice = TwiceName(name);
+    const bool exact = scale.IsOne() || (scale.Dpi() == kTwiceDpi && HasTwice(module, twice));
+    if (exact)
+        return UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(
+            module, scale.IsOne() ? name : twice.c_str(), IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
+    SIZE base{};
+    if (!ResourcePictureSize(module, name, &base)) return UniqueBitmap();
+    int factor = 1;
+    const PixelPicture source = ScalingSource(module, name, LR_MONOCHROME, &factor);
+    PixelMask mask{source.width, source.height, {}};
+    mask.inside.reserve(source.pixels.size());
+    for (uint32_t p : source.pixels) mask.inside.push_back(p == 0);  // black is inside
+    return MonochromeOf(ScaleMask(mask, scale.Px(base.cx), scale.Px(base.cy)));
 }
 
 UniqueImageList LoadScaledGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
                                      int cellHeight, const DisplayScale& scale) {
     if (scale.IsOne()) return LoadGlyphStrip(module, name, cellWidth, cellHeight);
-    UniqueBitmap strip = LoadScaledBitmap(module, name, scale, PictureKey::White);
-    if (!strip) return UniqueImageList();
-    UniqueImageList list(::ImageList_Create(scale.Px(cellWidth), scale.Px(cellHeight),
-                                            ILC_COLOR24 | ILC_MASK, 13, 0));
-    if (list && ::ImageList_AddMasked(list.get(), strip.get(), RGB(255, 255, 255)) < 0)
-        list.reset();
-    return list;
+    const int width = scale.Px(cellWidth);
+    const int height = scale.Px(cellHeight);
+    const std::wstring twice = TwiceName(name);
+    if (scale.Dpi() == kTwiceDpi && HasTwice(module, twice)) {
+        UniqueBitmap strip = LoadBitmapResource(module, twice.c_str());
+        return ImageListOf(strip.get(), width, height);
+    }
+    int factor = 1;
+    const PixelPicture source = ScalingSource(module, name, LR_CREATEDIBSECTION, &factor);
+    const int fromWidth = cellWidth * factor;
+    const int fromHeight = cellHeight * factor;
+    if (fromWidth <= 0 || fromHeight <= 0) return UniqueImageList();
+    const int columns = source.width / fromWidth;
+    const int rows = source.height / fromHeight;
+    if (columns <= 0 || rows <= 0) return UniqueImageList();
+    // Each cell on its own: a glyph's edge never takes a pixel of its neighbour.
+    PixelPicture strip{columns * width, rows * height, {}};
+    strip.pixels.assign(static_cast<size_t>(strip.width) * static_cast<size_t>(strip.height),
+                        kWhite);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            const Rect from{column * fromWidth, row * fromHeight, fromWidth, fromHeight};
+            const PixelPicture cell = ScalePicture(source, from, width, height, kWhite);
+            for (int y = 0; y < height; ++y)
+                std::memcpy(&strip.pixels[static_cast<size_t>(row * height + y) * strip.width +
+                                          static_cast<size_t>(column) * width],
+                            &cell.pixels[static_cast<size_t>(y) * width],
+                            static_cast<size_t>(width) * sizeof(uint32_t));
+        }
+    }
+    UniqueBitmap bitmap = DibOf(strip);
+    return ImageListOf(bitmap.get(), width, height);
 }
 
 UniqueRgn RegionOfPicture(HBITMAP picture, COLORREF key) {
-    const SIZE size = BitmapSize(picture);
-    if (size.cx <= 0 || size.cy <= 0) return UniqueRgn();
-    // The pixels as 32-bit top-down rows, whatever the picture's own format.
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = size.cx;
-    info.bmiHeader.biHeight = -size.cy;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<uint32_t> pixels(static_cast<size_t>(size.cx) * static_cast<size_t>(size.cy));
-    HDC screen = ::GetDC(nullptr);
-    const int rows = ::GetDIBits(screen, picture, 0, static_cast<UINT>(size.cy), pixels.data(),
-                                 &info, DIB_RGB_COLORS);
-    ::ReleaseDC(nullptr, screen);
-    if (rows != size.cy) return UniqueRgn();
+    const PixelPicture pixels = ReadPixels(picture);
+    if (pixels.width <= 0) return UniqueRgn();
     const uint32_t keyPixel = (GetRValue(key) << 16) | (GetGValue(key) << 8) | GetBValue(key);
-    std::vector<uint8_t> mask(pixels.size());
-    for (size_t i = 0; i < pixels.size(); ++i) mask[i] = (pixels[i] & 0xFFFFFF) != keyPixel;
-    const std::vector<uint8_t> block = BuildRegionBlock(mask, size.cx, size.cy);
+    std::vector<uint8_t> mask(pixels.pixels.size());
+    for (size_t i = 0; i < mask.size(); ++i) mask[i] = pixels.pixels[i] != keyPixel;
+    const std::vector<uint8_t> block = BuildRegionBlock(mask, pixels.width, pixels.height);
     return UniqueRgn(::ExtCreateRegion(nullptr, static_cast<DWORD>(block.size()),
                                        reinterpret_cast<const RGNDATA*>(block.data())));
 }

@@ -1,7 +1,9 @@
 #pragma once
 // The program's pictures drawn for a display scale. At 96 DPI each is the
-// resource itself, pixel for pixel; at other scales it is made from the
-// artwork for that scale, never a stretched 96-DPI picture.
+// resource itself, pixel for pixel; at 192 DPI it is its 200 % drawing, the
+// resource `name` + "2X", as drawn; at any other scale that drawing resized
+// by base/picture_scaler (the 96-DPI picture only when a picture has no
+// 200 % drawing). Never a stretched 96-DPI picture where the artwork has more.
 
 #include <windows.h>
 
@@ -15,15 +17,18 @@ namespace velmira {
 enum class PictureKey { None, White, Green };
 
 // The bitmap resource `name` at the scale, Px(width) x Px(height) of the
-// 96-DPI picture, as a DIB section; empty when it is missing.
+// 96-DPI picture, as a DIB section; empty when it is missing. With a key,
+// its colour stays pure background: edges are never blended with it.
 UniqueBitmap LoadScaledBitmap(HINSTANCE module, const wchar_t* name, const DisplayScale& scale,
                               PictureKey key = PictureKey::None);
 
-// A 1-bit mask resource (black = inside) at the scale, monochrome.
+// A 1-bit mask resource (black = inside) at the scale, monochrome; a pixel
+// is inside when at least half of what it covers is.
 UniqueBitmap LoadScaledMask(HINSTANCE module, const wchar_t* name, const DisplayScale& scale);
 
 // A strip of equal cells (cellWidth x cellHeight at 96 DPI), pure white
-// transparent, each cell at the scale; empty when the resource is missing.
+// transparent, each cell at the scale and scaled on its own, so no glyph
+// takes a pixel of its neighbour; empty when the resource is missing.
 UniqueImageList LoadScaledGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
                                      int cellHeight, const DisplayScale& scale);
 
