@@ -33,6 +33,18 @@ bool FitsIn(const BalloonShape& shape, const Rect& area) {
 
 }  // namespace
 
+BalloonLayout ScaledBalloonLayout(const DisplayScale& scale) {
+    const BalloonLayout base;
+    BalloonLayout layout;
+    layout.clientWidth = scale.Px(base.clientWidth);
+    layout.clientHeight = scale.Px(base.clientHeight);
+    layout.areaBounds = scale.Px(base.areaBounds);
+    layout.tailPos = scale.Px(base.tailPos);
+    layout.tailBaseWidth = scale.Px(base.tailBaseWidth);
+    layout.cornerSize = scale.Px(base.cornerSize);
+    return layout;
+}
+
 BalloonPlacement QuarterPlacement(const StageFrame& stage, const Rect& monitor) {
     const int64_t cx = int64_t{stage.position.x} + stage.clientWidth / 2 - monitor.left;
     const int64_t cy = int64_t{stage.position.y} + stage.clientHeight / 2 - monitor.top;
@@ -64,10 +76,11 @@ BalloonTail ComputeTail(BalloonPlacement placement, const Rect& mouthArea, Point
     const bool left = IsLeft(placement);
     const bool above = IsAbove(placement);
     // The tip sits in the balloon's corner nearest her mouth; the base runs
-    // along the tail box's edge on that side, 48 pixels toward the middle.
+    // along the tail box's edge on that side, 48 pixels (at 96 DPI) toward
+    // the middle.
     const int32_t baseX = left ? tp.left + tp.width : tp.left;
     const int32_t baseY = above ? tp.top + tp.height : tp.top;
-    const int32_t baseEnd = left ? baseX - kBalloonTailBaseWidth : baseX + kBalloonTailBaseWidth;
+    const int32_t baseEnd = left ? baseX - layout.tailBaseWidth : baseX + layout.tailBaseWidth;
     const Point tip{left ? layout.clientWidth : 0, above ? layout.clientHeight : 0};
     // The mouth's corner facing the balloon: right edge when the balloon is
     // on the right, bottom edge when it opens below.
@@ -87,7 +100,7 @@ BalloonShape ComputeBalloonShape(BalloonPlacement placement, const Rect& mouthAr
                                  Point stagePosition, const BalloonLayout& layout) {
     BalloonShape shape;
     shape.body = layout.areaBounds;
-    shape.cornerSize = kBalloonCornerSize;
+    shape.cornerSize = layout.cornerSize;
     shape.tail = ComputeTail(placement, mouthArea, stagePosition, layout);
     return shape;
 }

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 
 namespace velmira {
@@ -26,16 +27,23 @@ inline BalloonPlacement OtherVertical(BalloonPlacement p) {
     return static_cast<BalloonPlacement>(static_cast<int32_t>(p) ^ 2);
 }
 
-// The balloon window's stored layout, in its client pixels.
+constexpr int32_t kBalloonTailBaseWidth = 48;
+constexpr int32_t kBalloonCornerSize = 8;  // the round-rect's corner ellipse, both ways
+
+// The balloon window's stored layout, in its client pixels; as it stands,
+// the one at 96 DPI.
 struct BalloonLayout {
     int32_t clientWidth = 240;
     int32_t clientHeight = 160;
     Rect areaBounds{0, 30, 240, 100};  // the body
     Rect tailPos{35, 48, 169, 65};     // its edges give the tail's base
+    int32_t tailBaseWidth = kBalloonTailBaseWidth;
+    int32_t cornerSize = kBalloonCornerSize;
 };
 
-constexpr int32_t kBalloonTailBaseWidth = 48;
-constexpr int32_t kBalloonCornerSize = 8;  // the round-rect's corner ellipse, both ways
+// The layout at a display scale: every length of the 96-DPI one scaled on
+// its own, so at 96 DPI it is BalloonLayout{} itself.
+BalloonLayout ScaledBalloonLayout(const DisplayScale& scale);
 
 // Her window as the balloon sees it: screen position and client size.
 struct StageFrame {
@@ -60,7 +68,8 @@ BalloonPlacement QuarterPlacement(const StageFrame& stage, const Rect& monitor);
 // The quarters' choice, unless the balloon placed so would stick out of the
 // work area while the other vertical opening would fit in it whole; then the
 // other one. An empty work area (it could not be read) keeps the quarters'
-// choice. `mouthArea` is in her client coordinates.
+// choice. `mouthArea` is in her client coordinates, and like `layout` at the
+// scale she is drawn at.
 BalloonPlacement ChoosePlacement(const StageFrame& stage, const BalloonMonitor& monitor,
                                  const Rect& mouthArea, const BalloonLayout& layout = {});
 

@@ -194,5 +194,37 @@ TEST(BalloonFollow, OnlyAMoveRebuilds) {
     EXPECT_EQ(FollowTick({40, 64}, {40, 63}, true), FollowAction::Rebuild);
 }
 
+TEST(BalloonLayout, EachLengthScalesOnItsOwnAndAt96DpiStaysAsItIs) {
+    const struct {
+        int dpi;
+        int32_t width, height;
+        Rect body, tailPos;
+        int32_t baseWidth, corner;
+        int32_t leftBaseEnd;  // where the tail's base ends when it opens to the left
+    } cases[] = {
+        {96, 240, 160, {0, 30, 240, 100}, {35, 48, 169, 65}, 48, 8, 156},
+        {120, 300, 200, {0, 38, 300, 125}, {44, 60, 211, 81}, 60, 10, 195},
+        {144, 360, 240, {0, 45, 360, 150}, {53, 72, 254, 98}, 72, 12, 235},
+        {192, 480, 320, {0, 60, 480, 200}, {70, 96, 338, 130}, 96, 16, 312},
+    };
+    const auto same = [](const Rect& a, const Rect& b) {
+        return a.left == b.left && a.top == b.top && a.width == b.width && a.height == b.height;
+    };
+    for (const auto& c : cases) {
+        const BalloonLayout l = ScaledBalloonLayout(DisplayScale(c.dpi));
+        EXPECT_EQ((Point{l.clientWidth, l.clientHeight}), (Point{c.width, c.height})) << c.dpi;
+        EXPECT_TRUE(same(l.areaBounds, c.body)) << c.dpi;
+        EXPECT_TRUE(same(l.tailPos, c.tailPos)) << c.dpi;
+        EXPECT_EQ((Point{l.tailBaseWidth, l.cornerSize}), (Point{c.baseWidth, c.corner})) << c.dpi;
+        const BalloonShape shape = ComputeBalloonShape(P::LeftBelow, kMouth, {0, 0}, l);
+        EXPECT_EQ(shape.tail.points[2].x, c.leftBaseEnd) << c.dpi;
+        EXPECT_EQ(shape.cornerSize, c.corner) << c.dpi;
+    }
+    const BalloonLayout plain;
+    const BalloonLayout one = ScaledBalloonLayout(DisplayScale(96));
+    EXPECT_TRUE(same(one.areaBounds, plain.areaBounds) && same(one.tailPos, plain.tailPos) &&
+                one.tailBaseWidth == plain.tailBaseWidth && one.cornerSize == plain.cornerSize);
+}
+
 }  // namespace
 }  // namespace velmira

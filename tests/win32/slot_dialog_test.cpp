@@ -124,6 +124,68 @@ TEST(TYotei, FormAsLaidOut) {
     EXPECT_TRUE(focusOnUseBox);
 }
 
+// What a scaled dialog shows, read from its thread's side.
+struct ScaledForm {
+    RECT client{};
+    RECT window{};
+    RECT message{};
+    LONG fontHeight = 0;
+    bool allInside = true;
+};
+
+ScaledForm ReadForm(HWND d) {
+    ScaledForm f;
+    GetClientRect(d, &f.client);
+    GetWindowRect(d, &f.window);
+    f.message = PlaceOf(d, Control(d, D::kMessage));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(d, D::kOKBtn), WM_GETFONT, 0, 0)),
+               sizeof(font), &font);
+    f.fontHeight = font.lfHeight;
+    for (HWND c = GetWindow(d, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+        if (!IsWindowVisible(c)) continue;
+        const RECT r = PlaceOf(d, c);
+        if (r.left < 0 || r.top < 0 || r.right > f.client.right || r.bottom > f.client.bottom)
+            f.allInside = false;
+    }
+    return f;
+}
+
+TEST(TYotei, DrawnAtItsScaleAndLaidOutAgainWhenTheScaleChanges) {
+    Owner owner;
+    std::array<ScheduleEntry, 3> slots{};
+    TYotei dialog(owner.get(), GetModuleHandleW(nullptr), slots, nullptr);
+    dialog.SetScale(DisplayScale(192));
+    ScaledForm at192, at96;
+    const driver::Outcome outcome = driver::RunDialog(
+        L"予定設定", [&] { return dialog.ShowModal() ? IDOK : IDCANCEL; },
+        [&](HWND d) {
+            at192 = ReadForm(d);
+            // Moved to a 96-DPI monitor, at the place Windows suggests.
+            RECT suggested{40, 30, 400, 300};
+            SendMessageW(d, WM_DPICHANGED, MAKEWPARAM(96, 96),
+                         reinterpret_cast<LPARAM>(&suggested));
+            at96 = ReadForm(d);
+            PostMessageW(d, WM_COMMAND, IDCANCEL, 0);
+        });
+    ASSERT_TRUE(outcome.seen);
+    EXPECT_EQ(640, at192.client.right);
+    EXPECT_EQ(480, at192.client.bottom);
+    EXPECT_TRUE(at192.allInside);
+    EXPECT_EQ(-24, at192.fontHeight);
+    // The message row moved up into the sound row's place, at the scale.
+    EXPECT_EQ(2 * (32 + 36 + 36), at192.message.top);
+    EXPECT_EQ(2 * 88, at192.message.bottom - at192.message.top);
+    EXPECT_EQ(40, at96.window.left);
+    EXPECT_EQ(30, at96.window.top);
+    EXPECT_EQ(320, at96.client.right);
+    EXPECT_EQ(240, at96.client.bottom);
+    EXPECT_TRUE(at96.allInside);
+    EXPECT_EQ(-12, at96.fontHeight);
+    EXPECT_EQ(32 + 36 + 36, at96.message.top);
+    EXPECT_EQ(88, at96.message.bottom - at96.message.top);
+}
+
 TEST(TYotei, TabsLoadEditsSurviveTabChangesAndOKGivesTheSlotsBack) {
     Owner owner;
     std::array<ScheduleEntry, 3> slots{};

@@ -4,6 +4,7 @@
 
 #include "base/win/dialog_template.h"
 #include "base/win/resources.h"
+#include "base/win/scaled_pictures.h"
 
 namespace velmira {
 
@@ -34,23 +35,27 @@ bool TAboutBox::OnInitDialog() {
     SetAllStaticsTransparent();
     ::SetDlgItemTextW(hwnd_, kNameLabelId, L"Velmira時計");
     ::SetDlgItemTextW(hwnd_, kVersLabelId, L"Ver. 1.00");
-
-    // The picture keeps the designed box's centre, whatever its size.
-    aboutBitmap = LoadBitmapResource(resources_, pictureName_);
-    BITMAP bm{};
-    if (aboutBitmap && ::GetObjectW(aboutBitmap.get(), sizeof(bm), &bm)) {
-        const Rect box = CentredPictureBox(kImagePaintDesigned, bm.bmWidth, bm.bmHeight);
-        ImagePaint.SetBounds(box.left, box.top, box.width, box.height);
-    } else {
-        ImagePaint.SetBounds(kImagePaintDesigned.left, kImagePaintDesigned.top,
-                             kImagePaintDesigned.width, kImagePaintDesigned.height);
-    }
-
-    // Client area 229 x 75 in pixels, whatever the screen's font size,
-    // centred on the main window.
-    SetClientSize(kClientWidth, kClientHeight);
+    Layout();
+    // Centred on the main window.
     CenterOnOwner();
     return true;  // the focus goes to OK, the first control
+}
+
+void TAboutBox::OnScaleChanged() { Layout(); }
+
+void TAboutBox::Layout() {
+    // The picture keeps the designed box's centre, whatever its size.
+    const Rect designed = Px(kImagePaintDesigned);
+    aboutBitmap = LoadScaledBitmap(resources_, pictureName_, Scale());
+    BITMAP bm{};
+    if (aboutBitmap && ::GetObjectW(aboutBitmap.get(), sizeof(bm), &bm)) {
+        const Rect box = CentredPictureBox(designed, bm.bmWidth, bm.bmHeight);
+        ImagePaint.SetBounds(box.left, box.top, box.width, box.height);
+    } else {
+        ImagePaint.SetBounds(designed.left, designed.top, designed.width, designed.height);
+    }
+    // Client area 229 x 75 at 96 DPI, whatever the screen's font size.
+    SetClientSize(Px(kClientWidth), Px(kClientHeight));
 }
 
 void TAboutBox::Paint(HDC dc) {

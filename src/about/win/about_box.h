@@ -12,7 +12,7 @@ namespace velmira {
 
 class TAboutBox : public ModalDialog {
 public:
-    // Layout of the dialog, in pixels of its client area.
+    // Layout of the dialog, in pixels of its client area at 96 DPI.
     static constexpr int kClientWidth = 229;
     static constexpr int kClientHeight = 75;
     static constexpr int kNameLabelId = 100;
@@ -32,7 +32,10 @@ public:
 
 private:
     bool OnInitDialog() override;
+    void OnScaleChanged() override;
     void Paint(HDC dc) override;
+    // The picture at the dialog's scale, its box and the client size.
+    void Layout();
 
     HINSTANCE resources_;
     const wchar_t* pictureName_;

@@ -2,8 +2,11 @@
 
 #include <commctrl.h>
 
+#include <utility>
+
 #include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
+#include "base/win/dpi.h"
 
 namespace velmira {
 
@@ -28,9 +31,10 @@ const DialogControl kDebugControls[] = {
 void TDebugControls::Create(HWND stage, const LocalTime& today) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&icc);
-    if (!font_) font_ = CreateFormFont();
     if (DateTimePicker1) return;  // made once
-    const std::vector<HWND> made = CreateChildControls(stage, kDebugControls, font_.get());
+    scale_ = WindowScale(stage);
+    font_ = CreateFormFont(scale_);
+    const std::vector<HWND> made = CreateChildControls(stage, kDebugControls, font_.get(), scale_);
     DateTimePicker1 = made[0];
     MessageTest = made[1];
     FaceTest = made[2];
@@ -50,6 +54,19 @@ void TDebugControls::Create(HWND stage, const LocalTime& today) {
         DateTime_SetSystemtime(DateTimePicker1, GDT_VALID, &start);
     }
     ReleaseCalendarPopups(stage);
+}
+
+void TDebugControls::ApplyScale(const DisplayScale& scale) {
+    scale_ = scale;
+    if (!DateTimePicker1) return;  // placed at the scale when they are made
+    // The old font stays alive until every control has the new one.
+    UniqueFont font = CreateFormFont(scale_);
+    PlaceChildControls(Controls(), kDebugControls, font.get(), scale_);
+    font_ = std::move(font);
+}
+
+std::vector<HWND> TDebugControls::Controls() const {
+    return {DateTimePicker1, MessageTest, FaceTest, NakuTest, RandomFace1};
 }
 
 void TDebugControls::ReleaseCalendarPopups(HWND stage) {

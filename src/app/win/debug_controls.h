@@ -9,6 +9,7 @@
 
 #include <vector>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/handles.h"
 
@@ -27,13 +28,17 @@ public:
     TDebugControls(const TDebugControls&) = delete;
     TDebugControls& operator=(const TDebugControls&) = delete;
 
-    // Makes the controls on `stage`, hidden and disabled; the picker shows
-    // 0:46 of `today`.
+    // Makes the controls on `stage`, hidden and disabled, at the stage's
+    // scale; the picker shows 0:46 of `today`.
     void Create(HWND stage, const LocalTime& today);
+    // Places and fonts them again at `scale`: the stage calls it when it has
+    // moved to a monitor of another DPI.
+    void ApplyScale(const DisplayScale& scale);
+    const DisplayScale& Scale() const { return scale_; }
     void SetShown(bool shown);
     bool Shown() const { return shown_; }
-    // Their rectangles in the stage's client area; the window's shape takes
-    // them in while they show.
+    // Their rectangles in the stage's client area (at its scale); the
+    // window's shape takes them in while they show.
     std::vector<RECT> Rects() const;
     // Whether the notice is the picker's: the user changed its time.
     bool IsTimePicked(const NMHDR& notice) const {
@@ -53,7 +58,9 @@ public:
 
 private:
     void ReleaseCalendarPopups(HWND stage);
+    std::vector<HWND> Controls() const;
     UniqueFont font_;
+    DisplayScale scale_;
     bool shown_ = false;
 };
 

@@ -44,10 +44,11 @@ void DialogTemplate::AlignDword() {
     if (words_.size() % 2) Word(0);
 }
 
-UniqueFont CreateFormFont() {
-    return UniqueFont(::CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
-                                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                    DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック"));
+UniqueFont CreateFormFont(const DisplayScale& scale) {
+    return UniqueFont(::CreateFontW(-scale.Px(12), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+                                    SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                    DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                    L"ＭＳ Ｐゴシック"));
 }
 
 namespace {
@@ -71,16 +72,27 @@ const wchar_t* ClassName(const ControlClass& cls) {
     }
 }
 
+// A control's place in client pixels at the scale.
+Rect PlaceAt(const DialogControl& c, const DisplayScale& scale) {
+    return scale.Px(Rect{c.left, c.top, c.width, c.height});
+}
+
+void MoveAndFont(HWND control, const Rect& at, HFONT font) {
+    ::MoveWindow(control, at.left, at.top, at.width, at.height, FALSE);
+    if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+}
+
 }  // namespace
 
 std::vector<HWND> CreateChildControls(HWND parent, const DialogControl* controls, size_t count,
-                                      HFONT font) {
+                                      HFONT font, const DisplayScale& scale) {
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(::GetWindowLongPtrW(parent, GWLP_HINSTANCE));
     std::vector<HWND> made;
     for (size_t i = 0; i < count; ++i) {
         const DialogControl& c = controls[i];
+        const Rect at = PlaceAt(c, scale);
         HWND control = ::CreateWindowExW(c.exStyle, ClassName(c.controlClass), c.caption, c.style,
-                                         c.left, c.top, c.width, c.height, parent,
+                                         at.left, at.top, at.width, at.height, parent,
                                          reinterpret_cast<HMENU>(static_cast<INT_PTR>(c.id)),
                                          instance, nullptr);
         if (control && font)
@@ -90,13 +102,16 @@ std::vector<HWND> CreateChildControls(HWND parent, const DialogControl* controls
     return made;
 }
 
-void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font) {
-    for (size_t i = 0; i < count; ++i) {
-        const DialogControl& c = controls[i];
-        HWND control = ::GetDlgItem(dialog, c.id);
-        ::MoveWindow(control, c.left, c.top, c.width, c.height, FALSE);
-        if (font) ::SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    }
+void PlaceChildControls(const std::vector<HWND>& children, const DialogControl* controls,
+                        size_t count, HFONT font, const DisplayScale& scale) {
+    for (size_t i = 0; i < count && i < children.size(); ++i)
+        if (children[i]) MoveAndFont(children[i], PlaceAt(controls[i], scale), font);
+}
+
+void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font,
+                   const DisplayScale& scale) {
+    for (size_t i = 0; i < count; ++i)
+        MoveAndFont(::GetDlgItem(dialog, controls[i].id), PlaceAt(controls[i], scale), font);
     if (font) ::SendMessageW(dialog, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/display_scale.h"
 #include "base/win/handles.h"
 
 namespace velmira {
@@ -40,7 +41,7 @@ struct DialogControl {
     ControlClass controlClass;
     DWORD style;
     const wchar_t* caption;
-    int left, top, width, height;  // client pixels, applied by PlaceControls
+    int left, top, width, height;  // client pixels at 96 DPI, applied by PlaceControls
     DWORD exStyle = 0;             // e.g. WS_EX_CLIENTEDGE for an edit
 };
 
@@ -68,21 +69,36 @@ private:
     bool usesNamedClasses_ = false;
 };
 
-// The forms' font: "ＭＳ Ｐゴシック" at 12 pixels in the Shift-JIS character set.
-UniqueFont CreateFormFont();
+// The forms' font: "ＭＳ Ｐゴシック" at 12 pixels (at 96 DPI) in the Shift-JIS
+// character set.
+UniqueFont CreateFormFont(const DisplayScale& scale = DisplayScale{});
 
-// Gives each control of the dialog its place and size in client pixels, and
-// the font to the dialog and its controls when there is one.
-void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font);
+// Gives each control of the dialog its place and size in client pixels at
+// the scale, and the font to the dialog and its controls when there is one.
+void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font,
+                   const DisplayScale& scale = DisplayScale{});
 
 // The same table's controls made as children of a window that is no dialog
-// (the balloon, the debug controls on her), in `font`; a control that cannot
-// be made is null in the answer, which follows the table's order.
+// (the balloon, the debug controls on her), in `font`, placed at the scale;
+// a control that cannot be made is null in the answer, which follows the
+// table's order.
 std::vector<HWND> CreateChildControls(HWND parent, const DialogControl* controls, size_t count,
-                                      HFONT font);
+                                      HFONT font, const DisplayScale& scale = DisplayScale{});
 template <size_t N>
-std::vector<HWND> CreateChildControls(HWND parent, const DialogControl (&controls)[N], HFONT font) {
-    return CreateChildControls(parent, controls, N, font);
+std::vector<HWND> CreateChildControls(HWND parent, const DialogControl (&controls)[N], HFONT font,
+                                      const DisplayScale& scale = DisplayScale{}) {
+    return CreateChildControls(parent, controls, N, font, scale);
+}
+
+// Moves the children made from the table (in its order, as CreateChildControls
+// answered) to their places at the scale and gives them `font`: the same
+// controls on a monitor of another DPI.
+void PlaceChildControls(const std::vector<HWND>& children, const DialogControl* controls,
+                        size_t count, HFONT font, const DisplayScale& scale);
+template <size_t N>
+void PlaceChildControls(const std::vector<HWND>& children, const DialogControl (&controls)[N],
+                        HFONT font, const DisplayScale& scale) {
+    PlaceChildControls(children, controls, N, font, scale);
 }
 
 }  // namespace velmira

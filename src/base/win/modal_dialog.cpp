@@ -5,6 +5,7 @@
 
 #include "base/centring.h"
 #include "base/win/desktop.h"
+#include "base/win/dpi.h"
 #include "base/win/error_box.h"
 
 namespace velmira {
@@ -22,12 +23,28 @@ void RegisterCommonControls() {
 // The innermost modal dialog of this thread, for the key filter.
 thread_local ModalDialog* tl_keyDialog = nullptr;
 
+// Windows 10 (1703 on) re-lays out a per-monitor dialog itself when its DPI
+// changes; the dialog does that from its 96-DPI layout, so the system must
+// not scale it a second time. Found at run time: absent before Windows 10.
+void KeepDpiLayoutOurs(HWND dialog) {
+    using Fn = BOOL(WINAPI*)(HWND, int, int);
+    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
+    static const auto setBehavior =
+        user32 ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(
+                     ::GetProcAddress(user32, "SetDialogDpiChangeBehavior")))
+               : nullptr;
+    constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+    if (setBehavior) setBehavior(dialog, kDisableAll, kDisableAll);
+}
+
 }  // namespace
 
 INT_PTR ModalDialog::RunModal(const DialogTemplate& dialogTemplate) {
     if (dialogTemplate.UsesNamedClasses()) RegisterCommonControls();
     template_ = &dialogTemplate;
     shown_ = false;
+    // It opens on her monitor; without an owner, at the system's scale.
+    if (!scaleGiven_) scale_ = WindowScale(owner_);
     // The dialog manager's loop offers each message to the thread's message
     // filter before it handles it itself: the one place to see Ctrl+Tab.
     ModalDialog* const outer = tl_keyDialog;
@@ -68,11 +85,15 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 INT_PTR ModalDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_INITDIALOG: {
-            if (!font_) font_ = CreateFormFont();
+            KeepDpiLayoutOurs(hwnd_);
+            font_ = CreateFormFont(scale_);
             const std::vector<DialogControl>& controls = template_->Controls();
-            PlaceControls(hwnd_, controls.data(), controls.size(), font_.get());
+            PlaceControls(hwnd_, controls.data(), controls.size(), font_.get(), scale_);
             return OnInitDialog() ? TRUE : FALSE;
         }
+        case WM_DPICHANGED:
+            ApplyScale(DisplayScale(LOWORD(wParam)), reinterpret_cast<const RECT*>(lParam));
+            return TRUE;
         case WM_SHOWWINDOW:
             if (wParam && !shown_) {
                 shown_ = true;
@@ -147,6 +168,21 @@ bool ModalDialog::IsTransparent(HWND control) const {
     }
     return std::find(transparentIds_.begin(), transparentIds_.end(), ::GetDlgCtrlID(control)) !=
            transparentIds_.end();
+}
+
+void ModalDialog::ApplyScale(const DisplayScale& scale, const RECT* suggested) {
+    scale_ = scale;
+    // The old font stays alive until every control has the new one.
+    UniqueFont font = CreateFormFont(scale_);
+    const std::vector<DialogControl>& controls = template_->Controls();
+    PlaceControls(hwnd_, controls.data(), controls.size(), font.get(), scale_);
+    font_ = std::move(font);
+    OnScaleChanged();
+    // The size is the dialog's own; the place is the one Windows suggests.
+    if (suggested)
+        ::SetWindowPos(hwnd_, nullptr, suggested->left, suggested->top, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    ::InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void ModalDialog::SetClientSize(int width, int height) {

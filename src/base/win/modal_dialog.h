@@ -6,6 +6,12 @@
 // By default OK and Cancel end the dialog (Esc and the close box arrive as
 // IDCANCEL), controls are placed in pixels with the form font, and painting
 // happens between BeginPaint and EndPaint.
+//
+// Every pixel number a dialog is written with is one at 96 DPI; the dialog
+// draws at its scale: its owner's (the monitor she stands on), the system's
+// without an owner, and a new one when it is moved to a monitor of another
+// DPI (WM_DPICHANGED re-places and re-fonts the controls, then asks the
+// dialog to lay out its own parts again).
 
 #include <windows.h>
 #include <commctrl.h>
@@ -13,6 +19,7 @@
 #include <utility>
 #include <vector>
 
+#include "base/display_scale.h"
 #include "base/win/dialog_template.h"
 #include "base/win/handles.h"
 
@@ -25,6 +32,15 @@ public:
 
     // The dialog while it is shown, null otherwise.
     HWND Handle() const { return hwnd_; }
+
+    // Draws the dialog at this scale instead of its owner's; give it before
+    // the dialog shows (the tests do: Wine knows only the system's DPI).
+    void SetScale(const DisplayScale& scale) {
+        scale_ = scale;
+        scaleGiven_ = true;
+    }
+    // The scale the dialog is drawn at while it shows.
+    const DisplayScale& Scale() const { return scale_; }
 
 protected:
     explicit ModalDialog(HWND owner) : owner_(owner) {}
@@ -51,6 +67,10 @@ protected:
     // WM_NOTIFY from a common control; the result goes back to the control
     // (for TCN_SELCHANGING, TRUE keeps the page).
     virtual LRESULT OnNotify(const NMHDR& notice);
+    // The dialog now stands on a monitor of another scale (Scale()): its
+    // template controls are re-placed and have the new font; lay out again
+    // what the dialog placed or sized itself, its client size included.
+    virtual void OnScaleChanged() {}
     // Draws on the dialog's face, inside BeginPaint/EndPaint.
     virtual void Paint(HDC dc);
     // A key pressed in the dialog, before the dialog manager sees it (for
@@ -62,8 +82,12 @@ protected:
     void SetTransparentStatics(std::vector<int> ids) { transparentIds_ = std::move(ids); }
     void SetAllStaticsTransparent() { allStaticsTransparent_ = true; }
 
-    // Sizes the window so that its client area is exactly width x height.
+    // Sizes the window so that its client area is exactly width x height
+    // (client pixels, already at the scale: see Px).
     void SetClientSize(int width, int height);
+    // A 96-DPI length, point or box at the dialog's scale.
+    int Px(int value) const { return scale_.Px(value); }
+    Rect Px(const Rect& r) const { return scale_.Px(r); }
     // Centres the window on its owner, kept inside the owner's work area; on
     // the work area itself when there is no owner or it is hidden or minimized.
     void CenterOnOwner();
@@ -79,12 +103,15 @@ private:
     static INT_PTR CALLBACK DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK KeyFilter(int code, WPARAM wParam, LPARAM lParam);
     bool IsTransparent(HWND control) const;
+    void ApplyScale(const DisplayScale& scale, const RECT* suggested);
 
     const DialogTemplate* template_ = nullptr;  // while RunModal runs
     UniqueFont font_;                           // outlives the controls that use it
     std::vector<int> transparentIds_;
     bool allStaticsTransparent_ = false;
     bool shown_ = false;
+    DisplayScale scale_;
+    bool scaleGiven_ = false;
 };
 
 }  // namespace velmira

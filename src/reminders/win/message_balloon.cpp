@@ -2,8 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <utility>
+
 #include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
+#include "base/win/dpi.h"
 
 namespace velmira {
 
@@ -11,6 +15,17 @@ namespace {
 
 constexpr wchar_t kBalloonClass[] = L"TMessageBalloon";
 constexpr UINT_PTR kButtonSubclassId = 1;
+
+constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
+// The close button first, so it is the first to take the focus.
+const DialogControl kControls[] = {
+    {TMessageBalloon::kButton1Id, kButtonAtom, kShown | WS_TABSTOP | BS_DEFPUSHBUTTON, L"閉じる",
+     184, 107, 47, 19},
+    {TMessageBalloon::kMessageAreaId, kStaticAtom, kShown | SS_LEFT | SS_NOPREFIX, L"記念日です", 7,
+     40, 226, 64},
+    {TMessageBalloon::kTimeLabelId, kStaticAtom, kShown | SS_LEFTNOWORDWRAP | SS_NOPREFIX,
+     L"[00.00 00:00]", 8, 116, 128, 17},
+};
 
 }  // namespace
 
@@ -25,23 +40,17 @@ TMessageBalloon::~TMessageBalloon() {
 }
 
 bool TMessageBalloon::Create() {
-    // Client area 240 x 160, white, no border; hidden until a reminder shows it.
+    // Her scale: the balloon speaks on the monitor she stands on.
+    scale_ = WindowScale(host_.StageWindow());
+    layout_ = ScaledBalloonLayout(scale_);
+    // Client area 240 x 160 (at 96 DPI), white, no border; hidden until a
+    // reminder shows it.
     if (!CreateForm(kBalloonClass, WS_EX_TOOLWINDOW, WS_POPUP | WS_CLIPCHILDREN, L"", 0, 0,
                     layout_.clientWidth, layout_.clientHeight, nullptr,
                     static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH))))
         return false;
-    font_ = CreateFormFont();
-    constexpr DWORD kShown = WS_CHILD | WS_VISIBLE;
-    // The close button first, so it is the first to take the focus.
-    const DialogControl controls[] = {
-        {kButton1Id, kButtonAtom, kShown | WS_TABSTOP | BS_DEFPUSHBUTTON, L"閉じる", 184, 107, 47,
-         19},
-        {kMessageAreaId, kStaticAtom, kShown | SS_LEFT | SS_NOPREFIX, L"記念日です", 7, 40, 226,
-         64},
-        {kTimeLabelId, kStaticAtom, kShown | SS_LEFTNOWORDWRAP | SS_NOPREFIX, L"[00.00 00:00]", 8,
-         116, 128, 17},
-    };
-    const std::vector<HWND> made = CreateChildControls(Handle(), controls, font_.get());
+    font_ = CreateFormFont(scale_);
+    const std::vector<HWND> made = CreateChildControls(Handle(), kControls, font_.get(), scale_);
     button1_ = made[0];
     messageArea_ = made[1];
     timeLabel_ = made[2];
@@ -90,7 +99,25 @@ StageFrame TMessageBalloon::CurrentStage(RECT* window) const {
     return frame;
 }
 
+void TMessageBalloon::ApplyScale(const DisplayScale& scale) {
+    scale_ = scale;
+    layout_ = ScaledBalloonLayout(scale_);
+    ::SetWindowPos(Handle(), nullptr, 0, 0, layout_.clientWidth, layout_.clientHeight,
+                   SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // The old font stays alive until every control has the new one.
+    UniqueFont font = CreateFormFont(scale_);
+    PlaceChildControls({button1_, messageArea_, timeLabel_}, kControls, font.get(), scale_);
+    font_ = std::move(font);
+    ::InvalidateRect(Handle(), nullptr, TRUE);
+}
+
 void TMessageBalloon::ChoosePlacement(bool show) {
+    bool rescaled = false;
+    if (show && Handle()) {
+        const DisplayScale now = WindowScale(host_.StageWindow());
+        rescaled = now != scale_;
+        if (rescaled) ApplyScale(now);
+    }
     RECT window{};
     const StageFrame stage = CurrentStage(&window);
     const MonitorAreas areas = MonitorNearest(window);
@@ -101,6 +128,7 @@ void TMessageBalloon::ChoosePlacement(bool show) {
         static_cast<int>(velmira::ChoosePlacement(stage, monitor, host_.MouthArea(), layout_));
     if (!show || !Handle()) return;
     if (Visible()) {
+        if (rescaled) BuildBalloonShape();
         ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return;
     }
@@ -175,9 +203,11 @@ void TMessageBalloon::FormHide() {
 void TMessageBalloon::FormPaint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(Handle(), &ps);
+    // One pixel at 96 DPI, never thinner than one.
+    const int line = std::max(1, scale_.Px(1));
     if (dc && frameRegion_)
-        ::FrameRgn(dc, frameRegion_.get(), static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)), 1,
-                   1);
+        ::FrameRgn(dc, frameRegion_.get(), static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)), line,
+                   line);
     ::EndPaint(Handle(), &ps);
 }
 

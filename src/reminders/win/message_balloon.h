@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/components.h"
 #include "base/win/form_window.h"
@@ -51,8 +52,11 @@ public:
     // The balloon follows the stage's stay-on-top setting, also while hidden.
     void SetStayOnTop(bool onTop);
     // Decides where the balloon opens beside her mouth; with `show` it is
-    // shown there (FormShow when it was hidden, to the front otherwise).
+    // shown there (FormShow when it was hidden, to the front otherwise),
+    // laid out again first when her scale has changed since.
     void ChoosePlacement(bool show);
+    // The scale the balloon is laid out at: her window's.
+    const DisplayScale& Scale() const { return scale_; }
 
     bool Visible() const { return Handle() && ::IsWindowVisible(Handle()); }
     void Hide();
@@ -78,6 +82,8 @@ private:
     // Her restored window, and its rectangle on the screen when asked for.
     StageFrame CurrentStage(RECT* window = nullptr) const;
     void BuildBalloonShape();
+    // Lays the window, its controls and their font out at `scale`.
+    void ApplyScale(const DisplayScale& scale);
     void FormShow();
     void FormHide();
     void FormPaint();
@@ -85,6 +91,7 @@ private:
                                        UINT_PTR id, DWORD_PTR data);
 
     BalloonHost& host_;
+    DisplayScale scale_;
     BalloonLayout layout_;
     UniqueFont font_;
     HWND messageArea_ = nullptr;

@@ -8,6 +8,7 @@
 #include "base/win/desktop.h"
 #include "base/win/dialog_controls.h"
 #include "base/win/resources.h"
+#include "base/win/scaled_pictures.h"
 #include "base/win/tab_pages.h"
 
 namespace velmira {
@@ -109,12 +110,30 @@ std::vector<int> TSlotDialog::GroupIds() const {
     return ids;
 }
 
-bool TSlotDialog::OnInitDialog() {
+void TSlotDialog::LayoutAtScale() {
     for (int id : {kLabel1, kDateLabel, kMonthLabel, kDayLabel, kSndLabel, kMsgLabel})
         SizeToText(hwnd_, id);
     if (form_.hasTime)
         for (int id : {kHourLabel, kMinuteLabel}) SizeToText(hwnd_, id);
+    // Every list box shows 20 pixels high (at 96 DPI), whatever the font's
+    // own height. Scaled, the opened list's items get the scaled height too,
+    // so the dropped height (eight items) holds them whole.
+    for (int id : {kTuki, kHi, kJi, kHun, kSoundList}) {
+        HWND list = Item(id);
+        if (!list) continue;
+        ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), Px(kListBox - 6));
+        if (!Scale().IsOne()) ::SendMessageW(list, CB_SETITEMHEIGHT, 0, Px(kItemHeight));
+    }
+    playPicture_ = LoadScaledGlyphStrip(resources_, L"PlayButton", kPlaySize, kPlaySize, Scale());
+    SetClientSize(Px(kClientWidth), Px(kClientHeight));
+}
 
+void TSlotDialog::OnScaleChanged() {
+    LayoutAtScale();
+    MoveMessageRow();
+}
+
+bool TSlotDialog::OnInitDialog() {
     HWND tab = Item(kTabControl1);
     // The slot's controls sit on the dialog, over the tab control, not on a
     // page of their own: drawn without the visual style, the tab's page has
@@ -135,20 +154,20 @@ bool TSlotDialog::OnInitDialog() {
                               reinterpret_cast<LPARAM>(name.c_str()));
     // No more may be typed than the box shows of a stored message.
     ::SendDlgItemMessageW(hwnd_, kMessage, EM_SETLIMITTEXT, kMessageBoxLimit, 0);
-    // Every list box shows 20 pixels high, whatever the font's own height.
-    for (int id : {kTuki, kHi, kJi, kHun, kSoundList})
-        if (HWND list = Item(id))
-            ::SendMessageW(list, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), kListBox - 6);
-
-    playPicture_ = LoadGlyphStrip(resources_, L"PlayButton", kPlaySize, kPlaySize);
-
-    SetClientSize(kClientWidth, kClientHeight);
+    LayoutAtScale();
     CenterOnOwner();
     FormShow();
     return true;  // the focus goes to the first tab stop, the use box
 }
 
 void TSlotDialog::FormShow() {
+    MoveMessageRow();
+    // The buffer was filled from the stage's slots when the dialog was made.
+    ::SendDlgItemMessageW(hwnd_, kTabControl1, TCM_SETCURSEL, 0, 0);
+    LoadTab();
+}
+
+void TSlotDialog::MoveMessageRow() {
     // The hidden sound row leaves room: the message row moves up into it and
     // its box grows by as much, keeping its bottom.
     const RECT sndLabel = PlaceInParent(Item(kSndLabel));
@@ -160,9 +179,6 @@ void TSlotDialog::FormShow() {
     ::SetWindowPos(Item(kMessage), nullptr, message.left, soundList.top,
                    message.right - message.left, message.bottom - soundList.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);
-    // The buffer was filled from the stage's slots when the dialog was made.
-    ::SendDlgItemMessageW(hwnd_, kTabControl1, TCM_SETCURSEL, 0, 0);
-    LoadTab();
 }
 
 int TSlotDialog::CurrentTab() const {
@@ -297,12 +313,14 @@ void TSlotDialog::DrawPlayButton(const DRAWITEMSTRUCT& item) {
     RECT face = item.rcItem;
     ::DrawFrameControl(item.hDC, &face, DFC_BUTTON, DFCS_BUTTONPUSH | (pressed ? DFCS_PUSHED : 0));
     const int state = disabled ? kPlayDisabled : pressed ? kPlayPressed : kPlayNormal;
-    const int x = (item.rcItem.right - item.rcItem.left - kPlaySize) / 2 + (pressed ? 1 : 0);
-    const int y = (item.rcItem.bottom - item.rcItem.top - kPlaySize) / 2 + (pressed ? 1 : 0);
+    const int size = Px(kPlaySize);
+    const int shift = pressed ? Px(1) : 0;
+    const int x = (item.rcItem.right - item.rcItem.left - size) / 2 + shift;
+    const int y = (item.rcItem.bottom - item.rcItem.top - size) / 2 + shift;
     if (playPicture_) ::ImageList_Draw(playPicture_.get(), state, item.hDC, x, y, ILD_TRANSPARENT);
     if (item.itemState & ODS_FOCUS) {
         RECT focus = item.rcItem;
-        ::InflateRect(&focus, -3, -3);
+        ::InflateRect(&focus, -Px(3), -Px(3));
         ::DrawFocusRect(item.hDC, &focus);
     }
 }

@@ -49,6 +49,7 @@ public:
     static constexpr int kOKBtn = IDOK;
     static constexpr int kCanBtn = IDCANCEL;
 
+    // At 96 DPI; the dialog's scale multiplies them.
     static constexpr int kClientWidth = 320;
     static constexpr int kClientHeight = 240;
 
@@ -97,12 +98,18 @@ protected:
 
 private:
     bool OnInitDialog() override;
+    void OnScaleChanged() override;
     bool OnOK() override;
     bool OnCommand(int id, int code, HWND control) override;
     LRESULT OnNotify(const NMHDR& notice) override;
     bool OnDialogKey(const MSG& key) override;
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void DrawPlayButton(const DRAWITEMSTRUCT& item);
+    // What the dialog sizes itself at its scale: the labels to their text,
+    // the lists' heights, the play picture, the client area.
+    void LayoutAtScale();
+    // The message row moved up into the hidden sound row's place.
+    void MoveMessageRow();
     std::vector<DialogControl> Controls() const;
     std::vector<int> GroupIds() const;
 

@@ -26,12 +26,17 @@ bool TDelRegDlg::Execute(HWND owner) {
     return dialog.RunModal(DialogTemplate(kDialogStyle, kDialogExStyle, L"?", kControls)) == IDOK;
 }
 
+void TDelRegDlg::Layout() {
+    const Rect box = Px(Rect{15, 12, 32, 32});
+    PaintBox1.SetBounds(box.left, box.top, box.width, box.height);
+    SetClientSize(Px(kClientWidth), Px(kClientHeight));
+}
+
 bool TDelRegDlg::OnInitDialog() {
-    PaintBox1.SetBounds(15, 12, 32, 32);
     // The label is transparent: the dialog's face shows through.
     SetTransparentStatics({kLabelId});
+    Layout();
     // Centred on the screen (it comes before the main window), above other windows.
-    SetClientSize(kClientWidth, kClientHeight);
     CenterOnScreen();
     ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     return true;  // the focus goes to OK, the first control
@@ -39,10 +44,16 @@ bool TDelRegDlg::OnInitDialog() {
 
 void TDelRegDlg::OnFirstShow() { ::MessageBeep(MB_ICONQUESTION); }
 
+void TDelRegDlg::OnScaleChanged() { Layout(); }
+
 void TDelRegDlg::Paint(HDC dc) {
-    // A shared system icon: it is never destroyed.
-    HICON icon = ::LoadIconW(nullptr, IDI_QUESTION);
-    if (icon) ::DrawIcon(dc, PaintBox1.Left, PaintBox1.Top, icon);
+    // The system icon drawn at the box's size, not stretched from 32 pixels;
+    // a shared icon is never destroyed.
+    const int size = PaintBox1.Width;
+    HICON icon =
+        static_cast<HICON>(::LoadImageW(nullptr, IDI_QUESTION, IMAGE_ICON, size, size, LR_SHARED));
+    if (icon)
+        ::DrawIconEx(dc, PaintBox1.Left, PaintBox1.Top, icon, size, size, 0, nullptr, DI_NORMAL);
 }
 
 }  // namespace velmira

@@ -11,7 +11,7 @@ namespace velmira {
 
 class TDelRegDlg : public ModalDialog {
 public:
-    // Layout of the dialog, in pixels of its client area.
+    // Layout of the dialog, in pixels of its client area at 96 DPI.
     static constexpr int kClientWidth = 464;
     static constexpr int kClientHeight = 83;
     static constexpr int kLabelId = 100;
@@ -24,7 +24,9 @@ private:
 
     bool OnInitDialog() override;
     void OnFirstShow() override;
+    void OnScaleChanged() override;
     void Paint(HDC dc) override;
+    void Layout();
 
     TPaintBox PaintBox1;
 };
