@@ -40,9 +40,9 @@ def wait_popup(s, app, main, size, timeout=10.0):
 
 
 def start(s, dpi):
-    """Her program at 03:00:05 with a 2:45 schedule missed this morning."""
+    """Her program at 03:00:05 with a 2:45 schedule (hour and minute in binary) missed this morning."""
     values = dict(test_settings.DEFAULTS)
-    values.update({"Yotei0": ("REG_DWORD", 0x80000245), "lastYotei": ("REG_DWORD", 0)})
+    values.update({"Yotei0": ("REG_DWORD", 0x8000022D), "lastYotei": ("REG_DWORD", 0)})
     s.seed(values)
     app = s.launch(faketime="@2026-12-08 03:00:05")
     return app, app.wait_window()

@@ -117,6 +117,7 @@ void TMainStage::OnDpiChanged(int dpi, const RECT& suggested) {
     if (scale != skin_.Scale()) {
         skin_.ApplySkin(resources_, scale);
         ScaleParts(scale);
+        debugControls_.ApplyScale(scale);
         // The minute picture again, with what the clock last handed over.
         dial_.RedrawClock(skin_.Image1.Bitmap.get(), Mode(), dial_.LastHour(), dial_.LastMinute());
         if (shown_) {

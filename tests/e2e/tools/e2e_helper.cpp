@@ -10,7 +10,7 @@
 //                                window of that class, one per line (UTF-8; CR and LF as \r, \n)
 //   e2e_helper client <class>    prints the client area of the first visible window of that
 //                                class in screen pixels: left top width height
-//   e2e_helper controls <class>  prints each child control of the first visible window of that
+//   e2e_helper controls <class>  prints each shown control of the first visible window of that
 //                                class in its client pixels: left top width height
 // It reads windows in real pixels at any display scale, as she draws them.
 #include <windows.h>
@@ -78,8 +78,9 @@ BOOL CALLBACK PrintText(HWND child, LPARAM) {
 }
 
 BOOL CALLBACK PrintControl(HWND child, LPARAM parent) {
-    // Only the window's own controls, not the parts of a combo box.
-    if (::GetParent(child) != reinterpret_cast<HWND>(parent)) return TRUE;
+    // Only the window's own controls as shown, not the parts of a combo box.
+    if (::GetParent(child) != reinterpret_cast<HWND>(parent) || !::IsWindowVisible(child))
+        return TRUE;
     RECT r{};
     ::GetWindowRect(child, &r);
     ::MapWindowPoints(nullptr, reinterpret_cast<HWND>(parent), reinterpret_cast<POINT*>(&r), 2);
