@@ -38,6 +38,10 @@ public:
     void SamishiiTimerTimer(int32_t samiLim, bool nakuTest);
     void StopLonelinessTimer();
     void ResetLoneliness();
+    // While a program in full screen covers her monitor her calls wait; the
+    // last one comes when it ends. Her moods go on meanwhile.
+    void SetSilent(bool silent);
+    bool Silent() const { return silent_; }
 
     const LonelinessMachine& Machine() const { return machine_; }
     TTimer SamishiiTimer;
@@ -53,6 +57,8 @@ private:
     LonelinessMachine machine_;
     HWND window_ = nullptr;
     TPaintBox* faceFrame_ = nullptr;
+    bool silent_ = false;
+    const wchar_t* heldCall_ = nullptr;
 };
 
 }  // namespace velmira
