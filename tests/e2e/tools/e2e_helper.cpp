@@ -73,8 +73,6 @@ int ShowFullScreen(const wchar_t* colour) {
     if (!hwnd) return 1;
     ::ShowWindow(hwnd, SW_SHOW);
     ::SetForegroundWindow(hwnd);
-    std::printf("%lu\n", static_cast<unsigned long>(reinterpret_cast<ULONG_PTR>(hwnd)));
-    std::fflush(stdout);
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
     return 0;
