@@ -255,7 +255,7 @@ class Session:
                               stderr=subprocess.PIPE, text=True, check=check,
                               timeout=timeout, **kw)
 
-    def launch(self, exe=None, faketime=None, tz=None):
+    def launch(self, exe=None, faketime=None, tz=None, args=()):
         """Starts a Windows program; faketime '@2026-12-07 23:59:56' starts the clock there."""
         env = dict(self.env)
         exe = exe or EXE
@@ -268,7 +268,7 @@ class Session:
                            FAKETIME_DONT_FAKE_MONOTONIC="1")
         if tz:
             env["TZ"] = tz
-        popen = subprocess.Popen([loader, exe], env=env, stdin=subprocess.DEVNULL,
+        popen = subprocess.Popen([loader, exe] + list(args), env=env, stdin=subprocess.DEVNULL,
                                  stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         app = App(self, popen)
         self.apps.append(app)

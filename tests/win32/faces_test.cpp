@@ -4,6 +4,9 @@
 
 #include <windows.h>
 
+#include <string>
+#include <vector>
+
 #include "app/win/main_stage.h"
 #include "character/loneliness.h"
 #include "dialog_driver.h"
@@ -118,6 +121,20 @@ TEST_F(FacesStage, TheFaceButtonCountsOnTheStagesTag) {
     drive::Command(stage, TDebugControls::kFaceTestId);
     EXPECT_EQ(view.Tag(), 0) << "past 3 it starts over";
     EXPECT_FALSE(view.Faces().FaceShown());
+}
+
+TEST(Faces, CallsWaitForAFullScreenProgramAndTheLastComesAfter) {
+    std::vector<std::wstring> calls;
+    TFaces faces(
+        GetModuleHandleW(nullptr), [](uint32_t) { return 0u; },
+        [&](const std::wstring& name) { return calls.push_back(name), true; });
+    TPaintBox box{0, 0, 24, 24};
+    faces.Attach(nullptr, box);
+    faces.SetSilent(true);
+    for (int tick = 0; tick < 3; ++tick) faces.SamishiiTimerTimer(60, false);
+    EXPECT_TRUE(calls.empty()) << "silent while it covers her";
+    faces.SetSilent(false);
+    EXPECT_EQ(calls, std::vector<std::wstring>{L"Snd_Matsu2"}) << "her last call, once";
 }
 
 }  // namespace

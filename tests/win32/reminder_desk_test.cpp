@@ -1,6 +1,6 @@
 // The reminder queue on a real timer: what comes due is shown through the
 // stage with its sound and label, paced by MainTimer, held back while a
-// balloon is up or a settings dialog is open.
+// balloon is up, a settings dialog is open or a full-screen program covers her.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -69,13 +69,23 @@ TEST(ReminderDesk, MissedSchedulesComeOneAfterAnotherWithTheirSounds) {
         const TReminderDesk::DialogHold hold = desk.HoldForDialog();
         desk.MainTimerTimer();
         EXPECT_EQ(sounds.size(), 1u) << "nor while a settings dialog is open";
+        desk.HoldForFullScreen(true);
     }
+    desk.MainTimerTimer();
+    EXPECT_EQ(sounds.size(), 1u) << "nor while a full-screen program covers her";
+    desk.HoldForFullScreen(false);
     desk.MainTimerTimer();
     ASSERT_EQ(sounds.size(), 2u);
     EXPECT_EQ(Text(balloon.MessageArea()), L"会議");
     EXPECT_EQ(Text(balloon.TimeLabel()), L"[**.**  08:30]");
     EXPECT_EQ(sounds.back(), L"") << "a slot without a sound plays nothing";
     EXPECT_FALSE(desk.Timer().Running()) << "the queue is empty";
+    desk.HoldForFullScreen(true);
+    EXPECT_FALSE(balloon.Visible()) << "set aside while a full-screen program covers her";
+    EXPECT_EQ(stops, 2) << "her voice stops with it";
+    desk.HoldForFullScreen(false);
+    EXPECT_TRUE(balloon.Visible()) << "and back after it, with the same words";
+    EXPECT_EQ(Text(balloon.MessageArea()), L"会議");
     DestroyWindow(owner);
 }
 

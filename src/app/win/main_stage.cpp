@@ -84,6 +84,7 @@ void TMainStage::FormCreate() {
     faces_.StopLonelinessTimer();
     Tag = 0;
     ApplyStayOnTop();
+    fullScreen_.Start(Handle(), [this](bool quiet) { OnFullScreen(quiet); });
     started_ = true;
 }
 
@@ -177,6 +178,15 @@ void TMainStage::ApplyThreadPriority() {
 void TMainStage::ApplyStayOnTop() {
     ::SetWindowPos(Handle(), Settings().StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TMainStage::OnFullScreen(bool quiet) {
+    if (quiet)
+        fullScreen_.StepBehind(Handle());
+    else
+        ApplyStayOnTop();
+    desk_.HoldForFullScreen(quiet);
+    faces_.SetSilent(quiet);
 }
 
 LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,7 @@
 //   TDialView         the dial's artwork, minute picture and outline
 //   TClocker          the clock thread, which hands its updates over here
 //   TPopupMenu, TDebugControls
+//   TFullScreenWatch  a program in full screen over her monitor, which she keeps out of the way of
 // User-interface thread only. Its handlers are reached through its window's
 // messages; tests read it through MainStageView.
 
@@ -27,6 +28,7 @@
 #include "character/win/faces.h"
 #include "clock/win/clocker.h"
 #include "clock/win/dial_view.h"
+#include "presence/win/fullscreen_watch.h"
 #include "reminders/win/reminder_desk.h"
 #include "settings/win/settings_session.h"
 #include "voice/win/sound_player.h"
@@ -98,6 +100,10 @@ private:
     void ApplyThreadPriority();
     void ApplyStayOnTop();
 
+    // A program in full screen over her monitor (TFullScreenWatch): she steps
+    // behind it, her reminders and calls wait, and all comes back after it.
+    void OnFullScreen(bool quiet);
+
     StageSettings& Settings() { return session_.settings; }
     const StageSettings& Settings() const { return session_.settings; }
     DialMode Mode() const { return DialMode{Settings().AnaDigi, Settings().DigiAMPM}; }
@@ -115,6 +121,7 @@ private:
     TDialView dial_;
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;
+    TFullScreenWatch fullScreen_;
     UniqueBrush greenBrush_;
     // First-show marker: 0 until the first show has placed the window. The
     // debug face test counts on it too, so that a show after it has gone

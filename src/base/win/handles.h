@@ -86,6 +86,10 @@ struct HookTraits {
     static HHOOK Invalid() { return nullptr; }
     static void Close(HHOOK h) { ::UnhookWindowsHookEx(h); }
 };
+struct WinEventHookTraits {
+    static HWINEVENTHOOK Invalid() { return nullptr; }
+    static void Close(HWINEVENTHOOK h) { ::UnhookWinEvent(h); }
+};
 
 using UniqueRgn = UniqueHandle<HRGN, GdiTraits<HRGN>>;
 using UniqueBitmap = UniqueHandle<HBITMAP, GdiTraits<HBITMAP>>;
@@ -100,6 +104,7 @@ using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueHook = UniqueHandle<HHOOK, HookTraits>;
+using UniqueWinEventHook = UniqueHandle<HWINEVENTHOOK, WinEventHookTraits>;
 
 // A window DC from GetDC, given back with ReleaseDC.
 class WindowDc {

@@ -81,7 +81,10 @@ void TFaces::SamishiiTimerTimer(int32_t samiLim, bool nakuTest) {
     const int before = machine_.Face();
     const wchar_t* sound = machine_.SamishiiTimerTimer(samiLim, nakuTest);
     // The call first, then the face, as she says it.
-    if (sound && playSound_) playSound_(sound);
+    if (sound && silent_)
+        heldCall_ = sound;
+    else if (sound && playSound_)
+        playSound_(sound);
     // A lonely face is drawn even over the same one; no face to remove, nothing.
     if (machine_.Face() != 0 || before != 0) ShowFace();
     ApplyTimer();
@@ -97,6 +100,14 @@ void TFaces::ResetLoneliness() {
     machine_.ResetLoneliness();
     SamishiiTimer.SetEnabled(false);
     if (shown) ShowFace();
+}
+
+void TFaces::SetSilent(bool silent) {
+    silent_ = silent;
+    if (silent_ || !heldCall_) return;
+    const wchar_t* call = heldCall_;
+    heldCall_ = nullptr;
+    if (playSound_) playSound_(call);
 }
 
 }  // namespace velmira

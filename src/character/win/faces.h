@@ -42,6 +42,10 @@ public:
     void SamishiiTimerTimer(int32_t samiLim, bool nakuTest);
     void StopLonelinessTimer();
     void ResetLoneliness();
+    // While a program in full screen covers her monitor her calls wait; the
+    // last one comes when it ends. Her moods go on meanwhile.
+    void SetSilent(bool silent);
+    bool Silent() const { return silent_; }
 
     const LonelinessMachine& Machine() const { return machine_; }
     TTimer SamishiiTimer;
@@ -58,6 +62,8 @@ private:
     HWND window_ = nullptr;
     TPaintBox* faceFrame_ = nullptr;
     DisplayScale scale_;
+    bool silent_ = false;
+    const wchar_t* heldCall_ = nullptr;
 };
 
 }  // namespace velmira

@@ -143,6 +143,13 @@ void TMessageBalloon::Hide() {
     if (Visible()) ::ShowWindow(Handle(), SW_HIDE);  // FormHide, from WM_SHOWWINDOW
 }
 
+void TMessageBalloon::SetAside() {
+    if (!Visible()) return;
+    settingAside_ = true;
+    ::ShowWindow(Handle(), SW_HIDE);
+    settingAside_ = false;
+}
+
 void TMessageBalloon::BuildBalloonShape() {
     if (placement_ < 0) ChoosePlacement(false);
     frameRegion_.reset();
@@ -192,6 +199,7 @@ void TMessageBalloon::FormHide() {
     timer1_.SetEnabled(false);
     timer2_.SetEnabled(false);
     host_.StopSound();
+    if (settingAside_) return;
     // The focus goes back to her, and she comes to the front.
     if (HWND stage = host_.StageWindow()) {
         ::ShowWindow(stage, SW_SHOW);

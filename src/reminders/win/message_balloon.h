@@ -60,6 +60,9 @@ public:
 
     bool Visible() const { return Handle() && ::IsWindowVisible(Handle()); }
     void Hide();
+    // Hidden for a while, leaving the focus where it is: another program
+    // has the screen. ChoosePlacement(true) shows it again.
+    void SetAside();
     // -1 until the first placement, then a BalloonPlacement value.
     int Placement() const { return placement_; }
 
@@ -108,6 +111,7 @@ private:
     // A copy of the shape the window owns, for drawing the outline.
     UniqueRgn frameRegion_;
     bool destroying_ = false;
+    bool settingAside_ = false;
 };
 
 }  // namespace velmira

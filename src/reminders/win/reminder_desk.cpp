@@ -44,7 +44,7 @@ void TReminderDesk::CheckReminders(bool dateChanged, bool minuteChanged, const L
 
 void TReminderDesk::MainTimerTimer() {
     const std::optional<QueuedReminder> entry =
-        queue_.MainTimerTimer(BalloonVisible(), dialogOpen_);
+        queue_.MainTimerTimer(BalloonVisible(), dialogOpen_ || fullScreenHold_);
     ApplyTimer();
     if (entry) ShowReminder(entry->kind, entry->slot);
 }
@@ -57,6 +57,21 @@ void TReminderDesk::ShowReminder(int32_t kind, int32_t slot) {
     balloon_->SetStayOnTop(host_.stayOnTop());
     balloon_->SetTexts(shown.message, shown.timeLabel);
     balloon_->ChoosePlacement(true);
+}
+
+void TReminderDesk::HoldForFullScreen(bool hold) {
+    if (hold == fullScreenHold_) return;
+    fullScreenHold_ = hold;
+    if (!balloon_) return;
+    if (hold) {
+        balloonSetAside_ = balloon_->Visible();
+        balloon_->SetAside();
+    } else if (balloonSetAside_) {
+        // The same words again, where she stands now.
+        balloonSetAside_ = false;
+        balloon_->SetStayOnTop(host_.stayOnTop());
+        balloon_->ChoosePlacement(true);
+    }
 }
 
 template <typename Dialog, typename Slots>

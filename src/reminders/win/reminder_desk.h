@@ -43,7 +43,8 @@ public:
     bool CreateBalloon();
 
     void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time);
-    // MainTimer's tick; nothing is taken while a settings dialog is open.
+    // MainTimer's tick; nothing is taken while a settings dialog is open
+    // or a full-screen program holds the queue.
     void MainTimerTimer();
 
     // The settings dialogs over her window ("記念日設定", "予定設定"): they
@@ -67,6 +68,11 @@ public:
     };
     DialogHold HoldForDialog() { return DialogHold(dialogOpen_); }
     bool DialogOpen() const { return dialogOpen_; }
+    // While a program in full screen covers her monitor the queue waits too,
+    // and a shown balloon steps aside until it ends; the queue goes on when
+    // neither holds it.
+    void HoldForFullScreen(bool hold);
+    bool FullScreenHold() const { return fullScreenHold_; }
     UINT_PTR MainTimerId() const { return MainTimer.Id(); }
     // Shows the entry at once, with the slot as it is now.
     void ShowReminder(int32_t kind, int32_t slot);
@@ -102,6 +108,8 @@ private:
     Host host_;
     HWND stage_ = nullptr;
     bool dialogOpen_ = false;
+    bool fullScreenHold_ = false;
+    bool balloonSetAside_ = false;  // hidden for a full-screen program, shown again after it
     ReminderQueue queue_;
     TTimer MainTimer;
     std::unique_ptr<TMessageBalloon> balloon_;

@@ -8,6 +8,9 @@
 //   e2e_helper count <class>     prints how many top-level windows of that class exist
 //   e2e_helper texts <class>     prints the texts of the child windows of the first visible
 //                                window of that class, one per line (UTF-8; CR and LF as \r, \n)
+//   e2e_helper fullscreen <rrggbb>  covers the primary monitor with a window of that colour
+//                                (WS_POPUP, class VelmiraE2EFullScreen), brought to the
+//                                foreground, until it is closed or the helper is killed
 //   e2e_helper client <class>    prints the client area of the first visible window of that
 //                                class in screen pixels: left top width height
 //   e2e_helper controls <class>  prints each shown control of the first visible window of that
@@ -54,6 +57,25 @@ int ShowHelperWindow() {
     HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-helper", WS_POPUP | WS_VISIBLE, 0, 0,
                                   1280, 1024, nullptr, nullptr, wc.hInstance, nullptr);
     if (!hwnd) return 1;
+    MSG msg;
+    while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
+    return 0;
+}
+
+int ShowFullScreen(const wchar_t* colour) {
+    const unsigned long rgb = std::wcstoul(colour, nullptr, 16);
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = HelperProc;
+    wc.hInstance = ::GetModuleHandleW(nullptr);
+    wc.hbrBackground = ::CreateSolidBrush(RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    wc.lpszClassName = L"VelmiraE2EFullScreen";
+    ::RegisterClassW(&wc);
+    HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-fullscreen", WS_POPUP, 0, 0,
+                                  ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                  nullptr, nullptr, wc.hInstance, nullptr);
+    if (!hwnd) return 1;
+    ::ShowWindow(hwnd, SW_SHOW);
+    ::SetForegroundWindow(hwnd);
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
     return 0;
@@ -116,6 +138,7 @@ int wmain(int argc, wchar_t** argv) {
         return 0;
     }
     if (argc >= 2 && std::wcscmp(argv[1], L"window") == 0) return ShowHelperWindow();
+    if (argc >= 3 && std::wcscmp(argv[1], L"fullscreen") == 0) return ShowFullScreen(argv[2]);
     if (argc >= 3 && std::wcscmp(argv[1], L"title") == 0) {
         HWND hwnd = ::FindWindowW(argv[2], nullptr);
         if (!hwnd) return 1;
@@ -150,7 +173,8 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     std::fprintf(stderr,
-                 "usage: e2e_helper close <class> | window | title <class> | count <class> | "
-                 "texts <class> | client <class> | controls <class>\n");
+                 "usage: e2e_helper close <class> | window | fullscreen <rrggbb> | title <class> | "
+                 "count <class> | texts <class> | client <class> | controls <class>
+");
     return 2;
 }

@@ -1,0 +1,163 @@
+#include "presence/win/fullscreen_watch.h"
+
+#include <algorithm>
+#include <cwchar>
+#include <vector>
+
+#include "base/win/desktop.h"
+
+namespace velmira {
+
+namespace {
+
+// The watches that are running; the hooks' and the timer's callbacks carry no
+// pointer of ours. User-interface thread only, like the watches.
+std::vector<TFullScreenWatch*>& Running() {
+    static std::vector<TFullScreenWatch*> running;
+    return running;
+}
+
+// SHQueryUserNotificationState's answers (shellapi.h), taken from shell32 at
+// run time: older systems and Wine may not have it.
+enum QueryState { kNotPresent = 1, kBusy = 2, kD3dFullScreen = 3, kPresentation = 4 };
+using QueryNotificationState = HRESULT(WINAPI*)(int*);
+
+bool IsDesktop(HWND window) {
+    if (window == ::GetShellWindow() || window == ::GetDesktopWindow()) return true;
+    wchar_t name[32] = {};
+    ::GetClassNameW(window, name, 32);
+    return std::wcscmp(name, L"Progman") == 0 || std::wcscmp(name, L"WorkerW") == 0;
+}
+
+Rect MonitorOf(HWND window) {
+    RECT place{};
+    HMONITOR monitor = nullptr;
+    if (::IsIconic(window) && RestoredWindowRect(window, place))
+        monitor = ::MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST);
+    else
+        monitor = ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (!monitor || !::GetMonitorInfoW(monitor, &info))
+        return Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    return ToRect(info.rcMonitor);
+}
+
+UniqueWinEventHook HookEvents(DWORD first, DWORD last, DWORD process, DWORD thread,
+                              WINEVENTPROC proc) {
+    return UniqueWinEventHook(
+        ::SetWinEventHook(first, last, nullptr, proc, process, thread, WINEVENT_OUTOFCONTEXT));
+}
+
+}  // namespace
+
+UserNotice TFullScreenWatch::Sources::SystemNotice() {
+    static const QueryNotificationState query = [] {
+        HMODULE shell = ::LoadLibraryW(L"shell32.dll");  // kept for the whole run
+        return shell ? reinterpret_cast<QueryNotificationState>(reinterpret_cast<void*>(
+                           ::GetProcAddress(shell, "SHQueryUserNotificationState")))
+                     : nullptr;
+    }();
+    int state = 0;
+    if (!query || FAILED(query(&state))) return UserNotice::kAccepts;
+    switch (state) {
+        case kBusy:
+            return UserNotice::kBusy;
+        case kD3dFullScreen:
+            return UserNotice::kFullScreenD3d;
+        case kPresentation:
+            return UserNotice::kPresentation;
+        default:  // kNotPresent is a locked or switched-away session, not a program
+            return UserNotice::kAccepts;
+    }
+}
+
+bool TFullScreenWatch::Sources::OfThisProcess(HWND window) {
+    DWORD process = 0;
+    ::GetWindowThreadProcessId(window, &process);
+    return process == ::GetCurrentProcessId();
+}
+
+TFullScreenWatch::~TFullScreenWatch() {
+    if (timer_) ::KillTimer(stage_, kCheckTimerId);
+    auto& running = Running();
+    running.erase(std::remove(running.begin(), running.end(), this), running.end());
+}
+
+void TFullScreenWatch::Start(HWND stage, Changed changed) {
+    stage_ = stage;
+    changed_ = std::move(changed);
+    if (std::find(Running().begin(), Running().end(), this) == Running().end())
+        Running().push_back(this);
+    foregroundHook_ =
+        HookEvents(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, 0, 0, OnWinEvent);
+    // The timer's callback takes WM_TIMER before her window procedure sees it.
+    timer_ = ::SetTimer(stage_, kCheckTimerId, kCheckMs, OnTimer) != 0;
+    Check();
+}
+
+void TFullScreenWatch::FollowForeground(HWND foreground) {
+    if (foreground == foreground_) return;
+    foreground_ = foreground;
+    windowHook_.reset();
+    destroyedHook_.reset();
+    DWORD process = 0;
+    const DWORD thread = foreground ? ::GetWindowThreadProcessId(foreground, &process) : 0;
+    // Only that thread's events: the pointer's moves in every program would
+    // otherwise wake her all the time. Her own windows never count.
+    if (!thread || sources_.hers(foreground)) return;
+    windowHook_ = HookEvents(EVENT_OBJECT_LOCATIONCHANGE, EVENT_OBJECT_LOCATIONCHANGE, process,
+                             thread, OnWinEvent);
+    destroyedHook_ =
+        HookEvents(EVENT_OBJECT_DESTROY, EVENT_OBJECT_HIDE, process, thread, OnWinEvent);
+}
+
+void TFullScreenWatch::Check() {
+    if (!stage_) return;
+    HWND window = ::GetForegroundWindow();
+    if (window && !::IsWindowVisible(window)) window = nullptr;
+    FollowForeground(window);
+    ForegroundWindow foreground;
+    if (window) {
+        RECT rect{};
+        foreground.present = ::GetWindowRect(window, &rect) != 0;
+        foreground.rect = ToRect(rect);
+        foreground.hers = sources_.hers(window);
+        foreground.desktop = IsDesktop(window);
+    }
+    const bool quiet = QuietForFullScreen(foreground, MonitorOf(stage_), sources_.notice());
+    if (quiet == quiet_) return;
+    quiet_ = quiet;
+    if (changed_) changed_(quiet);
+}
+
+void TFullScreenWatch::StepBehind(HWND window) const {
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
+    ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
+    // Below an ordinary window only: placed after a topmost one she would
+    // take the band again.
+    HWND cover = Cover();
+    if (cover && !(::GetWindowLongPtrW(cover, GWL_EXSTYLE) & WS_EX_TOPMOST))
+        ::SetWindowPos(window, cover, 0, 0, 0, 0, flags);
+}
+
+void CALLBACK TFullScreenWatch::OnWinEvent(HWINEVENTHOOK hook, DWORD, HWND hwnd, LONG idObject,
+                                           LONG, DWORD, DWORD) {
+    // By index: a change handler may end a watch.
+    for (size_t i = 0; i < Running().size(); ++i) {
+        TFullScreenWatch* watch = Running()[i];
+        if (hook == watch->foregroundHook_.get()) {
+            watch->Check();
+        } else if (hook == watch->windowHook_.get() || hook == watch->destroyedHook_.get()) {
+            // The foreground window itself, not its controls, carets or the pointer.
+            if (hwnd == watch->foreground_ && idObject == OBJID_WINDOW) watch->Check();
+        }
+    }
+}
+
+void CALLBACK TFullScreenWatch::OnTimer(HWND hwnd, UINT, UINT_PTR id, DWORD) {
+    for (size_t i = 0; i < Running().size(); ++i)
+        if (Running()[i]->stage_ == hwnd && id == kCheckTimerId) Running()[i]->Check();
+}
+
+}  // namespace velmira
