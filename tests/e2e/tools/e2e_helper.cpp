@@ -174,7 +174,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     std::fprintf(stderr,
                  "usage: e2e_helper close <class> | window | fullscreen <rrggbb> | title <class> | "
-                 "count <class> | texts <class> | client <class> | controls <class>
-");
+                 "count <class> | texts <class> | client <class> | controls <class>\n");
     return 2;
 }
