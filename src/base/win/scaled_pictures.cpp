@@ -96,9 +96,8 @@ PixelPicture ReadPixels(HBITMAP bitmap) {
 
 UniqueBitmap DibOf(const PixelPicture& picture) {
     if (picture.width <= 0 || picture.height <= 0) return UniqueBitmap();
-    BITMAPINFO info = TopDown32(picture.width, picture.height);
-    void* bits = nullptr;
-    UniqueBitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    uint32_t* bits = nullptr;
+    UniqueBitmap dib = CreateTopDownDib(picture.width, picture.height, &bits);
     if (dib) std::memcpy(bits, picture.pixels.data(), picture.pixels.size() * sizeof(uint32_t));
     return dib;
 }
@@ -137,6 +136,14 @@ UniqueImageList ImageListOf(HBITMAP strip, int cellWidth, int cellHeight) {
 }
 
 }  // namespace
+
+UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits) {
+    BITMAPINFO info = TopDown32(width, height);
+    void* pixels = nullptr;
+    UniqueBitmap dib(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
+    if (bits) *bits = dib ? static_cast<uint32_t*>(pixels) : nullptr;
+    return dib;
+}
 
 UniqueBitmap LoadScaledBitmap(HINSTANCE module, const wchar_t* name, const DisplayScale& scale,
                               PictureKey key) {

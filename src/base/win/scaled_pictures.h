@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <cstdint>
+
 #include "base/display_scale.h"
 #include "base/win/handles.h"
 
@@ -31,6 +33,9 @@ UniqueBitmap LoadScaledMask(HINSTANCE module, const wchar_t* name, const Display
 // takes a pixel of its neighbour; empty when the resource is missing.
 UniqueImageList LoadScaledGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
                                      int cellHeight, const DisplayScale& scale);
+
+// A 32-bit top-down DIB section: row 0 is the top, pixels 0x00RRGGBB in bits.
+UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits = nullptr);
 
 // The region of every pixel of the picture that is not the key colour, in
 // the picture's coordinates; empty when the picture cannot be read.

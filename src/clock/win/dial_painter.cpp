@@ -29,17 +29,7 @@ void DrawGlyph(HIMAGELIST list, const GlyphPlacement& g, HDC dc) {
 }  // namespace
 
 UniqueBitmap CreateDialBitmap(int width, int height, uint32_t** bits) {
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(info.bmiHeader);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down: row 0 is the dial's top
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* pixels = nullptr;
-    UniqueBitmap bitmap(::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &pixels, nullptr, 0));
-    if (bits) *bits = bitmap ? static_cast<uint32_t*>(pixels) : nullptr;
-    return bitmap;
+    return CreateTopDownDib(width, height, bits);  // row 0 is the dial's top
 }
 
 UniqueImageList LoadDialFaces(HINSTANCE instance, int width, int height,
