@@ -30,8 +30,9 @@ def shot_until(s, name, covered, timeout=0):
 class FullScreen(unittest.TestCase):
     def test_she_keeps_out_of_the_way_of_a_full_screen_program(self):
         with harness.Session() as s:
-            values = dict(test_settings.DEFAULTS)  # she stays on top
-            values.update({"Yotei0": ("REG_DWORD", 0x80000905),  # every day at 9:05, in use
+            values = dict(test_settings.DEFAULTS)
+            values.update({"StayOnTop": ("REG_DWORD", 1),
+                           "Yotei0": ("REG_DWORD", 0x80000905),  # every day at 9:05, in use
                            "lastYotei": ("REG_DWORD", 0x0C080904)})
             s.seed(values)
             app = s.launch(faketime="@2026-12-08 09:04:20")
