@@ -319,8 +319,17 @@ class Session:
 
     def screenshot(self, path=None):
         """The whole screen as an Image; also saved as PNG when a path is given."""
-        xwd = subprocess.run(["xwd", "-root", "-silent"], env=self.env, stdout=subprocess.PIPE,
-                             check=True).stdout
+        # xwd fails (BadColor) when a window and its colormap go while it
+        # reads the screen: take it again.
+        for attempt in range(5):
+            done = subprocess.run(["xwd", "-root", "-silent"], env=self.env,
+                                  stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+            if done.returncode == 0 or attempt == 4:
+                break
+            time.sleep(0.1)
+        if done.returncode != 0:
+            raise RuntimeError("xwd -root failed: " + done.stderr.decode(errors="replace"))
+        xwd = done.stdout
         ppm = subprocess.run(["/usr/bin/convert", "xwd:-", "-depth", "8", "ppm:-"], input=xwd,
                              stdout=subprocess.PIPE, check=True).stdout
         if path:
