@@ -15,6 +15,7 @@ Function User32Function(const char* name) {
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
 using AdjustForDpiFn = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+using DialogDpiBehaviorFn = BOOL(WINAPI*)(HWND, int, int);
 
 }  // namespace
 
@@ -38,6 +39,13 @@ bool AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, const Displa
     static const auto adjust = User32Function<AdjustForDpiFn>("AdjustWindowRectExForDpi");
     if (adjust) return adjust(&rect, style, FALSE, exStyle, static_cast<UINT>(scale.Dpi())) != 0;
     return ::AdjustWindowRectEx(&rect, style, FALSE, exStyle) != 0;
+}
+
+void KeepDialogDpiLayout(HWND dialog) {
+    static const auto setBehavior =
+        User32Function<DialogDpiBehaviorFn>("SetDialogDpiChangeBehavior");
+    constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
+    if (setBehavior) setBehavior(dialog, kDisableAll, kDisableAll);
 }
 
 }  // namespace velmira

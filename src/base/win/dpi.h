@@ -19,4 +19,8 @@ DisplayScale WindowScale(HWND hwnd);
 // given scale (the system's frames before Windows 10).
 bool AdjustWindowRectForDpi(RECT& rect, DWORD style, DWORD exStyle, const DisplayScale& scale);
 
+// Keeps Windows (10, 1703 on) from re-laying out a per-monitor dialog itself
+// when its DPI changes; nothing on systems without it.
+void KeepDialogDpiLayout(HWND dialog);
+
 }  // namespace velmira

@@ -23,20 +23,6 @@ void RegisterCommonControls() {
 // The innermost modal dialog of this thread, for the key filter.
 thread_local ModalDialog* tl_keyDialog = nullptr;
 
-// Windows 10 (1703 on) re-lays out a per-monitor dialog itself when its DPI
-// changes; the dialog does that from its 96-DPI layout, so the system must
-// not scale it a second time. Found at run time: absent before Windows 10.
-void KeepDpiLayoutOurs(HWND dialog) {
-    using Fn = BOOL(WINAPI*)(HWND, int, int);
-    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    static const auto setBehavior =
-        user32 ? reinterpret_cast<Fn>(reinterpret_cast<void (*)()>(
-                     ::GetProcAddress(user32, "SetDialogDpiChangeBehavior")))
-               : nullptr;
-    constexpr int kDisableAll = 1;  // DDC_DISABLE_ALL
-    if (setBehavior) setBehavior(dialog, kDisableAll, kDisableAll);
-}
-
 }  // namespace
 
 INT_PTR ModalDialog::RunModal(const DialogTemplate& dialogTemplate) {
@@ -85,7 +71,9 @@ INT_PTR CALLBACK ModalDialog::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPA
 INT_PTR ModalDialog::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_INITDIALOG: {
-            KeepDpiLayoutOurs(hwnd_);
+            // The dialog lays itself out again from its 96-DPI layout when its
+            // DPI changes: the system must not scale it a second time.
+            KeepDialogDpiLayout(hwnd_);
             font_ = CreateFormFont(scale_);
             const std::vector<DialogControl>& controls = template_->Controls();
             PlaceControls(hwnd_, controls.data(), controls.size(), font_.get(), scale_);
