@@ -20,14 +20,21 @@ UniqueBitmap LoadBitmapResource(HINSTANCE module, const wchar_t* name) {
         static_cast<HBITMAP>(::LoadImageW(module, name, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION)));
 }
 
+UniqueImageList GlyphStripOf(HBITMAP strip, int cellWidth, int cellHeight) {
+    BITMAP bm{};
+    if (!strip || cellWidth <= 0 || cellHeight <= 0 || !::GetObjectW(strip, sizeof(bm), &bm))
+        return UniqueImageList();
+    const int cells = (bm.bmWidth / cellWidth) * (bm.bmHeight / cellHeight);
+    UniqueImageList list(::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK,
+                                            cells > 0 ? cells : 1, 0));
+    if (list && ::ImageList_AddMasked(list.get(), strip, RGB(255, 255, 255)) < 0) list.reset();
+    return list;
+}
+
 UniqueImageList LoadGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
                                int cellHeight) {
     UniqueBitmap strip = LoadBitmapResource(module, name);
-    if (!strip) return UniqueImageList();
-    UniqueImageList list(::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK, 13, 0));
-    if (list && ::ImageList_AddMasked(list.get(), strip.get(), RGB(255, 255, 255)) < 0)
-        list.reset();
-    return list;
+    return GlyphStripOf(strip.get(), cellWidth, cellHeight);
 }
 
 UniqueRgn LoadRegionResource(HINSTANCE module, int id) {

@@ -25,8 +25,11 @@ UniqueRgn LoadRegionResource(HINSTANCE module, int id);
 // A bitmap resource of the module as a DIB section; empty when it is missing.
 UniqueBitmap LoadBitmapResource(HINSTANCE module, const wchar_t* name);
 
-// A strip of equal cells from one bitmap resource, pure white transparent;
-// empty when the resource is missing.
+// A strip of equal cells from a bitmap, pure white transparent; empty when
+// there is no bitmap.
+UniqueImageList GlyphStripOf(HBITMAP strip, int cellWidth, int cellHeight);
+
+// The same from one bitmap resource; empty when the resource is missing.
 UniqueImageList LoadGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
                                int cellHeight);
 

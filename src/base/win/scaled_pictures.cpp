@@ -125,16 +125,6 @@ PixelPicture ScalingSource(HINSTANCE module, const wchar_t* name, UINT flags, in
     return source ? ReadPixels(source.get()) : PixelPicture();
 }
 
-UniqueImageList ImageListOf(HBITMAP strip, int cellWidth, int cellHeight) {
-    const SIZE size = BitmapSize(strip);
-    if (!strip || cellWidth <= 0 || cellHeight <= 0) return UniqueImageList();
-    const int cells = (size.cx / cellWidth) * (size.cy / cellHeight);
-    UniqueImageList list(::ImageList_Create(cellWidth, cellHeight, ILC_COLOR24 | ILC_MASK,
-                                            cells > 0 ? cells : 1, 0));
-    if (list && ::ImageList_AddMasked(list.get(), strip, RGB(255, 255, 255)) < 0) list.reset();
-    return list;
-}
-
 }  // namespace
 
 UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits) {
@@ -182,7 +172,7 @@ UniqueImageList LoadScaledGlyphStrip(HINSTANCE module, const wchar_t* name, int 
     const std::wstring twice = TwiceName(name);
     if (scale.Dpi() == kTwiceDpi && HasTwice(module, twice)) {
         UniqueBitmap strip = LoadBitmapResource(module, twice.c_str());
-        return ImageListOf(strip.get(), width, height);
+        return GlyphStripOf(strip.get(), width, height);
     }
     int factor = 1;
     const PixelPicture source = ScalingSource(module, name, LR_CREATEDIBSECTION, &factor);
@@ -208,7 +198,7 @@ UniqueImageList LoadScaledGlyphStrip(HINSTANCE module, const wchar_t* name, int 
         }
     }
     UniqueBitmap bitmap = DibOf(strip);
-    return ImageListOf(bitmap.get(), width, height);
+    return GlyphStripOf(bitmap.get(), width, height);
 }
 
 UniqueRgn RegionOfPicture(HBITMAP picture, COLORREF key) {
