@@ -36,7 +36,9 @@ bool TAboutBox::OnInitDialog() {
     ::SetDlgItemTextW(hwnd_, kNameLabelId, L"Velmira時計");
     ::SetDlgItemTextW(hwnd_, kVersLabelId, L"Ver. 1.00");
     Layout();
-    // Centred on the main window.
+    // Client area 229 x 75 at 96 DPI, whatever the screen's font size,
+    // centred on the main window.
+    SetClientSize(kClientWidth, kClientHeight);
     CenterOnOwner();
     return true;  // the focus goes to OK, the first control
 }
@@ -54,8 +56,6 @@ void TAboutBox::Layout() {
     } else {
         ImagePaint.SetBounds(designed.left, designed.top, designed.width, designed.height);
     }
-    // Client area 229 x 75 at 96 DPI, whatever the screen's font size.
-    SetClientSize(Px(kClientWidth), Px(kClientHeight));
 }
 
 void TAboutBox::Paint(HDC dc) {

@@ -34,7 +34,7 @@ private:
     bool OnInitDialog() override;
     void OnScaleChanged() override;
     void Paint(HDC dc) override;
-    // The picture at the dialog's scale, its box and the client size.
+    // The picture at the dialog's scale and its box.
     void Layout();
 
     HINSTANCE resources_;

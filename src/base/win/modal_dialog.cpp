@@ -165,6 +165,7 @@ void ModalDialog::ApplyScale(const DisplayScale& scale, const RECT* suggested) {
     const std::vector<DialogControl>& controls = template_->Controls();
     PlaceControls(hwnd_, controls.data(), controls.size(), font.get(), scale_);
     font_ = std::move(font);
+    if (clientSize_.cx > 0) SetClientSize(clientSize_.cx, clientSize_.cy);
     OnScaleChanged();
     // The size is the dialog's own; the place is the one Windows suggests.
     if (suggested)
@@ -174,7 +175,8 @@ void ModalDialog::ApplyScale(const DisplayScale& scale, const RECT* suggested) {
 }
 
 void ModalDialog::SetClientSize(int width, int height) {
-    velmira::SetClientSize(hwnd_, width, height);
+    clientSize_ = SIZE{width, height};
+    velmira::SetClientSize(hwnd_, Px(width), Px(height));
 }
 
 void ModalDialog::CenterOnOwner() {

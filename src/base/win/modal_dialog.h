@@ -68,8 +68,8 @@ protected:
     // (for TCN_SELCHANGING, TRUE keeps the page).
     virtual LRESULT OnNotify(const NMHDR& notice);
     // The dialog now stands on a monitor of another scale (Scale()): its
-    // template controls are re-placed and have the new font; lay out again
-    // what the dialog placed or sized itself, its client size included.
+    // template controls are re-placed and have the new font, its client area
+    // is resized; lay out again what the dialog placed or sized itself.
     virtual void OnScaleChanged() {}
     // Draws on the dialog's face, inside BeginPaint/EndPaint.
     virtual void Paint(HDC dc);
@@ -82,8 +82,8 @@ protected:
     void SetTransparentStatics(std::vector<int> ids) { transparentIds_ = std::move(ids); }
     void SetAllStaticsTransparent() { allStaticsTransparent_ = true; }
 
-    // Sizes the window so that its client area is exactly width x height
-    // (client pixels, already at the scale: see Px).
+    // Sizes the window so that its client area is exactly width x height at
+    // 96 DPI, times the dialog's scale; kept at a change of scale.
     void SetClientSize(int width, int height);
     // A 96-DPI length, point or box at the dialog's scale.
     int Px(int value) const { return scale_.Px(value); }
@@ -112,6 +112,7 @@ private:
     bool shown_ = false;
     DisplayScale scale_;
     bool scaleGiven_ = false;
+    SIZE clientSize_{};  // at 96 DPI, once the dialog has set it
 };
 
 }  // namespace velmira

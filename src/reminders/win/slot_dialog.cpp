@@ -125,7 +125,6 @@ void TSlotDialog::LayoutAtScale() {
         if (!Scale().IsOne()) ::SendMessageW(list, CB_SETITEMHEIGHT, 0, Px(kItemHeight));
     }
     playPicture_ = LoadScaledGlyphStrip(resources_, L"PlayButton", kPlaySize, kPlaySize, Scale());
-    SetClientSize(Px(kClientWidth), Px(kClientHeight));
 }
 
 void TSlotDialog::OnScaleChanged() {
@@ -155,6 +154,7 @@ bool TSlotDialog::OnInitDialog() {
     // No more may be typed than the box shows of a stored message.
     ::SendDlgItemMessageW(hwnd_, kMessage, EM_SETLIMITTEXT, kMessageBoxLimit, 0);
     LayoutAtScale();
+    SetClientSize(kClientWidth, kClientHeight);
     CenterOnOwner();
     FormShow();
     return true;  // the focus goes to the first tab stop, the use box

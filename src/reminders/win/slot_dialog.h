@@ -106,7 +106,7 @@ private:
     INT_PTR HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void DrawPlayButton(const DRAWITEMSTRUCT& item);
     // What the dialog sizes itself at its scale: the labels to their text,
-    // the lists' heights, the play picture, the client area.
+    // the lists' heights, the play picture.
     void LayoutAtScale();
     // The message row moved up into the hidden sound row's place.
     void MoveMessageRow();

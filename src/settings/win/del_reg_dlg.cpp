@@ -29,13 +29,13 @@ bool TDelRegDlg::Execute(HWND owner) {
 void TDelRegDlg::Layout() {
     const Rect box = Px(Rect{15, 12, 32, 32});
     PaintBox1.SetBounds(box.left, box.top, box.width, box.height);
-    SetClientSize(Px(kClientWidth), Px(kClientHeight));
 }
 
 bool TDelRegDlg::OnInitDialog() {
     // The label is transparent: the dialog's face shows through.
     SetTransparentStatics({kLabelId});
     Layout();
+    SetClientSize(kClientWidth, kClientHeight);
     // Centred on the screen (it comes before the main window), above other windows.
     CenterOnScreen();
     ::SetWindowPos(hwnd_, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
