@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <utility>
-
 #include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
 #include "base/win/dpi.h"
@@ -59,10 +57,7 @@ void TDebugControls::Create(HWND stage, const LocalTime& today) {
 void TDebugControls::ApplyScale(const DisplayScale& scale) {
     scale_ = scale;
     if (!DateTimePicker1) return;  // placed at the scale when they are made
-    // The old font stays alive until every control has the new one.
-    UniqueFont font = CreateFormFont(scale_);
-    PlaceChildControls(Controls(), kDebugControls, font.get(), scale_);
-    font_ = std::move(font);
+    font_ = PlaceChildControls(Controls(), kDebugControls, scale_);
 }
 
 std::vector<HWND> TDebugControls::Controls() const {

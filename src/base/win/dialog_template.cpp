@@ -102,10 +102,12 @@ std::vector<HWND> CreateChildControls(HWND parent, const DialogControl* controls
     return made;
 }
 
-void PlaceChildControls(const std::vector<HWND>& children, const DialogControl* controls,
-                        size_t count, HFONT font, const DisplayScale& scale) {
+UniqueFont PlaceChildControls(const std::vector<HWND>& children, const DialogControl* controls,
+                              size_t count, const DisplayScale& scale) {
+    UniqueFont font = CreateFormFont(scale);
     for (size_t i = 0; i < count && i < children.size(); ++i)
-        if (children[i]) MoveAndFont(children[i], PlaceAt(controls[i], scale), font);
+        if (children[i]) MoveAndFont(children[i], PlaceAt(controls[i], scale), font.get());
+    return font;
 }
 
 void PlaceControls(HWND dialog, const DialogControl* controls, size_t count, HFONT font,

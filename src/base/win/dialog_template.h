@@ -91,14 +91,15 @@ std::vector<HWND> CreateChildControls(HWND parent, const DialogControl (&control
 }
 
 // Moves the children made from the table (in its order, as CreateChildControls
-// answered) to their places at the scale and gives them `font`: the same
-// controls on a monitor of another DPI.
-void PlaceChildControls(const std::vector<HWND>& children, const DialogControl* controls,
-                        size_t count, HFONT font, const DisplayScale& scale);
+// answered) to their places at the scale and gives them the form font at
+// that scale, which it answers: the caller keeps it for as long as they live,
+// and lets go of the old one only now.
+UniqueFont PlaceChildControls(const std::vector<HWND>& children, const DialogControl* controls,
+                              size_t count, const DisplayScale& scale);
 template <size_t N>
-void PlaceChildControls(const std::vector<HWND>& children, const DialogControl (&controls)[N],
-                        HFONT font, const DisplayScale& scale) {
-    PlaceChildControls(children, controls, N, font, scale);
+UniqueFont PlaceChildControls(const std::vector<HWND>& children, const DialogControl (&controls)[N],
+                              const DisplayScale& scale) {
+    return PlaceChildControls(children, controls, N, scale);
 }
 
 }  // namespace velmira

@@ -3,7 +3,6 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <utility>
 
 #include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
@@ -104,10 +103,7 @@ void TMessageBalloon::ApplyScale(const DisplayScale& scale) {
     layout_ = ScaledBalloonLayout(scale_);
     ::SetWindowPos(Handle(), nullptr, 0, 0, layout_.clientWidth, layout_.clientHeight,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    // The old font stays alive until every control has the new one.
-    UniqueFont font = CreateFormFont(scale_);
-    PlaceChildControls({button1_, messageArea_, timeLabel_}, kControls, font.get(), scale_);
-    font_ = std::move(font);
+    font_ = PlaceChildControls({button1_, messageArea_, timeLabel_}, kControls, scale_);
     ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
