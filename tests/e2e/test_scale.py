@@ -39,24 +39,24 @@ def wait_popup(s, app, main, size, timeout=10.0):
     return None
 
 
-def start(s, dpi):
-    """Her program at 03:00:05 with a 2:45 schedule (hour and minute in binary) missed this morning."""
-    values = dict(test_settings.DEFAULTS)
-    values.update({"Yotei0": ("REG_DWORD", 0x8000022D), "lastYotei": ("REG_DWORD", 0)})
-    s.seed(values)
-    app = s.launch(faketime="@2026-12-08 03:00:05")
-    return app, app.wait_window()
-
-
 class Scale(unittest.TestCase):
-    def check_her(self, s, w, dpi):
+    def start_and_check_her(self, s, dpi):
+        """Her program at 03:00:05 with a 2:45 schedule missed this morning
+        (hour and minute in binary): her window, outline and hands at the
+        scale; returns the program, her window and the schedule's balloon."""
+        values = dict(test_settings.DEFAULTS)
+        values.update({"Yotei0": ("REG_DWORD", 0x8000022D), "lastYotei": ("REG_DWORD", 0)})
+        s.seed(values)
+        app = s.launch(faketime="@2026-12-08 03:00:05")
+        w = app.wait_window()
+        time.sleep(1.5)
         x, y, width, height = s.geometry(w)
         self.assertEqual((x, y), (40, 64), "the stored position is in screen pixels")
         self.assertLessEqual(abs(width - px(293, dpi)), 1)
         self.assertLessEqual(abs(height - px(441, dpi)), 1)
         # Her outline at this size: the desktop shows at her box's corners and
-        # beside her feet, her face and dress are hers.
-        for dx, dy, hers in ((2, 2, False), (width - 3, height - 3, False), (10, 400, False),
+        # beside her feet, her face and dress are hers (96-DPI places).
+        for dx, dy, hers in ((2, 2, False), (291, 439, False), (10, 400, False),
                              (165, 118, True), (160, 300, True)):
             under = test_character.window_under_pointer(s, x + px(dx, dpi), y + px(dy, dpi))
             self.assertEqual(under == w, hers, "at %d,%d (96-DPI place)" % (dx, dy))
@@ -66,21 +66,19 @@ class Scale(unittest.TestCase):
         self.assertEqual(dial(64, 40), MAGENTA)
         self.assertEqual(dial(85, 64), MAGENTA)
         self.assertNotEqual(dial(40, 64), MAGENTA)
-        return shot
+        size = (px(240, dpi), px(160, dpi))
+        balloon = wait_popup(s, app, w, size)
+        self.assertIsNotNone(balloon, "no %d x %d balloon came up" % size)
+        s.screenshot(shot_path("scale-%d-balloon.png" % dpi))
+        return app, w, balloon
 
     def test_at_200_percent(self):
         dpi = 192
         with harness.Session(dpi=dpi) as s:
-            app, w = start(s, dpi)
-            time.sleep(1.5)
-            self.check_her(s, w, dpi)
-
-            balloon = wait_popup(s, app, w, (480, 320))
-            self.assertIsNotNone(balloon, "no 480 x 320 balloon came up")
+            app, w, balloon = self.start_and_check_her(s, dpi)
             # Right of her and above her mouth, the tail's tip on the mouth
             # box's top-right corner (314 + 34, 276 in her window).
             self.assertEqual(balloon[1:3], (40 + 348, 64 + 276 - 320))
-            s.screenshot(shot_path("scale-192-balloon.png"))
             s.xdotool("mousemove", balloon[1] + px(184 + 23, dpi), balloon[2] + px(107 + 9, dpi),
                       "click", 1)
             deadline = time.time() + 5
@@ -111,14 +109,8 @@ class Scale(unittest.TestCase):
             self.assertEqual(s.reg_values()["FormLeft"], ("REG_DWORD", 40))
 
     def test_at_150_percent(self):
-        dpi = 144
-        with harness.Session(dpi=dpi) as s:
-            app, w = start(s, dpi)
-            time.sleep(1.5)
-            self.check_her(s, w, dpi)
-            balloon = wait_popup(s, app, w, (360, 240))
-            self.assertIsNotNone(balloon, "no 360 x 240 balloon came up")
-            s.screenshot(shot_path("scale-144-balloon.png"))
+        with harness.Session(dpi=144) as s:
+            app, _, _ = self.start_and_check_her(s, 144)
             self.assertTrue(s.close_main_stage())
             self.assertEqual(app.wait_exit(10), 0)
 
