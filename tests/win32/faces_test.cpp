@@ -74,10 +74,10 @@ TEST_F(FacesStage, TheThirdMinutePictureSmilesAndAPressTakesTheFaceAway) {
     EXPECT_EQ(timer.Tag, samishii::kSmiling);
 
     // The timer's ticks, as Windows sends them; the wait is the default hour.
-    SendMessageW(stage.Handle(), WM_TIMER, TFaces::kSamishiiTimerId, 0);
+    SendMessageW(stage.Handle(), WM_TIMER, timer.Id(), 0);
     EXPECT_FALSE(view.Faces().FaceShown());
     EXPECT_EQ(timer.Interval(), 3600000u);
-    SendMessageW(stage.Handle(), WM_TIMER, TFaces::kSamishiiTimerId, 0);
+    SendMessageW(stage.Handle(), WM_TIMER, timer.Id(), 0);
     Paint();
     EXPECT_EQ(MatchingPixels(stage.Handle(), box, L"Face2"), kSamples) << "lonely";
     EXPECT_EQ(timer.Tag, samishii::kLonely1);

@@ -142,7 +142,7 @@ TEST_F(MessageBalloon, PlacedBesideHerRestoredWindowWhileMinimized) {
     ASSERT_TRUE(::IsIconic(host.stage));
     balloon->ChoosePlacement(true);
     ExpectShapeFor(BalloonPlacement::RightBelow, Point{100, 0});
-    Send(balloon->Handle(), WM_TIMER, TMessageBalloon::kTimer2Id);
+    Send(balloon->Handle(), WM_TIMER, balloon->Timer2().Id());
     ExpectShapeFor(BalloonPlacement::RightBelow, Point{100, 0});
 }
 
@@ -161,7 +161,7 @@ TEST_F(MessageBalloon, ClosingByItselfMinimizesAgainOnlyWhatShowingRestored) {
     host.minimized = true;
     balloon->ChoosePlacement(true);
     EXPECT_EQ(host.restores, 1);
-    Send(balloon->Handle(), WM_TIMER, TMessageBalloon::kTimer1Id);
+    Send(balloon->Handle(), WM_TIMER, balloon->Timer1().Id());
     EXPECT_FALSE(balloon->Visible());
     EXPECT_EQ(host.minimizes, 1);
     EXPECT_EQ(host.soundStops, 1);
@@ -169,7 +169,7 @@ TEST_F(MessageBalloon, ClosingByItselfMinimizesAgainOnlyWhatShowingRestored) {
     // Shown while restored: the timer leaves the program as it is.
     host.minimized = false;
     balloon->ChoosePlacement(true);
-    Send(balloon->Handle(), WM_TIMER, TMessageBalloon::kTimer1Id);
+    Send(balloon->Handle(), WM_TIMER, balloon->Timer1().Id());
     EXPECT_EQ(host.restores, 1);
     EXPECT_EQ(host.minimizes, 1);
 
@@ -179,7 +179,7 @@ TEST_F(MessageBalloon, ClosingByItselfMinimizesAgainOnlyWhatShowingRestored) {
     EXPECT_EQ(host.restores, 2);
     Send(balloon->Button1(), BM_CLICK, 0);
     balloon->ChoosePlacement(true);
-    Send(balloon->Handle(), WM_TIMER, TMessageBalloon::kTimer1Id);
+    Send(balloon->Handle(), WM_TIMER, balloon->Timer1().Id());
     EXPECT_FALSE(balloon->Visible());
     EXPECT_EQ(host.minimizes, 1);
 }
@@ -189,12 +189,12 @@ TEST_F(MessageBalloon, FollowsHerAcrossTheMiddleOfTheScreen) {
     ExpectShapeFor(BalloonPlacement::RightBelow, Point{100, 0});
     // Her centre now right of the middle line: the balloon turns to the left.
     MoveStage(900, 0);
-    Send(balloon->Handle(), WM_TIMER, TMessageBalloon::kTimer2Id);
+    Send(balloon->Handle(), WM_TIMER, balloon->Timer2().Id());
     EXPECT_TRUE(balloon->Visible());
     ExpectShapeFor(BalloonPlacement::LeftBelow, Point{900, 0});
     // Into the second quarter of the height: it opens above the mouth.
     MoveStage(900, 100);
-    Send(balloon->Handle(), WM_TIMER, TMessageBalloon::kTimer2Id);
+    Send(balloon->Handle(), WM_TIMER, balloon->Timer2().Id());
     ExpectShapeFor(BalloonPlacement::LeftAbove, Point{900, 100});
     EXPECT_EQ(host.soundStops, 0);
 }
@@ -207,7 +207,7 @@ TEST_F(MessageBalloon, ShowingHidingAndFollowingLeakNoGdiObjects) {
     for (int i = 0; i < 200; ++i) {
         balloon->ChoosePlacement(true);
         MoveStage(i % 2 ? 100 : 900, 0);
-        Send(balloon->Handle(), WM_TIMER, TMessageBalloon::kTimer2Id);
+        Send(balloon->Handle(), WM_TIMER, balloon->Timer2().Id());
         balloon->Hide();
     }
     const DWORD after = ::GetGuiResources(::GetCurrentProcess(), GR_GDIOBJECTS);

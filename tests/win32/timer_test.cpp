@@ -4,11 +4,13 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "base/win/components.h"
+#include "base/win/form_window.h"
+#include "base/win/timer.h"
 
 namespace velmira {
 namespace {
@@ -19,23 +21,24 @@ const HWND kSecond = reinterpret_cast<HWND>(0x2000);
 // Each call as "set <owner> <interval>" or "kill <owner>"; owners 1 and 2.
 struct RecordingCalls : TimerCalls {
     void Set(HWND owner, UINT_PTR id, UINT interval) override {
-        EXPECT_EQ(id, 7u);
+        ids.push_back(id);
         calls.push_back("set " + Name(owner) + " " + std::to_string(interval));
     }
     void Kill(HWND owner, UINT_PTR id) override {
-        EXPECT_EQ(id, 7u);
+        ids.push_back(id);
         calls.push_back("kill " + Name(owner));
     }
     static std::string Name(HWND owner) { return owner == kFirst ? "1" : "2"; }
     std::vector<std::string> Take() { return std::exchange(calls, {}); }
     std::vector<std::string> calls;
+    std::vector<UINT_PTR> ids;
 };
 
 using Calls = std::vector<std::string>;
 
 TEST(TTimer, EnablingAndIntervalsCallOnlyWhenTheCountMustChange) {
     RecordingCalls calls;
-    TTimer timer(7, 2000, calls);
+    TTimer timer(2000, nullptr, calls);
     timer.SetOwner(kFirst);
     EXPECT_EQ(calls.Take(), Calls{}) << "not enabled yet";
     timer.SetEnabled(true);
@@ -58,12 +61,13 @@ TEST(TTimer, EnablingAndIntervalsCallOnlyWhenTheCountMustChange) {
     EXPECT_FALSE(timer.Running());
     timer.SetInterval(300);
     EXPECT_EQ(calls.Take(), (Calls{"set 1 300"}));
+    for (UINT_PTR id : calls.ids) EXPECT_EQ(id, timer.Id()) << "always the timer's own id";
 }
 
 TEST(TTimer, RunsOnlyWithAnOwnerAndIsKilledWhenItGoes) {
     RecordingCalls calls;
     {
-        TTimer timer(7, 1000, calls);
+        TTimer timer(1000, nullptr, calls);
         timer.SetEnabled(true);
         EXPECT_EQ(calls.Take(), Calls{}) << "nothing to set without a window";
         timer.SetOwner(kFirst);
@@ -74,7 +78,7 @@ TEST(TTimer, RunsOnlyWithAnOwnerAndIsKilledWhenItGoes) {
     }
     EXPECT_EQ(calls.Take(), (Calls{"kill 2"}));
     {
-        TTimer stopped(7, 1000, calls);
+        TTimer stopped(1000, nullptr, calls);
         stopped.SetOwner(kFirst);
     }
     EXPECT_EQ(calls.Take(), Calls{});
@@ -85,15 +89,44 @@ TEST(TTimer, SetsAndKillsARealWindowTimer) {
     HWND window = ::CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                     ::GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(window, nullptr);
-    TTimer timer(41, 60000);
+    TTimer timer(60000);
     timer.SetOwner(window);
     timer.SetEnabled(true);
-    EXPECT_TRUE(::KillTimer(window, 41)) << "the timer was set";
+    EXPECT_TRUE(::KillTimer(window, timer.Id())) << "the timer was set";
     timer.SetEnabled(false);
     timer.SetEnabled(true);
     timer.SetEnabled(false);
-    EXPECT_FALSE(::KillTimer(window, 41)) << "the timer was killed";
+    EXPECT_FALSE(::KillTimer(window, timer.Id())) << "the timer was killed";
     ::DestroyWindow(window);
+}
+
+// Two parts keep timers on one form; each tick reaches its own handler, and
+// a tick of a timer that has gone reaches none.
+TEST(TTimer, TwoPartsTimersOnOneWindowReachTheirOwnHandlers) {
+    struct Form : FormWindow {
+        bool Make() {
+            return CreateForm(L"VelmiraTimerTestForm", 0, WS_POPUP, L"", 0, 0, 10, 10, nullptr);
+        }
+        LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+            if (msg == WM_TIMER) ++unrouted;
+            return FormWindow::HandleMessage(msg, wParam, lParam);
+        }
+        int unrouted = 0;
+    } form;
+    ASSERT_TRUE(form.Make());
+    std::string ticks;
+    TTimer first(1000, [&] { ticks += "1"; });
+    auto second = std::make_unique<TTimer>(1000, [&] { ticks += "2"; });
+    first.SetOwner(form.Handle());
+    second->SetOwner(form.Handle());
+    ASSERT_NE(first.Id(), second->Id());
+    ::SendMessageW(form.Handle(), WM_TIMER, second->Id(), 0);
+    ::SendMessageW(form.Handle(), WM_TIMER, first.Id(), 0);
+    const UINT_PTR gone = second->Id();
+    second.reset();
+    ::SendMessageW(form.Handle(), WM_TIMER, gone, 0);
+    EXPECT_EQ(ticks, "21");
+    EXPECT_EQ(form.unrouted, 1) << "only the gone timer's tick reached the form itself";
 }
 
 }  // namespace

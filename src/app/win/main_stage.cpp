@@ -37,6 +37,9 @@ TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
     application_.OnMessage = [this](MSG& msg, bool&) {
         if (clocker_) clocker_->MessageTaken(msg);
     };
+    faces_.SamishiiTimer.SetOnTimer([this] {
+        faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
+    });
     // Schedules still waiting at exit come back at the next start.
     session_.lastYoteiToStore = [this] { return desk_.LastYoteiToStore(); };
 }
@@ -245,12 +248,6 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_NOTIFY:
             if (debugControls_.IsTimePicked(*reinterpret_cast<const NMHDR*>(lParam)))
                 DateTimePicker1Change();
-            return 0;
-        case WM_TIMER:
-            if (wParam == desk_.MainTimerId())
-                desk_.MainTimerTimer();
-            else if (wParam == faces_.SamishiiTimer.Id())
-                faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
             return 0;
         case WM_SIZE:
             application_.MainFormSized(wParam);

@@ -3,6 +3,7 @@
 #include <exception>
 
 #include "base/win/error_box.h"
+#include "base/win/timer.h"
 
 namespace velmira {
 
@@ -59,6 +60,8 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
     if (!self) return ::DefWindowProcW(hwnd, msg, wParam, lParam);
     LRESULT result = 0;
     try {
+        // Each part's timer goes to its own handler; the window routes no ids.
+        if (msg == WM_TIMER && TTimer::DispatchTimer(hwnd, wParam)) return 0;
         result = self->HandleMessage(msg, wParam, lParam);
     } catch (const std::exception& error) {
         // An error in a handler must not unwind through Windows' own frames:

@@ -1,6 +1,7 @@
 #pragma once
 // Base of every window class: registers the class once, keeps `this` in the
-// window (stored at WM_NCCREATE) and routes messages to HandleMessage.
+// window (stored at WM_NCCREATE) and routes messages to HandleMessage; the
+// window's timers (TTimer) go to their own handlers first.
 
 #include <windows.h>
 

@@ -8,7 +8,7 @@
 namespace velmira {
 
 TFaces::TFaces(HINSTANCE resources, RandomSource random, PlaySound playSound)
-    : SamishiiTimer(kSamishiiTimerId, 1000),
+    : SamishiiTimer(1000),
       resources_(resources),
       playSound_(std::move(playSound)),
       machine_(std::move(random)) {}

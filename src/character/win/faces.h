@@ -12,6 +12,7 @@
 #include "base/display_scale.h"
 #include "base/inputs.h"
 #include "base/win/components.h"
+#include "base/win/timer.h"
 #include "base/win/handles.h"
 #include "character/loneliness.h"
 
@@ -19,7 +20,6 @@ namespace velmira {
 
 class TFaces {
 public:
-    static constexpr UINT_PTR kSamishiiTimerId = 2;
     using PlaySound = std::function<bool(const std::wstring& name)>;
 
     TFaces(HINSTANCE resources, RandomSource random, PlaySound playSound);
@@ -48,6 +48,8 @@ public:
     bool Silent() const { return silent_; }
 
     const LonelinessMachine& Machine() const { return machine_; }
+    // Its handler, SamishiiTimerTimer with the stage's wait and debug check,
+    // is set by the stage.
     TTimer SamishiiTimer;
     UniqueBitmap faceBitmap;  // the face shown; none when she shows her own
 

@@ -10,7 +10,7 @@ namespace velmira {
 
 namespace {
 
-// The watches that are running; the hooks' and the timer's callbacks carry no
+// The watches that are running; the hooks' callbacks carry no
 // pointer of ours. User-interface thread only, like the watches.
 std::vector<TFullScreenWatch*>& Running() {
     static std::vector<TFullScreenWatch*> running;
@@ -79,7 +79,6 @@ bool TFullScreenWatch::Sources::OfThisProcess(HWND window) {
 }
 
 TFullScreenWatch::~TFullScreenWatch() {
-    if (timer_) ::KillTimer(stage_, kCheckTimerId);
     auto& running = Running();
     running.erase(std::remove(running.begin(), running.end(), this), running.end());
 }
@@ -91,8 +90,8 @@ void TFullScreenWatch::Start(HWND stage, Changed changed) {
         Running().push_back(this);
     foregroundHook_ =
         HookEvents(EVENT_SYSTEM_FOREGROUND, EVENT_SYSTEM_FOREGROUND, 0, 0, OnWinEvent);
-    // The timer's callback takes WM_TIMER before her window procedure sees it.
-    timer_ = ::SetTimer(stage_, kCheckTimerId, kCheckMs, OnTimer) != 0;
+    checkTimer_.SetOwner(stage_);
+    checkTimer_.SetEnabled(true);
     Check();
 }
 
@@ -153,11 +152,6 @@ void CALLBACK TFullScreenWatch::OnWinEvent(HWINEVENTHOOK hook, DWORD, HWND hwnd,
             if (hwnd == watch->foreground_ && idObject == OBJID_WINDOW) watch->Check();
         }
     }
-}
-
-void CALLBACK TFullScreenWatch::OnTimer(HWND hwnd, UINT, UINT_PTR id, DWORD) {
-    for (size_t i = 0; i < Running().size(); ++i)
-        if (Running()[i]->stage_ == hwnd && id == kCheckTimerId) Running()[i]->Check();
 }
 
 }  // namespace velmira

@@ -12,13 +12,13 @@
 #include <utility>
 
 #include "base/win/handles.h"
+#include "base/win/timer.h"
 #include "presence/fullscreen_rule.h"
 
 namespace velmira {
 
 class TFullScreenWatch {
 public:
-    static constexpr UINT_PTR kCheckTimerId = 3;
     static constexpr UINT kCheckMs = 2000;
     using Changed = std::function<void(bool quiet)>;
 
@@ -51,7 +51,6 @@ public:
 private:
     static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG idObject,
                                     LONG idChild, DWORD thread, DWORD time);
-    static void CALLBACK OnTimer(HWND hwnd, UINT msg, UINT_PTR id, DWORD time);
     void FollowForeground(HWND foreground);
 
     Sources sources_;
@@ -62,7 +61,7 @@ private:
     UniqueWinEventHook foregroundHook_;
     UniqueWinEventHook windowHook_;     // moves of the foreground window's thread
     UniqueWinEventHook destroyedHook_;  // its windows hidden or gone
-    bool timer_ = false;
+    TTimer checkTimer_{kCheckMs, [this] { Check(); }};
 };
 
 }  // namespace velmira

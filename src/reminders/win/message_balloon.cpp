@@ -313,16 +313,6 @@ LRESULT TMessageBalloon::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
-        case WM_TIMER:
-            if (wParam == timer1_.Id()) {
-                Timer1Timer();
-                return 0;
-            }
-            if (wParam == timer2_.Id()) {
-                Timer2Timer();
-                return 0;
-            }
-            break;
         default:
             break;
     }

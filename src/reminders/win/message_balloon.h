@@ -10,7 +10,7 @@
 
 #include "base/display_scale.h"
 #include "base/types.h"
-#include "base/win/components.h"
+#include "base/win/timer.h"
 #include "base/win/form_window.h"
 #include "base/win/handles.h"
 #include "reminders/balloon_placement.h"
@@ -32,8 +32,6 @@ public:
 
 class TMessageBalloon : public FormWindow {
 public:
-    static constexpr UINT_PTR kTimer1Id = 1;
-    static constexpr UINT_PTR kTimer2Id = 2;
     static constexpr UINT kAutoCloseMs = 30000;
     static constexpr UINT kFollowMs = 250;
     static constexpr int kButton1Id = IDOK;
@@ -100,8 +98,8 @@ private:
     HWND messageArea_ = nullptr;
     HWND timeLabel_ = nullptr;
     HWND button1_ = nullptr;
-    TTimer timer1_{kTimer1Id, kAutoCloseMs};
-    TTimer timer2_{kTimer2Id, kFollowMs};
+    TTimer timer1_{kAutoCloseMs, [this] { Timer1Timer(); }};
+    TTimer timer2_{kFollowMs, [this] { Timer2Timer(); }};
 
     int32_t stageLeft_ = 0;
     int32_t stageTop_ = 0;

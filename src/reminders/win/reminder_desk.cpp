@@ -11,7 +11,7 @@ TReminderDesk::TReminderDesk(ReminderSlots& slots, Host host)
     : slots_(slots),
       host_(std::move(host)),
       queue_(slots),
-      MainTimer(kMainTimerId, main_timer::kLayoutMs) {}
+      MainTimer(main_timer::kLayoutMs, [this] { MainTimerTimer(); }) {}
 
 // The balloon goes first: its last hide still reaches this desk's host.
 TReminderDesk::~TReminderDesk() { balloon_.reset(); }

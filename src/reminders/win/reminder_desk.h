@@ -11,7 +11,7 @@
 #include <string>
 
 #include "base/types.h"
-#include "base/win/components.h"
+#include "base/win/timer.h"
 #include "reminders/reminder_queue.h"
 #include "reminders/win/message_balloon.h"
 
@@ -19,8 +19,6 @@ namespace velmira {
 
 class TReminderDesk : private BalloonHost {
 public:
-    static constexpr UINT_PTR kMainTimerId = 1;
-
     // What the desk takes from the stage she stands on.
     struct Host {
         std::function<bool(const std::wstring& name)> playSound;
@@ -73,7 +71,6 @@ public:
     // neither holds it.
     void HoldForFullScreen(bool hold);
     bool FullScreenHold() const { return fullScreenHold_; }
-    UINT_PTR MainTimerId() const { return MainTimer.Id(); }
     // Shows the entry at once, with the slot as it is now.
     void ShowReminder(int32_t kind, int32_t slot);
 
