@@ -65,7 +65,7 @@ int main() {
     DialPainter painter;
     painter.Attach(dial.get(), geometry, layout,
                    DialArtwork{faces.get(), digits.get(), smallDigits.get(), ampm.get()},
-                   DialColours{0xB8960C, 0xFF00FF, 0x400080});
+                   HandColours{0xB8960C, 0xFF00FF, 0x400080});
 
     const int minuteCalls = 2000;
     const int secondCalls = 5000;

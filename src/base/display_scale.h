@@ -22,10 +22,6 @@ public:
     // A length in 96-DPI pixels at this scale, rounded half away from zero,
     // so 293 x 441 becomes 440 x 662 at 144 DPI and 586 x 882 at 192.
     int32_t Px(int32_t value) const;
-    // Back from this scale to 96-DPI pixels, to the nearest (non-negative values).
-    int32_t ToBase(int32_t value) const {
-        return static_cast<int32_t>((static_cast<int64_t>(value) * kBaseDpi + dpi_ / 2) / dpi_);
-    }
     Point Px(Point p) const { return Point{Px(p.x), Px(p.y)}; }
     // Each of left, top, width and height on its own: a box keeps its size
     // wherever it stands.

@@ -20,6 +20,13 @@ struct LocalTime {
 // 0x00BBGGRR, red in the low byte, like a Win32 COLORREF.
 using Colour = uint32_t;
 
+// The hands' colours: the skin brings them, the dial draws with them.
+struct HandColours {
+    Colour secHandColor = 0;   // the second hand and its disc
+    Colour handFillColor = 0;  // the hour and minute hands' fill
+    Colour handEdgeColor = 0;  // their outline
+};
+
 struct Point {
     int32_t x = 0;
     int32_t y = 0;

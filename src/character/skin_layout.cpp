@@ -70,9 +70,10 @@ bool ParseSkinLayout(const std::string& text, SkinLayout& out) {
         auto found = entries.find(name);
         if (found == entries.end() || !ToRect(found->second, *rect)) return false;
     }
-    const std::pair<const char*, Colour*> colours[] = {{"SecHandColor", &layout.SecHandColor},
-                                                       {"HandFillColor", &layout.HandFillColor},
-                                                       {"HandEdgeColor", &layout.HandEdgeColor}};
+    const std::pair<const char*, Colour*> colours[] = {
+        {"SecHandColor", &layout.hands.secHandColor},
+        {"HandFillColor", &layout.hands.handFillColor},
+        {"HandEdgeColor", &layout.hands.handEdgeColor}};
     for (const auto& [name, colour] : colours) {
         auto found = entries.find(name);
         if (found == entries.end() || !ToColour(found->second, *colour)) return false;

@@ -15,9 +15,7 @@ struct SkinLayout {
     Rect MouthArea;
     Rect MojibanBox;
     Rect MojibanHandArea;
-    Colour SecHandColor = 0;
-    Colour HandFillColor = 0;
-    Colour HandEdgeColor = 0;
+    HandColours hands;  // the entries SecHandColor, HandFillColor, HandEdgeColor
 };
 
 // Reads the skin text: one "Name numbers..." line per entry, '#' comments.

@@ -141,13 +141,14 @@ void DialGeometry::SetUpDialGeometry(const Rect& handArea, const Rect& dialBox,
                                      const DisplayScale& scale) {
     BuildTrigTables(sinTable, cosTable);
 
-    minutePivot = DialPivot(handArea, dialBox);
+    // The pivot where the boxes lie at the scale.
+    minutePivot = DialPivot(scale.Px(handArea), scale.Px(dialBox));
     secondPivot = minutePivot;
     hourPivot = minutePivot;
 
     // The hands' lengths as the 96-DPI dial cuts them, then times the scale:
     // the scaled hands are the same hands, never cut short twice.
-    const int32_t halfWidth = scale.ToBase(handArea.width) / 2;
+    const int32_t halfWidth = handArea.width / 2;
     const auto minute = static_cast<int32_t>(static_cast<double>(halfWidth) * 0.8);
     minuteHandLength = scale.Px(minute);
     hourHandLength = scale.Px(static_cast<int32_t>(static_cast<double>(minute) * 0.75));

@@ -51,7 +51,8 @@ struct DialStrokes {
 DialStrokes ScaledDialStrokes(const DisplayScale& scale);
 
 // Everything the analog dial needs, built at start-up from the two boxes of
-// the skin (already at the display scale), and again when the scale changes.
+// the skin (in 96-DPI pixels) and the display scale, and again when the
+// scale changes.
 struct DialGeometry {
     HandShape minuteHandShape{};
     HandShape hourHandShape{};
@@ -72,8 +73,9 @@ struct DialGeometry {
 
     // handArea: the invisible box whose centre is the pivot and whose half
     // width sets the hand lengths; dialBox: the dial on the window. Both in
-    // the same (window) coordinates. The hands' widths, tails and strokes
-    // grow with the scale.
+    // the same (window) coordinates at 96 DPI. The pivot is where the boxes
+    // lie at the scale; the hands' lengths, widths, tails and strokes are
+    // the 96-DPI ones times the scale.
     void SetUpDialGeometry(const Rect& handArea, const Rect& dialBox,
                            const DisplayScale& scale = DisplayScale());
 

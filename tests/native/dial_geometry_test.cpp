@@ -306,7 +306,7 @@ TEST(HandPositions, MinuteHandIsTheMinute) {
 
 class ScaledDial : public ::testing::TestWithParam<int> {};
 
-// The skin's boxes at the scale give the same hands with every length and
+// The skin's boxes with a scale give the same hands with every length and
 // width times the scale, within the one pixel the rounding may take.
 TEST_P(ScaledDial, HandsGrowWithTheScale) {
     const DisplayScale scale(GetParam());
@@ -315,7 +315,7 @@ TEST_P(ScaledDial, HandsGrowWithTheScale) {
     DialGeometry base;
     base.SetUpDialGeometry(handArea, dialBox);
     DialGeometry scaled;
-    scaled.SetUpDialGeometry(scale.Px(handArea), scale.Px(dialBox), scale);
+    scaled.SetUpDialGeometry(handArea, dialBox, scale);
 
     EXPECT_NEAR(scaled.minuteHandLength, scale.Px(base.minuteHandLength), 1);
     EXPECT_NEAR(scaled.hourHandLength, scale.Px(base.hourHandLength), 1);
@@ -330,7 +330,7 @@ TEST_P(ScaledDial, HandsGrowWithTheScale) {
     EXPECT_EQ(scaled.strokes.minuteShadow, scale.Px(base.strokes.minuteShadow));
 }
 
-INSTANTIATE_TEST_SUITE_P(Dpi, ScaledDial, ::testing::Values(96, 120, 144, 192));
+INSTANTIATE_TEST_SUITE_P(Dpi, ScaledDial, ::testing::Values(48, 72, 96, 120, 144, 192));
 
 }  // namespace
 }  // namespace velmira

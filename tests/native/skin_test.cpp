@@ -29,9 +29,9 @@ TEST(SkinLayout, ReadsEveryEntry) {
     EXPECT_EQ(s.MouthArea.height, 13);
     EXPECT_EQ(s.MojibanBox.top, 252);
     EXPECT_EQ(s.MojibanHandArea.width, 100);
-    EXPECT_EQ(s.SecHandColor, 0xB8960Cu);
-    EXPECT_EQ(s.HandFillColor, 0xFF00FFu);
-    EXPECT_EQ(s.HandEdgeColor, 0x400080u);
+    EXPECT_EQ(s.hands.secHandColor, 0xB8960Cu);
+    EXPECT_EQ(s.hands.handFillColor, 0xFF00FFu);
+    EXPECT_EQ(s.hands.handEdgeColor, 0x400080u);
 }
 
 TEST(SkinLayout, TheShippedSkinHasTheCarriersLayout) {

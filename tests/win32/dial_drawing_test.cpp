@@ -23,7 +23,7 @@ constexpr COLORREF kAnalogFaceColour = RGB(0xF8, 0x74, 0x2C);
 constexpr COLORREF kDigitalFaceColour = RGB(0xE9, 0xEB, 0xED);
 constexpr COLORREF kBackgroundColour = RGB(0, 255, 0);
 constexpr COLORREF kSentinel = RGB(1, 2, 3);
-constexpr DialColours kColours{0xB8960C, 0xFF00FF, 0x400080};
+constexpr HandColours kColours{0xB8960C, 0xFF00FF, 0x400080};
 
 COLORREF And(COLORREF a, COLORREF b) { return a & b; }
 

@@ -65,5 +65,45 @@ TEST(MainStageScale, AMonitorAtTwiceTheScaleDrawsHerTwiceAsLargeAndBackAgain) {
     ::DestroyWindow(stage.Handle());
 }
 
+BOOL CALLBACK CountWindow(HWND, LPARAM counter) {
+    ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
+int WindowsOfThisThread() {
+    int count = 0;
+    ::EnumThreadWindows(::GetCurrentThreadId(), CountWindow, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+// Another program may send her any DPI: one no monitor has changes nothing
+// and opens nothing. A shown balloon takes a real change at once.
+TEST(MainStageScale, AStrangeDpiChangesNothingAndAShownBalloonFollowsARealOne) {
+    TMainStage stage{drive::TestApplication(), drive::Environment()};
+    MainStageView view{stage};
+    ASSERT_TRUE(stage.Create());
+    ::ShowWindow(stage.Handle(), SW_SHOWNOACTIVATE);
+    ::SendMessageW(stage.Handle(), WM_COMMAND, TDebugControls::kMessageTestId, 0);
+    const TMessageBalloon& balloon = *view.Reminders().Balloon();
+    ASSERT_TRUE(balloon.Visible());
+    RECT before{};
+    ::GetWindowRect(stage.Handle(), &before);
+    const int windows = WindowsOfThisThread();
+    for (int dpi : {1, 47, 961, 65535}) {
+        SendDpiChanged(stage.Handle(), dpi, POINT{500, 500});
+        RECT now{};
+        ::GetWindowRect(stage.Handle(), &now);
+        EXPECT_TRUE(::EqualRect(&now, &before)) << dpi;
+        EXPECT_EQ(WindowsOfThisThread(), windows) << dpi;
+    }
+    EXPECT_EQ(ClientSize(balloon.Handle()).cx, 240);
+
+    SendDpiChanged(stage.Handle(), 192, POINT{0, 0});
+    EXPECT_EQ(ClientSize(balloon.Handle()).cx, 480);
+    EXPECT_EQ(ClientSize(balloon.Handle()).cy, 320);
+    EXPECT_TRUE(balloon.Visible());
+    ::DestroyWindow(stage.Handle());
+}
+
 }  // namespace
 }  // namespace velmira

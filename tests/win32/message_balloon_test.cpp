@@ -18,15 +18,15 @@ constexpr Rect kMouth{157, 138, 17, 13};
 
 struct FakeHost : BalloonHost {
     HWND stage = nullptr;
-    bool onTop = false;
     bool minimized = false;
+    int showings = 0;
+    int focusReturns = 0;
     int restores = 0;
     int minimizes = 0;
     int soundStops = 0;
 
     HWND StageWindow() override { return stage; }
     Rect MouthArea() override { return kMouth; }
-    bool StayOnTop() override { return onTop; }
     bool AppMinimized() override { return minimized; }
     void RestoreApplication() override {
         ++restores;
@@ -37,6 +37,8 @@ struct FakeHost : BalloonHost {
         minimized = true;
     }
     void StopSound() override { ++soundStops; }
+    void BalloonShown() override { ++showings; }
+    void ReturnFocus() override { ++focusReturns; }
 };
 
 std::wstring TextOf(HWND window) {
@@ -131,7 +133,7 @@ TEST_F(MessageBalloon, TheCloseButtonHidesStopsTheSoundOnceAndHandsHerTheFocus) 
     EXPECT_EQ(host.soundStops, 1);
     EXPECT_FALSE(balloon->Timer1().Running());
     EXPECT_FALSE(balloon->Timer2().Running());
-    EXPECT_EQ(::GetFocus(), host.stage);
+    EXPECT_EQ(host.focusReturns, 1);
     EXPECT_EQ(host.minimizes, 0);
 }
 
@@ -197,6 +199,24 @@ TEST_F(MessageBalloon, FollowsHerAcrossTheMiddleOfTheScreen) {
     Send(balloon->Handle(), WM_TIMER, balloon->Timer2().Id());
     ExpectShapeFor(BalloonPlacement::LeftAbove, Point{900, 100});
     EXPECT_EQ(host.soundStops, 0);
+}
+
+// Her scale changes while it shows (she went to a monitor of another DPI):
+// it takes the new size and points at her new mouth at once.
+TEST_F(MessageBalloon, AShownBalloonTakesHerNewScaleAtOnce) {
+    balloon->ChoosePlacement(true);
+    ASSERT_EQ(host.showings, 1);
+    const DisplayScale twice(192);
+    balloon->SetScale(twice);
+    RECT client{};
+    ::GetClientRect(balloon->Handle(), &client);
+    EXPECT_EQ(client.right, 480);
+    EXPECT_EQ(client.bottom, 320);
+    const BalloonShape shape = ComputeBalloonShape(BalloonPlacement::RightBelow, kMouth,
+                                                   Point{100, 0}, ScaledBalloonLayout(twice));
+    EXPECT_EQ(WindowPosition(balloon->Handle()), shape.tail.windowPosition);
+    EXPECT_TRUE(balloon->Visible());
+    EXPECT_EQ(host.showings, 1) << "still the same showing";
 }
 
 TEST_F(MessageBalloon, ShowingHidingAndFollowingLeakNoGdiObjects) {

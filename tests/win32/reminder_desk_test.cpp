@@ -43,7 +43,7 @@ TEST(ReminderDesk, MissedSchedulesComeOneAfterAnotherWithTheirSounds) {
                                                   [] {
                                                       return Rect{157, 138, 17, 13};
                                                   },
-                                                  [] { return false; }, [] { return false; }});
+                                                  [] { return false; }, nullptr, nullptr, nullptr});
     desk.Attach(owner);
     ASSERT_TRUE(desk.CreateBalloon());
     const TMessageBalloon& balloon = *desk.Balloon();

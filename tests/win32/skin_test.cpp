@@ -63,9 +63,9 @@ TEST_F(ShownStage, ApplySkinTakesTheCarriersLayout) {
     EXPECT_EQ(view.Skin().FaceFrame.Left, 117);
     EXPECT_EQ(view.Skin().MouthArea.Width, 17);
     EXPECT_EQ(view.Skin().MojibanHandArea.Top, 266);
-    EXPECT_EQ(view.Skin().secHandColor, 0xB8960Cu);
-    EXPECT_EQ(view.Skin().handFillColor, 0xFF00FFu);
-    EXPECT_EQ(view.Skin().handEdgeColor, 0x400080u);
+    EXPECT_EQ(view.Skin().hands.secHandColor, 0xB8960Cu);
+    EXPECT_EQ(view.Skin().hands.handFillColor, 0xFF00FFu);
+    EXPECT_EQ(view.Skin().hands.handEdgeColor, 0x400080u);
 }
 
 TEST_F(ShownStage, FirstShowShapesAndPlacesTheWindow) {

@@ -2,6 +2,7 @@
 
 #include "about/about_layout.h"
 
+#include "base/win/bitmap_drawing.h"
 #include "base/win/dialog_template.h"
 #include "base/win/resources.h"
 #include "base/win/scaled_pictures.h"
@@ -59,12 +60,8 @@ void TAboutBox::Layout() {
 }
 
 void TAboutBox::Paint(HDC dc) {
-    if (!aboutBitmap) return;
-    UniqueMemDc memory(::CreateCompatibleDC(dc));
-    if (!memory) return;
-    SelectInDc select(memory.get(), aboutBitmap.get());
-    ::BitBlt(dc, ImagePaint.Left, ImagePaint.Top, ImagePaint.Width, ImagePaint.Height, memory.get(),
-             0, 0, SRCCOPY);
+    DrawBitmapAt(dc, aboutBitmap.get(), ImagePaint.Left, ImagePaint.Top, ImagePaint.Width,
+                 ImagePaint.Height);
 }
 
 }  // namespace velmira

@@ -4,7 +4,6 @@
 
 #include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
-#include "base/win/dpi.h"
 
 namespace velmira {
 
@@ -26,11 +25,11 @@ const DialogControl kDebugControls[] = {
 
 }  // namespace
 
-void TDebugControls::Create(HWND stage, const LocalTime& today) {
+void TDebugControls::Create(HWND stage, const LocalTime& today, const DisplayScale& scale) {
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
     ::InitCommonControlsEx(&icc);
     if (DateTimePicker1) return;  // made once
-    scale_ = WindowScale(stage);
+    scale_ = scale;
     font_ = CreateFormFont(scale_);
     const std::vector<HWND> made = CreateChildControls(stage, kDebugControls, font_.get(), scale_);
     DateTimePicker1 = made[0];
@@ -54,7 +53,7 @@ void TDebugControls::Create(HWND stage, const LocalTime& today) {
     ReleaseCalendarPopups(stage);
 }
 
-void TDebugControls::ApplyScale(const DisplayScale& scale) {
+void TDebugControls::SetScale(const DisplayScale& scale) {
     scale_ = scale;
     if (!DateTimePicker1) return;  // placed at the scale when they are made
     font_ = PlaceChildControls(Controls(), kDebugControls, scale_);

@@ -28,12 +28,12 @@ public:
     TDebugControls(const TDebugControls&) = delete;
     TDebugControls& operator=(const TDebugControls&) = delete;
 
-    // Makes the controls on `stage`, hidden and disabled, at the stage's
-    // scale; the picker shows 0:46 of `today`.
-    void Create(HWND stage, const LocalTime& today);
-    // Places and fonts them again at `scale`: the stage calls it when it has
-    // moved to a monitor of another DPI.
-    void ApplyScale(const DisplayScale& scale);
+    // Makes the controls on `stage`, hidden and disabled, at her scale; the
+    // picker shows 0:46 of `today`.
+    void Create(HWND stage, const LocalTime& today, const DisplayScale& scale);
+    // Places and fonts them again at `scale`: the stage calls it when her
+    // scale changes.
+    void SetScale(const DisplayScale& scale);
     const DisplayScale& Scale() const { return scale_; }
     void SetShown(bool shown);
     bool Shown() const { return shown_; }

@@ -8,6 +8,7 @@
 #include "base/win/resources.h"
 #include "character/placement.h"
 #include "clock/thread_priority.h"
+#include "presence/win/stage_band.h"
 
 namespace velmira {
 
@@ -15,6 +16,9 @@ namespace {
 
 constexpr wchar_t kMainStageClass[] = L"TMainStage";
 constexpr Point kDefaultPosition{40, 64};
+// The DPIs a monitor can have: half the base to ten times it.
+constexpr int kLowestDpi = kBaseDpi / 2;
+constexpr int kHighestDpi = kBaseDpi * 10;
 
 }  // namespace
 
@@ -30,9 +34,9 @@ TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
       desk_(session_.settings.reminders,
             TReminderDesk::Host{[this](const std::wstring& name) { return PlaySoundByName(name); },
                                 [this] { sound_.StopSound(); },
-                                [this] { return BoxRect(skin_.MouthArea); },
-                                [this] { return Settings().StayOnTop; },
-                                [this] { return application_.Minimized(); }, resources_}) {
+                                [this] { return skin_.MouthArea.Bounds(); },
+                                [this] { return application_.Minimized(); }, resources_,
+                                [this] { ApplyBand(); }, [this] { TakeFocus(); }}) {
     // The screen saver's start is seen as it leaves the queue.
     application_.OnMessage = [this](MSG& msg, bool&) {
         if (clocker_) clocker_->MessageTaken(msg);
@@ -69,14 +73,13 @@ bool TMainStage::Create() {
 
 void TMainStage::FormCreate() {
     session_.Start(Handle());
-    // Drawn for the monitor she opens on.
-    const DisplayScale scale = WindowScale(Handle());
-    skin_.ApplySkin(resources_, scale);
-    faces_.Attach(Handle(), skin_.FaceFrame);
     desk_.Attach(Handle());
-    ScaleParts(scale);
+    // Drawn for the monitor she opens on; her skin first, as the dial is
+    // placed by it.
+    ApplyScale(WindowScale(Handle()));
+    faces_.Attach(Handle(), skin_.FaceFrame);
     popupMenu_.Build(PopupMenu1Layout());
-    debugControls_.Create(Handle(), env_.clock());
+    debugControls_.Create(Handle(), env_.clock(), scale_);
 
     clocker_.reset(new TClocker(*this, env_.clock, env_.handoverObserver));
     if (!clocker_->Valid()) throw std::runtime_error(ToUtf8(L"時計のスレッドを開始できません。"));
@@ -86,7 +89,7 @@ void TMainStage::FormCreate() {
     RedrawClock(-1, -1);
     faces_.StopLonelinessTimer();
     Tag = 0;
-    ApplyStayOnTop();
+    ApplyBand();
     fullScreen_.Start(Handle(), [this](bool quiet) { OnFullScreen(quiet); });
     started_ = true;
 }
@@ -109,19 +112,24 @@ void TMainStage::FormShow() {
     if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
 }
 
-void TMainStage::ScaleParts(const DisplayScale& scale) {
+void TMainStage::ApplyScale(const DisplayScale& scale) {
+    // Every part takes the scale from here; those the skin places take its
+    // 96-DPI boxes with it.
+    scale_ = scale;
+    skin_.ApplySkin(resources_, scale);
     faces_.SetScale(scale);
-    dial_.SetUpDial(resources_, BoxRect(skin_.MojibanBox), BoxRect(skin_.MojibanHandArea),
-                    DialColours{skin_.secHandColor, skin_.handFillColor, skin_.handEdgeColor},
-                    scale);
+    const SkinLayout& skin = skin_.BaseLayout();
+    dial_.SetUpDial(resources_, skin.MojibanBox, skin.MojibanHandArea, skin_.hands, scale);
+    debugControls_.SetScale(scale);
+    desk_.SetScale(scale);
 }
 
 void TMainStage::OnDpiChanged(int dpi, const RECT& suggested) {
+    // Windows sends only real monitor DPIs; another program may send anything.
+    if (dpi < kLowestDpi || dpi > kHighestDpi) return;
     const DisplayScale scale(dpi);
-    if (scale != skin_.Scale()) {
-        skin_.ApplySkin(resources_, scale);
-        ScaleParts(scale);
-        debugControls_.ApplyScale(scale);
+    if (scale != scale_) {
+        ApplyScale(scale);
         // The minute picture again, with what the clock last handed over.
         dial_.RedrawClock(skin_.Image1.Bitmap.get(), Mode(), dial_.LastHour(), dial_.LastMinute());
         if (shown_) {
@@ -178,16 +186,21 @@ void TMainStage::ApplyThreadPriority() {
     if (clocker_) clocker_->SetPriority(ThreadPriorityForIndex(Settings().ThreadPrio));
 }
 
-void TMainStage::ApplyStayOnTop() {
-    ::SetWindowPos(Handle(), Settings().StayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
-                   SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+void TMainStage::ApplyBand() {
+    const WindowBand band = ChooseBand(BandInputs{Settings().StayOnTop, fullScreen_.Quiet()});
+    ApplyStageBand(Handle(), band, fullScreen_.Cover());
+    if (band.balloonTopmost != desk_.BalloonTopmost()) desk_.FollowBand(band.balloonTopmost);
+}
+
+void TMainStage::TakeFocus() {
+    // A closed balloon hands her the focus, and she comes to the front.
+    ::ShowWindow(Handle(), SW_SHOW);
+    ::SetForegroundWindow(Handle());
+    ::SetFocus(Handle());
 }
 
 void TMainStage::OnFullScreen(bool quiet) {
-    if (quiet)
-        fullScreen_.StepBehind(Handle());
-    else
-        ApplyStayOnTop();
+    ApplyBand();
     desk_.HoldForFullScreen(quiet);
     faces_.SetSilent(quiet);
 }

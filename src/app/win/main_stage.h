@@ -61,8 +61,8 @@ private:
     void FormShow();
     void FormCloseQuery();
     void ApplyShape();
-    // The parts placed by the skin, drawn for its scale.
-    void ScaleParts(const DisplayScale& scale);
+    // Hands her scale to every part that draws on her or beside her.
+    void ApplyScale(const DisplayScale& scale);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnPaint();
     void OnClose();
@@ -98,7 +98,10 @@ private:
     void MessageTestClick();
     void ApplyMenuMarks();
     void ApplyThreadPriority();
-    void ApplyStayOnTop();
+    // Her window's band, from her settings and the full-screen watch; the
+    // one place that sets her z-order. The balloon follows it.
+    void ApplyBand();
+    void TakeFocus();
 
     // A program in full screen over her monitor (TFullScreenWatch): she steps
     // behind it, her reminders and calls wait, and all comes back after it.
@@ -123,6 +126,7 @@ private:
     TDebugControls debugControls_;
     TFullScreenWatch fullScreen_;
     UniqueBrush greenBrush_;
+    DisplayScale scale_;  // her monitor's
     // First-show marker: 0 until the first show has placed the window. The
     // debug face test counts on it too, so that a show after it has gone
     // back to 0 puts her at the stored position again.

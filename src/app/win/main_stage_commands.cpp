@@ -98,9 +98,8 @@ void TMainStage::MIThreadPrio6Click(UINT itemId) {
 void TMainStage::StayOnTop1Click() {
     Settings().StayOnTop = !Settings().StayOnTop;
     ApplyMenuMarks();
-    ApplyStayOnTop();
     // The hidden balloon takes the style too, for its next appearance.
-    desk_.SetStayOnTop(Settings().StayOnTop);
+    ApplyBand();
 }
 
 void TMainStage::MIDigiAnaClick() {

@@ -7,6 +7,7 @@
 
 #include <utility>
 
+#include "base/types.h"
 #include "base/win/handles.h"
 
 namespace velmira {
@@ -21,6 +22,7 @@ struct TPaintBox {
     bool Enabled = true;
 
     RECT BoundsRect() const { return RECT{Left, Top, Left + Width, Top + Height}; }
+    Rect Bounds() const { return Rect{Left, Top, Width, Height}; }
     void SetBounds(int left, int top, int width, int height) {
         Left = left;
         Top = top;

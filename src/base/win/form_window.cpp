@@ -65,7 +65,10 @@ LRESULT CALLBACK FormWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPAR
         result = self->HandleMessage(msg, wParam, lParam);
     } catch (const std::exception& error) {
         // An error in a handler must not unwind through Windows' own frames:
-        // say what went wrong and let the loop run on.
+        // say what went wrong and let the loop run on. A sender on another
+        // thread or in another program is let go first, never kept waiting
+        // for the box.
+        if (::InSendMessage()) ::ReplyMessage(0);
         ShowErrorBox(hwnd, error);
         result = ::DefWindowProcW(hwnd, msg, wParam, lParam);
     }

@@ -212,4 +212,9 @@ UniqueRgn RegionOfPicture(HBITMAP picture, COLORREF key) {
                                        reinterpret_cast<const RGNDATA*>(block.data())));
 }
 
+UniqueRgn OutlineAtScale(HINSTANCE module, int regionId, const DisplayScale& scale, HBITMAP picture,
+                         COLORREF outside) {
+    return scale.IsOne() ? LoadRegionResource(module, regionId) : RegionOfPicture(picture, outside);
+}
+
 }  // namespace velmira

@@ -41,4 +41,10 @@ UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits = nullptr);
 // the picture's coordinates; empty when the picture cannot be read.
 UniqueRgn RegionOfPicture(HBITMAP picture, COLORREF key);
 
+// An outline at a scale: at 96 DPI the region block `regionId` made with the
+// artwork; at any other scale the region of `picture` (drawn for that scale)
+// without its `outside` colour, since no block exists for it.
+UniqueRgn OutlineAtScale(HINSTANCE module, int regionId, const DisplayScale& scale, HBITMAP picture,
+                         COLORREF outside);
+
 }  // namespace velmira

@@ -14,7 +14,6 @@ TCharBMP::TCharBMP(HINSTANCE module, const DisplayScale& scale) {
     if (skin.data) {
         const std::string text(reinterpret_cast<const char*>(skin.data), skin.size);
         valid_ = ParseSkinLayout(text, layout_);
-        if (valid_) layout_ = ScaledSkinLayout(layout_, scale);
     }
 }
 

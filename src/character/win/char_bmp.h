@@ -14,8 +14,8 @@ namespace velmira {
 
 class TCharBMP {
 public:
-    // Loads the picture (bitmap "CharBMP") and the layout (RCDATA "SKIN"),
-    // both for the display scale.
+    // Loads the picture (bitmap "CharBMP") drawn for the display scale and
+    // the layout (RCDATA "SKIN") as written, in 96-DPI pixels.
     explicit TCharBMP(HINSTANCE module, const DisplayScale& scale = DisplayScale());
     TCharBMP(const TCharBMP&) = delete;
     TCharBMP& operator=(const TCharBMP&) = delete;

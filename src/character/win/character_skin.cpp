@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "base/win/bitmap_drawing.h"
 #include "base/win/desktop.h"
 #include "base/win/handles.h"
 #include "base/win/resources.h"
@@ -39,16 +40,15 @@ void TCharacterSkin::ApplySkin(HINSTANCE resources, const DisplayScale& scale) {
     Image1.Assign(skin.TakePicture());
     if (!skin.Valid() || !Image1.Bitmap)
         throw std::runtime_error(ToUtf8(L"キャラクターの絵を読めません。"));
-    const SkinLayout& layout = skin.Layout();
+    base_ = skin.Layout();
+    const SkinLayout layout = ScaledSkinLayout(base_, scale);
     imageLeft = layout.Image.x;
     imageTop = layout.Image.y;
     CopyBox(FaceFrame, layout.FaceFrame);
     CopyBox(MouthArea, layout.MouthArea);
     CopyBox(MojibanBox, layout.MojibanBox);
     CopyBox(MojibanHandArea, layout.MojibanHandArea);
-    secHandColor = layout.SecHandColor;
-    handFillColor = layout.HandFillColor;
-    handEdgeColor = layout.HandEdgeColor;
+    hands = layout.hands;
 }
 
 void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegion,
@@ -57,10 +57,8 @@ void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegio
     Image1.Left = imageLeft;
     Image1.Top = imageTop;
 
-    // At 96 DPI her outline is the one made with the artwork; at any other
-    // scale it is cut from the picture drawn for that scale.
-    UniqueRgn shape = scale_.IsOne() ? LoadRegionResource(resources, kCharacterRegionId)
-                                     : RegionOfPicture(Image1.Bitmap.get(), RGB(0, 255, 0));
+    UniqueRgn shape =
+        OutlineAtScale(resources, kCharacterRegionId, scale_, Image1.Bitmap.get(), RGB(0, 255, 0));
     if (!shape) return;
     ::OffsetRgn(shape.get(), imageLeft, imageTop);
     if (dialRegion) ::CombineRgn(shape.get(), dialRegion, shape.get(), RGN_OR);
@@ -78,11 +76,8 @@ void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegio
 }
 
 void TCharacterSkin::PaintPicture(HDC dc) const {
-    if (!Image1.Bitmap) return;
-    UniqueMemDc mem(::CreateCompatibleDC(dc));
-    SelectInDc select(mem.get(), Image1.Bitmap.get());
-    ::BitBlt(dc, Image1.Left, Image1.Top, Image1.PictureWidth, Image1.PictureHeight, mem.get(), 0,
-             0, SRCCOPY);
+    DrawBitmapAt(dc, Image1.Bitmap.get(), Image1.Left, Image1.Top, Image1.PictureWidth,
+                 Image1.PictureHeight);
 }
 
 }  // namespace velmira

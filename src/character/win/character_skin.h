@@ -10,6 +10,7 @@
 #include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/components.h"
+#include "character/skin_layout.h"
 
 namespace velmira {
 
@@ -18,11 +19,14 @@ public:
     TCharacterSkin();
 
     // Takes the picture, the boxes and the colours from the skin carrier,
-    // drawn and placed for the display scale; called again when her monitor's
-    // scale changes. Throws std::runtime_error when the module has no skin:
-    // she would be a blank window.
+    // drawn and placed for the display scale; called again when her scale
+    // changes. Throws std::runtime_error when the module has no skin: she
+    // would be a blank window.
     void ApplySkin(HINSTANCE resources, const DisplayScale& scale = DisplayScale());
     const DisplayScale& Scale() const { return scale_; }
+    // The skin as drawn at 96 DPI: the parts placed by it (the dial) take
+    // these boxes with the scale and derive their own.
+    const SkinLayout& BaseLayout() const { return base_; }
 
     // The window size her picture asks for.
     int WindowWidth() const { return Image1.PictureWidth + imageLeft; }
@@ -45,15 +49,11 @@ public:
     TPaintBox MojibanHandArea;
     int32_t imageLeft = 0;
     int32_t imageTop = 0;
-    Colour secHandColor = 0;
-    Colour handFillColor = 0;
-    Colour handEdgeColor = 0;
+    HandColours hands;
 
 private:
     DisplayScale scale_;
+    SkinLayout base_;
 };
-
-// A paint box as a plain rectangle.
-inline Rect BoxRect(const TPaintBox& box) { return Rect{box.Left, box.Top, box.Width, box.Height}; }
 
 }  // namespace velmira

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/win/bitmap_drawing.h"
 #include "base/win/resources.h"
 #include "base/win/scaled_pictures.h"
 
@@ -54,11 +55,9 @@ void TFaces::ShowFace() {
 }
 
 void TFaces::FaceFramePaint(HDC dc) {
-    if (!faceBitmap || !faceFrame_) return;
-    UniqueMemDc mem(::CreateCompatibleDC(dc));
-    SelectInDc select(mem.get(), faceBitmap.get());
-    ::BitBlt(dc, faceFrame_->Left, faceFrame_->Top, faceFrame_->Width, faceFrame_->Height,
-             mem.get(), 0, 0, SRCCOPY);
+    if (!faceFrame_) return;
+    DrawBitmapAt(dc, faceBitmap.get(), faceFrame_->Left, faceFrame_->Top, faceFrame_->Width,
+                 faceFrame_->Height);
 }
 
 void TFaces::ApplyTimer() {

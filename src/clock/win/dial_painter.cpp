@@ -57,7 +57,7 @@ GlyphCellSize ImageListCellSize(HIMAGELIST list) {
 
 bool DialPainter::Attach(HBITMAP dialBitmap, const DialGeometry& geometry,
                          const DigitalLayout& layout, const DialArtwork& artwork,
-                         const DialColours& colours) {
+                         const HandColours& colours) {
     Detach();
     BITMAP bm{};
     if (!dialBitmap || !::GetObjectW(dialBitmap, sizeof(bm), &bm)) return false;

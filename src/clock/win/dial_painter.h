@@ -33,12 +33,6 @@ struct DialArtwork {
     HIMAGELIST ampm = nullptr;         // AmPm: AM, PM
 };
 
-struct DialColours {
-    Colour secHandColor = 0;
-    Colour handFillColor = 0;
-    Colour handEdgeColor = 0;
-};
-
 // A 32-bit top-down DIB section; bits receives its pixels (0x00RRGGBB).
 UniqueBitmap CreateDialBitmap(int width, int height, uint32_t** bits = nullptr);
 
@@ -62,7 +56,7 @@ public:
     // painter goes or is attached again, so it must outlive the painter.
     // geometry and layout are read at every drawing and must outlive it too.
     bool Attach(HBITMAP dialBitmap, const DialGeometry& geometry, const DigitalLayout& layout,
-                const DialArtwork& artwork, const DialColours& colours);
+                const DialArtwork& artwork, const HandColours& colours);
     void Detach();
     HDC DialDc() const { return dialDc_.get(); }
 

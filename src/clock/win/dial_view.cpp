@@ -23,25 +23,25 @@ UniqueImageList RequireStrip(HINSTANCE resources, const wchar_t* name, int width
 }  // namespace
 
 void TDialView::SetUpDial(HINSTANCE resources, const Rect& box, const Rect& handArea,
-                          const DialColours& colours, const DisplayScale& scale) {
+                          const HandColours& colours, const DisplayScale& scale) {
     // The painter lets go of the old picture before anything is replaced.
     dialPainter.Detach();
     const bool rescaled = scale != scale_;
     scale_ = scale;
-    box_ = box;
+    box_ = scale.Px(box);
     geometry.SetUpDialGeometry(handArea, box, scale);
 
     for (const wchar_t* name : {L"Mojiban", L"MojibanMask", L"MojibanDigi", L"MojibanDigiMask"})
         RequireResource(resources, name, MAKEINTRESOURCEW(2));
     RequireResource(resources, MAKEINTRESOURCEW(kDialRegionId), MAKEINTRESOURCEW(10));
-    ImageList1 = LoadDialFaces(resources, box.width, box.height, scale);
+    ImageList1 = LoadDialFaces(resources, box_.width, box_.height, scale);
     if (!ImageList1) throw std::runtime_error(ToUtf8(L"文字盤の画像を読めません。"));
     // Strips a test put in place stay, unless the scale changed under them.
     if (!DigiNumber || rescaled) DigiNumber = RequireStrip(resources, L"DigiNumber", 24, 48, scale);
     if (!DigiNumSmall || rescaled)
         DigiNumSmall = RequireStrip(resources, L"DigiNumSmall", 16, 32, scale);
     if (!AmPm || rescaled) AmPm = RequireStrip(resources, L"AmPm", 64, 16, scale);
-    dialBitmap = CreateDialBitmap(box.width, box.height);
+    dialBitmap = CreateDialBitmap(box_.width, box_.height);
     if (!dialBitmap) throw std::runtime_error(ToUtf8(L"文字盤の絵を作れません。"));
 
     // The digits are centred on the hands' pivot.
@@ -54,15 +54,10 @@ void TDialView::SetUpDial(HINSTANCE resources, const Rect& box, const Rect& hand
 }
 
 void TDialView::LoadDialRegion(HINSTANCE resources) {
-    // At 96 DPI the outline made with the artwork; otherwise the mask's
-    // circle at the scale (black inside).
-    UniqueRgn region;
-    if (scale_.IsOne()) {
-        region = LoadRegionResource(resources, kDialRegionId);
-    } else {
-        UniqueBitmap mask = LoadScaledMask(resources, L"MojibanMask", scale_);
-        region = RegionOfPicture(mask.get(), RGB(255, 255, 255));
-    }
+    // The mask's circle (black inside) where no outline was made for the scale.
+    const UniqueBitmap mask = LoadScaledMask(resources, L"MojibanMask", scale_);
+    UniqueRgn region =
+        OutlineAtScale(resources, kDialRegionId, scale_, mask.get(), RGB(255, 255, 255));
     if (region) ::OffsetRgn(region.get(), box_.left, box_.top);
     dialRegion = std::move(region);
 }

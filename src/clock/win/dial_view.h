@@ -29,11 +29,12 @@ public:
 
     // Tables, pivots, hand shapes, digit places, the artwork and the picture
     // for a dial at `box` (client coordinates) with its hands pivoting on the
-    // centre of `handArea`, both already at the display scale; everything is
-    // drawn for that scale. Called again when the scale changes. Throws
-    // std::runtime_error when artwork is missing.
+    // centre of `handArea`, both as the skin gives them at 96 DPI; the dial
+    // stands at the boxes times the scale and everything is drawn for it.
+    // Called again when the scale changes. Throws std::runtime_error when
+    // artwork is missing.
     void SetUpDial(HINSTANCE resources, const Rect& box, const Rect& handArea,
-                   const DialColours& colours, const DisplayScale& scale = DisplayScale());
+                   const HandColours& colours, const DisplayScale& scale = DisplayScale());
 
     // The dial's outline at the box, in client coordinates; clips the second hand.
     void LoadDialRegion(HINSTANCE resources);

@@ -130,16 +130,6 @@ void TFullScreenWatch::Check() {
     if (changed_) changed_(quiet);
 }
 
-void TFullScreenWatch::StepBehind(HWND window) const {
-    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-    ::SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, flags);
-    // Below an ordinary window only: placed after a topmost one she would
-    // take the band again.
-    HWND cover = Cover();
-    if (cover && !(::GetWindowLongPtrW(cover, GWL_EXSTYLE) & WS_EX_TOPMOST))
-        ::SetWindowPos(window, cover, 0, 0, 0, 0, flags);
-}
-
 void CALLBACK TFullScreenWatch::OnWinEvent(HWINEVENTHOOK hook, DWORD, HWND hwnd, LONG idObject,
                                            LONG, DWORD, DWORD) {
     // By index: a change handler may end a watch.

@@ -44,9 +44,6 @@ public:
     bool Quiet() const { return quiet_; }
     // The full-screen window she stands behind; null when none is seen.
     HWND Cover() const { return quiet_ ? foreground_ : nullptr; }
-    // Out of the stay-on-top band and, when the full-screen window is an
-    // ordinary one, right below it.
-    void StepBehind(HWND window) const;
 
 private:
     static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG idObject,

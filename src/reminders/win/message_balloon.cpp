@@ -6,7 +6,6 @@
 
 #include "base/win/desktop.h"
 #include "base/win/dialog_template.h"
-#include "base/win/dpi.h"
 
 namespace velmira {
 
@@ -38,9 +37,8 @@ TMessageBalloon::~TMessageBalloon() {
     if (Handle()) ::DestroyWindow(Handle());
 }
 
-bool TMessageBalloon::Create() {
-    // Her scale: the balloon speaks on the monitor she stands on.
-    scale_ = WindowScale(host_.StageWindow());
+bool TMessageBalloon::Create(const DisplayScale& scale) {
+    scale_ = scale;
     layout_ = ScaledBalloonLayout(scale_);
     // Client area 240 x 160 (at 96 DPI), white, no border; hidden until a
     // reminder shows it.
@@ -67,9 +65,10 @@ void TMessageBalloon::SetTexts(const std::wstring& message, const std::wstring& 
     if (timeLabel_) ::SetWindowTextW(timeLabel_, timeLabel.c_str());
 }
 
-void TMessageBalloon::SetStayOnTop(bool onTop) {
+void TMessageBalloon::FollowBand(bool topmost) {
+    topmost_ = topmost;
     if (!Handle()) return;
-    ::SetWindowPos(Handle(), onTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+    ::SetWindowPos(Handle(), topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
@@ -98,22 +97,23 @@ StageFrame TMessageBalloon::CurrentStage(RECT* window) const {
     return frame;
 }
 
-void TMessageBalloon::ApplyScale(const DisplayScale& scale) {
+void TMessageBalloon::SetScale(const DisplayScale& scale) {
+    if (scale == scale_) return;
     scale_ = scale;
     layout_ = ScaledBalloonLayout(scale_);
+    if (!Handle()) return;
     ::SetWindowPos(Handle(), nullptr, 0, 0, layout_.clientWidth, layout_.clientHeight,
                    SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     font_ = PlaceChildControls({button1_, messageArea_, timeLabel_}, kControls, scale_);
+    // Shown, it points at her new mouth now; hidden, the next show places it.
+    if (Visible()) {
+        ChoosePlacement(false);
+        BuildBalloonShape();
+    }
     ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TMessageBalloon::ChoosePlacement(bool show) {
-    bool rescaled = false;
-    if (show && Handle()) {
-        const DisplayScale now = WindowScale(host_.StageWindow());
-        rescaled = now != scale_;
-        if (rescaled) ApplyScale(now);
-    }
     RECT window{};
     const StageFrame stage = CurrentStage(&window);
     const MonitorAreas areas = MonitorNearest(window);
@@ -124,7 +124,6 @@ void TMessageBalloon::ChoosePlacement(bool show) {
         static_cast<int>(velmira::ChoosePlacement(stage, monitor, host_.MouthArea(), layout_));
     if (!show || !Handle()) return;
     if (Visible()) {
-        if (rescaled) BuildBalloonShape();
         ::SetWindowPos(Handle(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
         return;
     }
@@ -184,24 +183,16 @@ void TMessageBalloon::FormShow() {
         host_.RestoreApplication();
         restoredApp_ = true;
     }
-    // The stage's own setting is the host's; both windows get the same style.
-    const HWND insertAfter = host_.StayOnTop() ? HWND_TOPMOST : HWND_NOTOPMOST;
-    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE;
-    if (HWND stage = host_.StageWindow()) ::SetWindowPos(stage, insertAfter, 0, 0, 0, 0, flags);
-    ::SetWindowPos(Handle(), insertAfter, 0, 0, 0, 0, flags);
+    // She comes up in her band, and the balloon takes the style of it.
+    host_.BalloonShown();
+    FollowBand(topmost_);
 }
 
 void TMessageBalloon::FormHide() {
     timer1_.SetEnabled(false);
     timer2_.SetEnabled(false);
     host_.StopSound();
-    if (settingAside_) return;
-    // The focus goes back to her, and she comes to the front.
-    if (HWND stage = host_.StageWindow()) {
-        ::ShowWindow(stage, SW_SHOW);
-        ::SetForegroundWindow(stage);
-        ::SetFocus(stage);
-    }
+    if (!settingAside_) host_.ReturnFocus();
 }
 
 void TMessageBalloon::FormPaint() {

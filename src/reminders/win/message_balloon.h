@@ -17,17 +17,19 @@
 
 namespace velmira {
 
-// What the balloon reads of the stage she stands on, and asks of it.
+// What the balloon reads of the stage she stands on, and asks of it. The
+// balloon never moves her window itself: it asks.
 class BalloonHost {
 public:
     virtual ~BalloonHost() = default;
-    virtual HWND StageWindow() = 0;  // her window: position and client size
+    virtual HWND StageWindow() = 0;  // her window, read for its position and client size
     virtual Rect MouthArea() = 0;    // in her client coordinates
-    virtual bool StayOnTop() = 0;
     virtual bool AppMinimized() = 0;
     virtual void RestoreApplication() = 0;  // shown while minimized: bring the program back
     virtual void MinimizeApplication() = 0;
     virtual void StopSound() = 0;
+    virtual void BalloonShown() = 0;  // she comes up with it, in her band
+    virtual void ReturnFocus() = 0;   // every close gives her the focus back
 };
 
 class TMessageBalloon : public FormWindow {
@@ -41,20 +43,23 @@ public:
     explicit TMessageBalloon(BalloonHost& host);
     ~TMessageBalloon() override;
 
-    // Creates the hidden window and its controls. Not owned by the stage:
-    // under Wine an owned popup takes the stay-on-top style from its owner.
-    bool Create();
+    // Creates the hidden window and its controls, laid out at her scale. Not
+    // owned by the stage: under Wine an owned popup takes the stay-on-top
+    // style from its owner.
+    bool Create(const DisplayScale& scale = DisplayScale());
 
     // The message (cut by its label's rectangle when too long) and the time label.
     void SetTexts(const std::wstring& message, const std::wstring& timeLabel);
-    // The balloon follows the stage's stay-on-top setting, also while hidden.
-    void SetStayOnTop(bool onTop);
-    // Decides where the balloon opens beside her mouth; with `show` it is
-    // shown there (FormShow when it was hidden, to the front otherwise),
-    // laid out again first when her scale has changed since.
-    void ChoosePlacement(bool show);
-    // The scale the balloon is laid out at: her window's.
+    // The balloon keeps the stay-on-top style of her band, also while hidden.
+    void FollowBand(bool topmost);
+    // Her scale, handed over by the stage when it changes: the window, its
+    // controls and their font are laid out again, and a shown balloon takes
+    // its new size and place beside her mouth at once.
+    void SetScale(const DisplayScale& scale);
     const DisplayScale& Scale() const { return scale_; }
+    // Decides where the balloon opens beside her mouth; with `show` it is
+    // shown there (FormShow when it was hidden, to the front otherwise).
+    void ChoosePlacement(bool show);
 
     bool Visible() const { return Handle() && ::IsWindowVisible(Handle()); }
     void Hide();
@@ -83,8 +88,6 @@ private:
     // Her restored window, and its rectangle on the screen when asked for.
     StageFrame CurrentStage(RECT* window = nullptr) const;
     void BuildBalloonShape();
-    // Lays the window, its controls and their font out at `scale`.
-    void ApplyScale(const DisplayScale& scale);
     void FormShow();
     void FormHide();
     void FormPaint();
@@ -108,6 +111,7 @@ private:
     bool shapedForShow_ = false;  // ChoosePlacement built the shape just before the show
     // A copy of the shape the window owns, for drawing the outline.
     UniqueRgn frameRegion_;
+    bool topmost_ = false;
     bool destroying_ = false;
     bool settingAside_ = false;
 };

@@ -24,9 +24,14 @@ void TReminderDesk::Attach(HWND stage) {
 bool TReminderDesk::CreateBalloon() {
     BalloonHost& host = *this;
     balloon_ = std::make_unique<TMessageBalloon>(host);
-    if (!balloon_->Create()) return false;
-    balloon_->SetStayOnTop(host_.stayOnTop());
+    if (!balloon_->Create(scale_)) return false;
+    balloon_->FollowBand(balloonTopmost_);
     return true;
+}
+
+void TReminderDesk::SetScale(const DisplayScale& scale) {
+    scale_ = scale;
+    if (balloon_) balloon_->SetScale(scale);
 }
 
 void TReminderDesk::ApplyTimer() {
@@ -54,7 +59,6 @@ void TReminderDesk::ShowReminder(int32_t kind, int32_t slot) {
     // Her voice starts as the balloon comes up.
     host_.playSound(shown.sound);
     if (!balloon_) return;
-    balloon_->SetStayOnTop(host_.stayOnTop());
     balloon_->SetTexts(shown.message, shown.timeLabel);
     balloon_->ChoosePlacement(true);
 }
@@ -69,7 +73,6 @@ void TReminderDesk::HoldForFullScreen(bool hold) {
     } else if (balloonSetAside_) {
         // The same words again, where she stands now.
         balloonSetAside_ = false;
-        balloon_->SetStayOnTop(host_.stayOnTop());
         balloon_->ChoosePlacement(true);
     }
 }
@@ -91,8 +94,9 @@ void TReminderDesk::HideBalloon() {
     if (balloon_) balloon_->Hide();
 }
 
-void TReminderDesk::SetStayOnTop(bool onTop) {
-    if (balloon_) balloon_->SetStayOnTop(onTop);
+void TReminderDesk::FollowBand(bool balloonTopmost) {
+    balloonTopmost_ = balloonTopmost;
+    if (balloon_) balloon_->FollowBand(balloonTopmost);
 }
 
 void TReminderDesk::RestoreApplication() {

@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/timer.h"
 #include "reminders/reminder_queue.h"
@@ -24,9 +25,12 @@ public:
         std::function<bool(const std::wstring& name)> playSound;
         std::function<void()> stopSound;
         std::function<Rect()> mouthArea;  // in her client coordinates
-        std::function<bool()> stayOnTop;
         std::function<bool()> minimized;
         HINSTANCE resources = nullptr;  // the settings dialogs' pictures
+        // The balloon came up: her window takes its band again.
+        std::function<void()> balloonShown;
+        // A closed balloon hands her the focus.
+        std::function<void()> returnFocus;
     };
 
     // `slots` must outlive the desk; the queue reads them and moves lastYotei.
@@ -35,10 +39,13 @@ public:
 
     // Her window: MainTimer runs for it and the balloon stands beside it.
     void Attach(HWND stage);
-    // Makes the hidden balloon, with the stage's stay-on-top style. Not owned
-    // by her window: under Wine a window with an owned popup no longer takes
-    // the stay-on-top style.
+    // Makes the hidden balloon, at her scale and in her band. Not owned by
+    // her window: under Wine a window with an owned popup no longer takes the
+    // stay-on-top style.
     bool CreateBalloon();
+    // Her scale, from the stage at start and at each change: the balloon
+    // speaks at it.
+    void SetScale(const DisplayScale& scale);
 
     void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time);
     // MainTimer's tick; nothing is taken while a settings dialog is open
@@ -76,8 +83,9 @@ public:
 
     // Her menu opens: a shown balloon closes.
     void HideBalloon();
-    // The balloon follows the stage's stay-on-top setting, also while hidden.
-    void SetStayOnTop(bool onTop);
+    // The balloon follows her band, also while hidden.
+    void FollowBand(bool balloonTopmost);
+    bool BalloonTopmost() const { return balloonTopmost_; }
     // The lastYotei to store (see ReminderQueue::LastYoteiToStore).
     int32_t LastYoteiToStore() const { return queue_.LastYoteiToStore(); }
 
@@ -95,17 +103,24 @@ private:
     // What the balloon reads of her.
     HWND StageWindow() override { return stage_; }
     Rect MouthArea() override { return host_.mouthArea(); }
-    bool StayOnTop() override { return host_.stayOnTop(); }
     bool AppMinimized() override { return host_.minimized(); }
     void RestoreApplication() override;
     void MinimizeApplication() override;
     void StopSound() override { host_.stopSound(); }
+    void BalloonShown() override {
+        if (host_.balloonShown) host_.balloonShown();
+    }
+    void ReturnFocus() override {
+        if (host_.returnFocus) host_.returnFocus();
+    }
 
     ReminderSlots& slots_;
     Host host_;
     HWND stage_ = nullptr;
     bool dialogOpen_ = false;
     bool fullScreenHold_ = false;
+    DisplayScale scale_;
+    bool balloonTopmost_ = false;
     bool balloonSetAside_ = false;  // hidden for a full-screen program, shown again after it
     ReminderQueue queue_;
     TTimer MainTimer;
