@@ -6,29 +6,26 @@
 namespace velmira {
 namespace {
 
-struct BandCase {
-    bool stayOnTop;
-    bool fullScreen;
-    StageZ z;
-    bool balloonTopmost;
-};
-
-class Band : public ::testing::TestWithParam<BandCase> {};
-
-TEST_P(Band, FollowsHerSettingAndStepsBehindAFullScreenProgram) {
-    const BandCase& c = GetParam();
-    const WindowBand band = ChooseBand(BandInputs{c.stayOnTop, c.fullScreen});
-    EXPECT_EQ(band.z, c.z);
-    EXPECT_EQ(band.balloonTopmost, c.balloonTopmost);
+TEST(WindowBand, FollowsHerSettingAndStepsBehindAFullScreenProgram) {
+    const struct {
+        bool stayOnTop;
+        bool fullScreen;
+        StageZ z;
+        bool balloonTopmost;
+    } cases[] = {
+        {false, false, StageZ::Ordinary, false},
+        {true, false, StageZ::Topmost, true},
+        // Behind the program even when she stays on top; her balloon keeps
+        // the style for when she is back.
+        {false, true, StageZ::BehindCover, false},
+        {true, true, StageZ::BehindCover, true},
+    };
+    for (const auto& c : cases) {
+        const WindowBand band = ChooseBand(BandInputs{c.stayOnTop, c.fullScreen});
+        EXPECT_EQ(band.z, c.z) << c.stayOnTop << c.fullScreen;
+        EXPECT_EQ(band.balloonTopmost, c.balloonTopmost) << c.stayOnTop << c.fullScreen;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Inputs, Band,
-                         ::testing::Values(BandCase{false, false, StageZ::Ordinary, false},
-                                           BandCase{true, false, StageZ::Topmost, true},
-                                           // Behind the program even when she stays on top; her
-                                           // balloon keeps the style for when she is back.
-                                           BandCase{false, true, StageZ::BehindCover, false},
-                                           BandCase{true, true, StageZ::BehindCover, true}));
 
 }  // namespace
 }  // namespace velmira
