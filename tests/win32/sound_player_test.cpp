@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "base/win/desktop.h"
+#include "base/win/program_folder.h"
 #include "base/win/resources.h"
 #include "voice/win/sound_player.h"
 

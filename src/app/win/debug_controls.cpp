@@ -2,7 +2,7 @@
 
 #include <commctrl.h>
 
-#include "base/win/desktop.h"
+#include "base/win/window_places.h"
 #include "base/win/dialog_template.h"
 
 namespace velmira {

@@ -3,12 +3,14 @@
 #include <stdexcept>
 #include <utility>
 
-#include "base/win/desktop.h"
+#include "base/win/monitors.h"
+#include "base/win/window_places.h"
+#include "base/win/program_folder.h"
 #include "base/win/dpi.h"
 #include "base/win/resources.h"
+#include "base/win/utf8.h"
 #include "character/placement.h"
 #include "clock/thread_priority.h"
-#include "presence/win/stage_band.h"
 
 namespace velmira {
 
@@ -36,7 +38,7 @@ TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
                                 [this] { sound_.StopSound(); },
                                 [this] { return skin_.MouthArea.Bounds(); },
                                 [this] { return application_.Minimized(); }, resources_,
-                                [this] { ApplyBand(); }, [this] { TakeFocus(); }}) {
+                                [this] { band_.Apply(); }, [this] { TakeFocus(); }}) {
     // The screen saver's start is seen as it leaves the queue.
     application_.OnMessage = [this](MSG& msg, bool&) {
         if (clocker_) clocker_->MessageTaken(msg);
@@ -54,7 +56,6 @@ TMainStage::~TMainStage() {
 }
 
 bool TMainStage::Create() {
-    greenBrush_.reset(::CreateSolidBrush(RGB(0, 255, 0)));
     HICON icon = ::LoadIconW(resources_, MAKEINTRESOURCEW(1));
     // Client area 640 x 479 until the skin sizes the window at its first show.
     if (!CreateForm(kMainStageClass, WS_EX_APPWINDOW,
@@ -89,8 +90,13 @@ void TMainStage::FormCreate() {
     RedrawClock(-1, -1);
     faces_.StopLonelinessTimer();
     Tag = 0;
-    ApplyBand();
-    fullScreen_.Start(Handle(), [this](bool quiet) { OnFullScreen(quiet); });
+    band_.Start(
+        Handle(), Settings().StayOnTop,
+        [this](const WindowBand& band) { desk_.FollowBand(band.balloonTopmost); },
+        [this](bool quiet) {
+            desk_.HoldForFullScreen(quiet);
+            faces_.SetSilent(quiet);
+        });
     started_ = true;
 }
 
@@ -104,7 +110,6 @@ void TMainStage::FormShow() {
         ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    backgroundBlack_ = true;
     Tag = 1;
     shown_ = true;
     dial_.LoadDialRegion(resources_);
@@ -186,23 +191,11 @@ void TMainStage::ApplyThreadPriority() {
     if (clocker_) clocker_->SetPriority(ThreadPriorityForIndex(Settings().ThreadPrio));
 }
 
-void TMainStage::ApplyBand() {
-    const WindowBand band = ChooseBand(BandInputs{Settings().StayOnTop, fullScreen_.Quiet()});
-    ApplyStageBand(Handle(), band, fullScreen_.Cover());
-    if (band.balloonTopmost != desk_.BalloonTopmost()) desk_.FollowBand(band.balloonTopmost);
-}
-
 void TMainStage::TakeFocus() {
     // A closed balloon hands her the focus, and she comes to the front.
     ::ShowWindow(Handle(), SW_SHOW);
     ::SetForegroundWindow(Handle());
     ::SetFocus(Handle());
-}
-
-void TMainStage::OnFullScreen(bool quiet) {
-    ApplyBand();
-    desk_.HoldForFullScreen(quiet);
-    faces_.SetSilent(quiet);
 }
 
 LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -219,23 +212,14 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (wParam) FormShow();
             return Default(msg, wParam, lParam);
         case WM_ENTERSIZEMOVE:
-            ::GetWindowRect(Handle(), &dragStart_);
+            session_.DragBegins(Handle());
             return Default(msg, wParam, lParam);
-        case WM_EXITSIZEMOVE: {
-            // A drag that moved her is stored at once; a plain click is not.
-            RECT now{};
-            ::GetWindowRect(Handle(), &now);
-            if (!::EqualRect(&now, &dragStart_)) session_.SaveNow(Handle());
+        case WM_EXITSIZEMOVE:
+            session_.DragEnds(Handle());
             return Default(msg, wParam, lParam);
-        }
-        case WM_ERASEBKGND: {
-            RECT rc;
-            ::GetClientRect(Handle(), &rc);
-            ::FillRect(reinterpret_cast<HDC>(wParam), &rc,
-                       backgroundBlack_ ? static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH))
-                                        : greenBrush_.get());
+        case WM_ERASEBKGND:
+            skin_.EraseBackground(Handle(), reinterpret_cast<HDC>(wParam), shown_);
             return 1;
-        }
         case WM_PAINT:
             OnPaint();
             return 0;
@@ -286,8 +270,7 @@ void TMainStage::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(Handle(), &ps);
     skin_.PaintPicture(dc);
-    const Rect& box = dial_.Box();
-    const RECT dial{box.left, box.top, box.left + box.width, box.top + box.height};
+    const RECT dial = skin_.MojibanBox.BoundsRect();
     RECT overlap;
     if (::IntersectRect(&overlap, &dial, &ps.rcPaint)) MojibanBoxPaint(dc);
     const RECT face = skin_.FaceFrame.BoundsRect();

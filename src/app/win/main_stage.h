@@ -1,18 +1,9 @@
 #pragma once
 // TMainStage: the borderless window cut to her outline. It turns its messages
 // into calls on its parts and runs the start-up and the close; the parts own
-// their state:
-//   TSettingsSession  the settings, the reset at start, reading and writing
-//   TCharacterSkin    her picture, the skin's boxes and colours, the shape
-//   TFaces            her faces and moods, with SamishiiTimer
-//   TSoundPlayer      her voice
-//   TReminderDesk     the reminder queue, MainTimer and the speech balloon
-//   TDialView         the dial's artwork, minute picture and outline
-//   TClocker          the clock thread, which hands its updates over here
-//   TPopupMenu, TDebugControls
-//   TFullScreenWatch  a program in full screen over her monitor, which she keeps out of the way of
-// User-interface thread only. Its handlers are reached through its window's
-// messages; tests read it through MainStageView.
+// their state (docs/architecture.md lists them). User-interface thread only.
+// Its handlers are reached through its window's messages; tests read it
+// through MainStageView.
 
 #include <windows.h>
 
@@ -28,7 +19,7 @@
 #include "character/win/faces.h"
 #include "clock/win/clocker.h"
 #include "clock/win/dial_view.h"
-#include "presence/win/fullscreen_watch.h"
+#include "presence/win/stage_band.h"
 #include "reminders/win/reminder_desk.h"
 #include "settings/win/settings_session.h"
 #include "voice/win/sound_player.h"
@@ -98,14 +89,7 @@ private:
     void MessageTestClick();
     void ApplyMenuMarks();
     void ApplyThreadPriority();
-    // Her window's band, from her settings and the full-screen watch; the
-    // one place that sets her z-order. The balloon follows it.
-    void ApplyBand();
     void TakeFocus();
-
-    // A program in full screen over her monitor (TFullScreenWatch): she steps
-    // behind it, her reminders and calls wait, and all comes back after it.
-    void OnFullScreen(bool quiet);
 
     StageSettings& Settings() { return session_.settings; }
     const StageSettings& Settings() const { return session_.settings; }
@@ -124,19 +108,18 @@ private:
     TDialView dial_;
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;
-    TFullScreenWatch fullScreen_;
-    UniqueBrush greenBrush_;
+    // Her window's band; while a program in full screen covers her monitor
+    // her reminders and calls wait too.
+    TStageBand band_;
     DisplayScale scale_;  // her monitor's
     // First-show marker: 0 until the first show has placed the window. The
     // debug face test counts on it too, so that a show after it has gone
     // back to 0 puts her at the stored position again.
     int Tag = 0;
-    bool backgroundBlack_ = false;
     bool started_ = false;  // FormCreate has run to its end
     bool shown_ = false;    // FormShow has given her a shape
     bool closedDuringStart_ = false;
     bool closing_ = false;
-    RECT dragStart_{};  // where a drag began
     // Last, so it goes first: no hand-over may reach a part already gone.
     std::unique_ptr<TClocker, ClockerShutdown> clocker_;
 };

@@ -99,7 +99,7 @@ void TMainStage::StayOnTop1Click() {
     Settings().StayOnTop = !Settings().StayOnTop;
     ApplyMenuMarks();
     // The hidden balloon takes the style too, for its next appearance.
-    ApplyBand();
+    band_.SetStayOnTop(Settings().StayOnTop);
 }
 
 void TMainStage::MIDigiAnaClick() {

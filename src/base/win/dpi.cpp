@@ -1,5 +1,7 @@
 #include "base/win/dpi.h"
 
+#include "base/win/system_function.h"
+
 namespace velmira {
 
 namespace {
@@ -7,10 +9,7 @@ namespace {
 // Found at run time: the program still starts on Windows 7 and 8.
 template <typename Function>
 Function User32Function(const char* name) {
-    HMODULE user32 = ::GetModuleHandleW(L"user32.dll");
-    return user32 ? reinterpret_cast<Function>(
-                        reinterpret_cast<void (*)()>(::GetProcAddress(user32, name)))
-                  : nullptr;
+    return SystemFunction<Function>(L"user32.dll", name);
 }
 
 using GetDpiForWindowFn = UINT(WINAPI*)(HWND);

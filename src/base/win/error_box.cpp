@@ -1,6 +1,7 @@
 #include "base/win/error_box.h"
 
 #include "base/win/resources.h"
+#include "base/win/utf8.h"
 
 namespace velmira {
 

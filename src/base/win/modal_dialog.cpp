@@ -4,7 +4,8 @@
 #include <exception>
 
 #include "base/centring.h"
-#include "base/win/desktop.h"
+#include "base/win/monitors.h"
+#include "base/win/window_places.h"
 #include "base/win/dpi.h"
 #include "base/win/error_box.h"
 

@@ -3,6 +3,8 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "base/win/utf8.h"
+
 namespace velmira {
 
 ResourceBytes FindResourceBytes(HINSTANCE module, const wchar_t* name, const wchar_t* type) {
@@ -60,25 +62,6 @@ void RequireResource(HINSTANCE module, const wchar_t* name, const wchar_t* type)
     const std::wstring shown =
         IS_INTRESOURCE(name) ? L"#" + std::to_wstring(reinterpret_cast<ULONG_PTR>(name)) : name;
     throw std::runtime_error(ToUtf8(L"プログラムのリソース「" + shown + L"」が見つかりません。"));
-}
-
-std::string ToUtf8(const std::wstring& text) {
-    if (text.empty()) return std::string();
-    const int n = ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                        nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    ::WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
-                          nullptr, nullptr);
-    return out;
-}
-
-std::wstring FromUtf8(const std::string& text) {
-    if (text.empty()) return std::wstring();
-    const int n =
-        ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    ::MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n);
-    return out;
 }
 
 }  // namespace velmira

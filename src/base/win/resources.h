@@ -40,8 +40,4 @@ bool HasBitmapResource(HINSTANCE module, const wchar_t* name);
 // without its artwork the program would only show a blank window.
 void RequireResource(HINSTANCE module, const wchar_t* name, const wchar_t* type);
 
-// UTF-8 for exception texts, and back for showing them.
-std::string ToUtf8(const std::wstring& text);
-std::wstring FromUtf8(const std::string& text);
-
 }  // namespace velmira

@@ -3,10 +3,11 @@
 #include <stdexcept>
 
 #include "base/win/bitmap_drawing.h"
-#include "base/win/desktop.h"
+#include "base/win/window_places.h"
 #include "base/win/handles.h"
 #include "base/win/resources.h"
 #include "base/win/scaled_pictures.h"
+#include "base/win/utf8.h"
 #include "character/win/char_bmp.h"
 
 namespace velmira {
@@ -19,7 +20,7 @@ void CopyBox(TPaintBox& box, const Rect& r) { box.SetBounds(r.left, r.top, r.wid
 
 }  // namespace
 
-TCharacterSkin::TCharacterSkin() {
+TCharacterSkin::TCharacterSkin() : green_(::CreateSolidBrush(RGB(0, 255, 0))) {
     // Layout places, replaced by the skin where it carries a box of the same name.
     Image1.SetBounds(0, 0, 640, 480);
     MojibanBox.SetBounds(128, 288, 128, 128);
@@ -78,6 +79,12 @@ void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegio
 void TCharacterSkin::PaintPicture(HDC dc) const {
     DrawBitmapAt(dc, Image1.Bitmap.get(), Image1.Left, Image1.Top, Image1.PictureWidth,
                  Image1.PictureHeight);
+}
+
+void TCharacterSkin::EraseBackground(HWND window, HDC dc, bool shown) const {
+    RECT rc;
+    ::GetClientRect(window, &rc);
+    ::FillRect(dc, &rc, shown ? static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)) : green_.get());
 }
 
 }  // namespace velmira

@@ -10,6 +10,7 @@
 #include "base/display_scale.h"
 #include "base/types.h"
 #include "base/win/components.h"
+#include "base/win/handles.h"
 #include "character/skin_layout.h"
 
 namespace velmira {
@@ -40,6 +41,9 @@ public:
 
     // Her picture at its place.
     void PaintPicture(HDC dc) const;
+    // Under her picture: her key green until her first show has cut her
+    // outline, black after.
+    void EraseBackground(HWND window, HDC dc, bool shown) const;
 
     // Components, at the layout's places until the skin replaces them.
     TImage Image1;
@@ -54,6 +58,7 @@ public:
 private:
     DisplayScale scale_;
     SkinLayout base_;
+    UniqueBrush green_;
 };
 
 }  // namespace velmira

@@ -4,6 +4,7 @@
 
 #include "base/win/resources.h"
 #include "base/win/scaled_pictures.h"
+#include "base/win/utf8.h"
 
 namespace velmira {
 

@@ -4,7 +4,8 @@
 #include <cwchar>
 #include <vector>
 
-#include "base/win/desktop.h"
+#include "base/win/monitors.h"
+#include "base/win/system_function.h"
 
 namespace velmira {
 
@@ -29,20 +30,6 @@ bool IsDesktop(HWND window) {
     return std::wcscmp(name, L"Progman") == 0 || std::wcscmp(name, L"WorkerW") == 0;
 }
 
-Rect MonitorOf(HWND window) {
-    RECT place{};
-    HMONITOR monitor = nullptr;
-    if (::IsIconic(window) && RestoredWindowRect(window, place))
-        monitor = ::MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST);
-    else
-        monitor = ::MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (!monitor || !::GetMonitorInfoW(monitor, &info))
-        return Rect{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return ToRect(info.rcMonitor);
-}
-
 UniqueWinEventHook HookEvents(DWORD first, DWORD last, DWORD process, DWORD thread,
                               WINEVENTPROC proc) {
     return UniqueWinEventHook(
@@ -52,12 +39,8 @@ UniqueWinEventHook HookEvents(DWORD first, DWORD last, DWORD process, DWORD thre
 }  // namespace
 
 UserNotice TFullScreenWatch::Sources::SystemNotice() {
-    static const QueryNotificationState query = [] {
-        HMODULE shell = ::LoadLibraryW(L"shell32.dll");  // kept for the whole run
-        return shell ? reinterpret_cast<QueryNotificationState>(reinterpret_cast<void*>(
-                           ::GetProcAddress(shell, "SHQueryUserNotificationState")))
-                     : nullptr;
-    }();
+    static const auto query =
+        SystemFunction<QueryNotificationState>(L"shell32.dll", "SHQueryUserNotificationState");
     int state = 0;
     if (!query || FAILED(query(&state))) return UserNotice::kAccepts;
     switch (state) {
@@ -124,7 +107,8 @@ void TFullScreenWatch::Check() {
         foreground.hers = sources_.hers(window);
         foreground.desktop = IsDesktop(window);
     }
-    const bool quiet = QuietForFullScreen(foreground, MonitorOf(stage_), sources_.notice());
+    const bool quiet =
+        QuietForFullScreen(foreground, MonitorOfWindow(stage_).bounds, sources_.notice());
     if (quiet == quiet_) return;
     quiet_ = quiet;
     if (changed_) changed_(quiet);

@@ -4,7 +4,8 @@
 
 #include <algorithm>
 
-#include "base/win/desktop.h"
+#include "base/win/monitors.h"
+#include "base/win/window_places.h"
 #include "base/win/dialog_template.h"
 
 namespace velmira {
@@ -72,7 +73,7 @@ void TMessageBalloon::FollowBand(bool topmost) {
                    SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-StageFrame TMessageBalloon::CurrentStage(RECT* window) const {
+StageFrame TMessageBalloon::CurrentStage() const {
     StageFrame frame;
     HWND stage = host_.StageWindow();
     // Minimized, she is parked off the screen: the balloon goes where she
@@ -93,7 +94,6 @@ StageFrame TMessageBalloon::CurrentStage(RECT* window) const {
     frame.position = Point{bounds.left, bounds.top};
     frame.clientWidth = client.right;
     frame.clientHeight = client.bottom;
-    if (window) *window = bounds;
     return frame;
 }
 
@@ -114,9 +114,8 @@ void TMessageBalloon::SetScale(const DisplayScale& scale) {
 }
 
 void TMessageBalloon::ChoosePlacement(bool show) {
-    RECT window{};
-    const StageFrame stage = CurrentStage(&window);
-    const MonitorAreas areas = MonitorNearest(window);
+    const StageFrame stage = CurrentStage();
+    const MonitorAreas areas = MonitorOfWindow(host_.StageWindow());
     BalloonMonitor monitor;
     monitor.bounds = areas.bounds;
     monitor.workArea = areas.workArea;

@@ -85,8 +85,8 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    // Her restored window, and its rectangle on the screen when asked for.
-    StageFrame CurrentStage(RECT* window = nullptr) const;
+    // Her restored window.
+    StageFrame CurrentStage() const;
     void BuildBalloonShape();
     void FormShow();
     void FormHide();

@@ -85,7 +85,6 @@ public:
     void HideBalloon();
     // The balloon follows her band, also while hidden.
     void FollowBand(bool balloonTopmost);
-    bool BalloonTopmost() const { return balloonTopmost_; }
     // The lastYotei to store (see ReminderQueue::LastYoteiToStore).
     int32_t LastYoteiToStore() const { return queue_.LastYoteiToStore(); }
 

@@ -5,7 +5,7 @@
 
 #include <utility>
 
-#include "base/win/desktop.h"
+#include "base/win/window_places.h"
 #include "base/win/dialog_controls.h"
 #include "base/win/resources.h"
 #include "base/win/scaled_pictures.h"

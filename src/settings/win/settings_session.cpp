@@ -51,6 +51,14 @@ void TSettingsSession::SaveNow(HWND window) {
     if (started_ && !settingsDeleted && !written_) SaveSettings(window);
 }
 
+void TSettingsSession::DragBegins(HWND window) { ::GetWindowRect(window, &dragStart_); }
+
+void TSettingsSession::DragEnds(HWND window) {
+    RECT now{};
+    ::GetWindowRect(window, &now);
+    if (!::EqualRect(&now, &dragStart_)) SaveNow(window);
+}
+
 void TSettingsSession::FormCloseQuery(HWND window) {
     if (!started_ || written_) return;
     written_ = true;

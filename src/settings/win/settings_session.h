@@ -34,6 +34,10 @@ public:
     // question. Nothing before Start has finished, while the reset's
     // deletion stands (the close asks first) or after the close has written.
     void SaveNow(HWND window);
+    // A drag of her window begins or ends: one that moved her is stored at
+    // once, a plain click is not.
+    void DragBegins(HWND window);
+    void DragEnds(HWND window);
 
     // A close of the main stage: writes the settings, after asking when the
     // reset deleted them at start. Never refuses the close. Before Start has
@@ -65,6 +69,7 @@ private:
     bool started_ = false;
     bool abandoned_ = false;
     bool written_ = false;  // a run writes its settings once
+    RECT dragStart_{};      // where a drag began
 };
 
 }  // namespace velmira

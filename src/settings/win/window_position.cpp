@@ -1,6 +1,6 @@
 #include "settings/win/window_position.h"
 
-#include "base/win/desktop.h"
+#include "base/win/window_places.h"
 
 namespace velmira {
 

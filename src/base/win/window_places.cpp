@@ -1,40 +1,8 @@
-#include "base/win/desktop.h"
+#include "base/win/window_places.h"
 
 #include "base/win/dpi.h"
 
 namespace velmira {
-
-namespace {
-
-BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rc, LPARAM data) {
-    auto* monitors = reinterpret_cast<std::vector<Rect>*>(data);
-    monitors->push_back(ToRect(*rc));
-    return TRUE;
-}
-
-}  // namespace
-
-std::vector<Rect> MonitorRects() {
-    std::vector<Rect> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
-}
-
-MonitorAreas MonitorNearest(const RECT& rect) {
-    MONITORINFO info{};
-    info.cbSize = sizeof(info);
-    if (::GetMonitorInfoW(::MonitorFromRect(&rect, MONITOR_DEFAULTTONEAREST), &info))
-        return MonitorAreas{ToRect(info.rcMonitor), ToRect(info.rcWork)};
-    const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return MonitorAreas{screen, screen};
-}
-
-Rect PrimaryWorkArea() {
-    RECT rc{};
-    if (!::SystemParametersInfoW(SPI_GETWORKAREA, 0, &rc, 0))
-        rc = RECT{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
-    return ToRect(rc);
-}
 
 bool RestoredWindowRect(HWND hwnd, RECT& rect) {
     if (!hwnd) return false;
@@ -51,21 +19,6 @@ bool RestoredWindowRect(HWND hwnd, RECT& rect) {
         ::OffsetRect(&rect, monitor.rcWork.left - monitor.rcMonitor.left,
                      monitor.rcWork.top - monitor.rcMonitor.top);
     return true;
-}
-
-std::wstring ExecutableFolder() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD n = ::GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return std::wstring();
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);
-    }
-    const size_t slash = path.find_last_of(L'\\');
-    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash + 1);
 }
 
 void SetClientSize(HWND hwnd, int width, int height) {
