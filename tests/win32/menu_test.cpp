@@ -11,7 +11,7 @@
 #include <thread>
 #include <vector>
 
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 #include "app/win/main_stage.h"
 #include "dialog_driver.h"
 #include "stage_driver.h"

@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 #include "base/win/handles.h"
 
 namespace velmira {

@@ -1,6 +1,6 @@
 // The popup menu's table, which items each set of held keys reveals, and the
 // thread priority that each priority item stands for.
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 
 #include <cstring>
 
