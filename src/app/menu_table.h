@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "clock/thread_priority.h"
+
 namespace velmira {
 
 // Keys held at the moment the menu opens.
@@ -45,8 +47,9 @@ struct PopupMenuItem {
 namespace menu_command {
 constexpr uint16_t kAbout1 = 0x0101;
 constexpr uint16_t kMIDebugMode = 0x0102;
-constexpr uint16_t kMIThreadPrio1 = 0x0110;  // ..kMIThreadPrio6 = 0x0115, tags 0..5
-constexpr uint16_t kMIThreadPrio6 = 0x0115;
+// One item per priority index, tags 0 .. kThreadPriorityIndexCount - 1.
+constexpr uint16_t kMIThreadPrio1 = 0x0110;
+constexpr uint16_t kMIThreadPrio6 = kMIThreadPrio1 + kThreadPriorityIndexCount - 1;
 constexpr uint16_t kStayOnTop1 = 0x0120;
 constexpr uint16_t kMIDigiAna = 0x0121;
 constexpr uint16_t kMIAmPm = 0x0122;
@@ -81,7 +84,7 @@ std::vector<int> VisibleMenuItems(int parent, const MenuKeys& keys);
 
 // The thread priority item that carries the check mark for a ThreadPrio
 // value: the first item of the priority submenu whose tag equals it, -1 when
-// none does (a stored value outside 0..5).
+// none does (a stored index the clock does not have).
 int ThreadPriorityMenuItem(int32_t threadPrio);
 
 }  // namespace velmira
