@@ -1,7 +1,6 @@
 #include "app/menu_table.h"
 
 #include <array>
-#include <cstring>
 
 namespace velmira {
 
@@ -117,12 +116,6 @@ const PopupMenuLayout kLayout{kItems.data(), kItems.size()};
 
 const PopupMenuLayout& PopupMenu1Layout() { return kLayout; }
 
-int FindMenuItem(const char* name) {
-    for (size_t i = 0; i < kLayout.count; ++i)
-        if (std::strcmp(kLayout[i].name, name) == 0) return static_cast<int>(i);
-    return -1;
-}
-
 int FindMenuCommand(uint16_t commandId) { return commandId == 0 ? -1 : IndexOfCommand(commandId); }
 
 bool MenuItemShows(MenuShow show, const MenuKeys& keys) {
@@ -139,14 +132,6 @@ bool MenuItemShows(MenuShow show, const MenuKeys& keys) {
             return false;
     }
     return false;
-}
-
-std::vector<int> VisibleMenuItems(int parent, const MenuKeys& keys) {
-    std::vector<int> visible;
-    for (size_t i = 0; i < kLayout.count; ++i)
-        if (kLayout[i].parent == parent && MenuItemShows(kLayout[i].show, keys))
-            visible.push_back(static_cast<int>(i));
-    return visible;
 }
 
 int ThreadPriorityMenuItem(int32_t threadPrio) {

@@ -5,7 +5,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
 
 #include "clock/thread_priority.h"
 
@@ -71,16 +70,11 @@ struct PopupMenuLayout {
 };
 const PopupMenuLayout& PopupMenu1Layout();
 
-// Index in the layout of the item with this name or command id; -1 when none.
-int FindMenuItem(const char* name);
+// Index in the layout of the item with this command id; -1 when none.
 int FindMenuCommand(uint16_t commandId);
 
 // Whether an item with this rule shows for these held keys.
 bool MenuItemShows(MenuShow show, const MenuKeys& keys);
-
-// Indexes of the children of `parent` (-1: the menu itself) that show for
-// these keys, in menu order.
-std::vector<int> VisibleMenuItems(int parent, const MenuKeys& keys);
 
 // The thread priority item that carries the check mark for a ThreadPrio
 // value: the first item of the priority submenu whose tag equals it, -1 when
