@@ -1,6 +1,6 @@
 #pragma once
-// How the main stage's settings are read from and written to the store:
-// which values, in which order, and where a failing read stops.
+// The main stage's settings read from and written to the store's key, by the
+// table of stored values (settings/stored_values.h), and the start-up reset.
 
 #include <cstdint>
 #include <string>
@@ -14,11 +14,9 @@ namespace velmira {
 inline const wchar_t* const kSettingsKeyPath = L"SOFTWARE\\Quorvane\\ClockmoteOrvelle1";
 inline const wchar_t* const kSettingsParentKeyPath = L"SOFTWARE\\Quorvane";
 
-// "kiMes" and 1 give "kiMes1".
-std::wstring SlotValueName(const wchar_t* baseName, int slot);
-
-// Reads every setting it can; a value it does not read keeps what `settings`
-// held. False only when the key could neither be opened nor created.
+// Reads every setting it can, by the table of stored values; a value it does
+// not read keeps what `settings` held. False only when the key could neither
+// be opened nor created.
 bool LoadSettings(SettingsStore& store, const std::wstring& keyPath, StageSettings& settings);
 
 // Writes every setting, the window position from formLeft/formTop (where the

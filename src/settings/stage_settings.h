@@ -14,7 +14,7 @@ struct StageSettings {
     int32_t FormLeft = 40;   // window position applied at the first show
     int32_t FormTop = 64;
     int32_t samiLim = 3600;   // seconds unattended before loneliness; 0 = never
-    int32_t ThreadPrio = 0;   // clock thread priority index, 0 idle .. 5 highest
+    int32_t ThreadPrio = 0;   // clock thread priority index (clock/thread_priority.h), 0 idle
     bool DigiAMPM = false;    // 12-hour form in the digital display
     ReminderSlots reminders;  // the slots and lastYotei
 };

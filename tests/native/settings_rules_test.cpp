@@ -10,6 +10,7 @@
 #include "memory_store.h"
 #include "settings/settings_rules.h"
 #include "settings/settings_store.h"
+#include "settings/stored_values.h"
 
 namespace velmira {
 namespace {

@@ -11,7 +11,7 @@
 #include <string>
 #include <thread>
 
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 #include "app/win/main_stage.h"
 #include "app/win/run_clock.h"
 #include "dialog_driver.h"

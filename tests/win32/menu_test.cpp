@@ -11,9 +11,10 @@
 #include <thread>
 #include <vector>
 
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 #include "app/win/main_stage.h"
 #include "dialog_driver.h"
+#include "menu_items.h"
 #include "stage_driver.h"
 #include "reminders/time_code.h"
 #include "reminders/win/slot_dialog.h"

@@ -4,7 +4,7 @@
 #include <iterator>
 
 #include "about/win/about_box.h"
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 #include "app/win/main_stage.h"
 
 namespace velmira {

@@ -71,10 +71,6 @@ int32_t TPopupMenu::Tag(UINT commandId) const {
     return index < 0 ? 0 : (*layout_)[static_cast<size_t>(index)].tag;
 }
 
-void TPopupMenu::SetVisible(int index, bool visible) {
-    if (Valid(index)) items_[static_cast<size_t>(index)].visible = visible;
-}
-
 bool TPopupMenu::Visible(int index) const {
     return Valid(index) && items_[static_cast<size_t>(index)].visible;
 }

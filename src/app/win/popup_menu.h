@@ -9,7 +9,7 @@
 #include <map>
 #include <vector>
 
-#include "app/menu_visibility.h"
+#include "app/menu_table.h"
 #include "base/win/handles.h"
 
 namespace velmira {
@@ -41,8 +41,7 @@ public:
     // The tag of the item with this command id; 0 for an unknown id.
     int32_t Tag(UINT commandId) const;
 
-    // Shown or hidden from the next Refresh on.
-    void SetVisible(int index, bool visible);
+    // Whether the item is in its menu now.
     bool Visible(int index) const;
     // Puts the shown items into the menus, in layout order, with their marks.
     void Refresh();

@@ -5,7 +5,8 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <vector>
+
+#include "clock/thread_priority.h"
 
 namespace velmira {
 
@@ -45,8 +46,9 @@ struct PopupMenuItem {
 namespace menu_command {
 constexpr uint16_t kAbout1 = 0x0101;
 constexpr uint16_t kMIDebugMode = 0x0102;
-constexpr uint16_t kMIThreadPrio1 = 0x0110;  // ..kMIThreadPrio6 = 0x0115, tags 0..5
-constexpr uint16_t kMIThreadPrio6 = 0x0115;
+// One item per priority index, tags 0 .. kThreadPriorityIndexCount - 1.
+constexpr uint16_t kMIThreadPrio1 = 0x0110;
+constexpr uint16_t kMIThreadPrio6 = kMIThreadPrio1 + kThreadPriorityIndexCount - 1;
 constexpr uint16_t kStayOnTop1 = 0x0120;
 constexpr uint16_t kMIDigiAna = 0x0121;
 constexpr uint16_t kMIAmPm = 0x0122;
@@ -68,20 +70,15 @@ struct PopupMenuLayout {
 };
 const PopupMenuLayout& PopupMenu1Layout();
 
-// Index in the layout of the item with this name or command id; -1 when none.
-int FindMenuItem(const char* name);
+// Index in the layout of the item with this command id; -1 when none.
 int FindMenuCommand(uint16_t commandId);
 
 // Whether an item with this rule shows for these held keys.
 bool MenuItemShows(MenuShow show, const MenuKeys& keys);
 
-// Indexes of the children of `parent` (-1: the menu itself) that show for
-// these keys, in menu order.
-std::vector<int> VisibleMenuItems(int parent, const MenuKeys& keys);
-
 // The thread priority item that carries the check mark for a ThreadPrio
 // value: the first item of the priority submenu whose tag equals it, -1 when
-// none does (a stored value outside 0..5).
+// none does (a stored index the clock does not have).
 int ThreadPriorityMenuItem(int32_t threadPrio);
 
 }  // namespace velmira

@@ -1,17 +1,30 @@
-// The popup menu's table, which items each set of held keys reveals, and the
-// thread priority that each priority item stands for.
-#include "app/menu_visibility.h"
+// The popup menu's table: which items each set of held keys reveals, what
+// each radio item stands for, and the items found by their command ids.
+#include "app/menu_table.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "clock/thread_priority.h"
+#include "menu_items.h"
 
 namespace velmira {
 namespace {
+
+// Indexes of the children of `parent` (-1: the menu itself) that show for
+// these keys, in menu order.
+std::vector<int> VisibleMenuItems(int parent, const MenuKeys& keys) {
+    std::vector<int> visible;
+    const PopupMenuLayout& layout = PopupMenu1Layout();
+    for (size_t i = 0; i < layout.count; ++i)
+        if (layout[i].parent == parent && MenuItemShows(layout[i].show, keys))
+            visible.push_back(static_cast<int>(i));
+    return visible;
+}
 
 std::vector<std::string> Names(const std::vector<int>& indexes) {
     std::vector<std::string> names;
@@ -88,63 +101,20 @@ TEST(MenuVisibility, SubmenusKeepAllTheirItems) {
                                         "MIGaman0"}));
 }
 
-TEST(PopupMenuTable, CaptionsTagsAndGroups) {
-    struct Expected {
-        const char* name;
-        const wchar_t* caption;
-        int32_t tag;
-        int group;
+// What choosing each loneliness item stores as the wait, in seconds.
+TEST(PopupMenuTable, EachLonelinessItemStandsForItsWait) {
+    const std::pair<const wchar_t*, int32_t> expected[] = {
+        {L"あばれちゃうぞ", 600},     {L"もっとかまってほしいな", 1200},
+        {L"好きなのにぃ！", 1800},    {L"気づいて…", 3600},
+        {L"独りでも平気だよ", 14400}, {L"はじめから気にしてないの[オフ]", 0},
     };
-    const Expected expected[] = {
-        {"About1", L"バージョン情報...(&A)", 0, 0},
-        {"MIDebugMode", L"デバッグモード", 0, 0},
-        {"MIThreadPriority", L"スレッドの使用頻度", 0, 0},
-        {"MIThreadPrio1", L"アイドル時のみ", 0, 125},
-        {"MIThreadPrio2", L"最低", 1, 125},
-        {"MIThreadPrio3", L"低", 2, 125},
-        {"MIThreadPrio4", L"通常", 3, 125},
-        {"MIThreadPrio5", L"高", 4, 125},
-        {"MIThreadPrio6", L"最高", 5, 125},
-        {"N3", nullptr, 0, 0},
-        {"StayOnTop1", L"常に一番手前に表示(&S)", 0, 0},
-        {"MIDigiAna", L"デジタル表示(&D)", 0, 0},
-        {"MIAmPm", L"12時間制[デジタル表示時](&H)", 0, 0},
-        {"N2", nullptr, 0, 0},
-        {"MIMemorialSet", L"記念日設定...", 0, 0},
-        {"MIScheduleSet", L"予定設定...", 0, 0},
-        {"MIGaman", L"ほうっておくと嫌いになるよ", 0, 0},
-        {"MIGaman1", L"あばれちゃうぞ", 600, 126},
-        {"MIGaman2", L"もっとかまってほしいな", 1200, 126},
-        {"MIGaman3", L"好きなのにぃ！", 1800, 126},
-        {"MIGaman4", L"気づいて…", 3600, 126},
-        {"MIGaman5", L"独りでも平気だよ", 14400, 126},
-        {"MIGaman0", L"はじめから気にしてないの[オフ]", 0, 126},
-        {"N1", nullptr, 0, 0},
-        {"X1", L"終了(&X)", 0, 0},
-    };
-    const PopupMenuLayout& layout = PopupMenu1Layout();
-    ASSERT_EQ(layout.count, sizeof(expected) / sizeof(expected[0]));
-    for (size_t i = 0; i < layout.count; ++i) {
-        SCOPED_TRACE(expected[i].name);
-        EXPECT_STREQ(layout[i].name, expected[i].name);
-        if (expected[i].caption) {
-            ASSERT_NE(layout[i].caption, nullptr);
-            EXPECT_EQ(std::wstring(layout[i].caption), std::wstring(expected[i].caption));
-        } else {
-            EXPECT_EQ(layout[i].kind, MenuItemKind::Separator);
-            EXPECT_EQ(layout[i].caption, nullptr);
-        }
-        EXPECT_EQ(layout[i].tag, expected[i].tag);
-        EXPECT_EQ(layout[i].group, expected[i].group);
-        EXPECT_EQ(layout[i].kind == MenuItemKind::Radio, expected[i].group != 0);
+    const std::vector<int> items = VisibleMenuItems(FindMenuItem("MIGaman"), MenuKeys{});
+    ASSERT_EQ(items.size(), sizeof(expected) / sizeof(expected[0]));
+    for (size_t i = 0; i < items.size(); ++i) {
+        const PopupMenuItem& item = PopupMenu1Layout()[static_cast<size_t>(items[i])];
+        EXPECT_EQ(std::wstring(item.caption), expected[i].first);
+        EXPECT_EQ(item.tag, expected[i].second) << i;
     }
-    // Only the last separator is disabled.
-    for (const PopupMenuItem& item : layout)
-        EXPECT_EQ(item.enabled, std::string(item.name) != "N1");
-    EXPECT_EQ(layout[static_cast<size_t>(FindMenuItem("MIDebugMode"))].kind, MenuItemKind::Check);
-    EXPECT_EQ(layout[static_cast<size_t>(FindMenuItem("StayOnTop1"))].kind, MenuItemKind::Check);
-    EXPECT_EQ(layout[static_cast<size_t>(FindMenuItem("MIDigiAna"))].kind, MenuItemKind::Check);
-    EXPECT_EQ(layout[static_cast<size_t>(FindMenuItem("MIAmPm"))].kind, MenuItemKind::Check);
 }
 
 TEST(PopupMenuTable, CommandIdsAreUniqueAndGroupsRunInOrder) {
@@ -166,7 +136,6 @@ TEST(PopupMenuTable, CommandIdsAreUniqueAndGroupsRunInOrder) {
     }
     EXPECT_EQ(FindMenuCommand(0), -1);
     EXPECT_EQ(FindMenuCommand(menu_command::kFirstDebugControlId), -1);
-    EXPECT_EQ(FindMenuItem("NoSuchItem"), -1);
     EXPECT_EQ(layout[static_cast<size_t>(FindMenuCommand(menu_command::kMIDigiAna))].name,
               std::string("MIDigiAna"));
     EXPECT_EQ(layout[static_cast<size_t>(FindMenuCommand(menu_command::kMIThreadPrio6))].name,
@@ -175,15 +144,26 @@ TEST(PopupMenuTable, CommandIdsAreUniqueAndGroupsRunInOrder) {
               std::string("MIGaman0"));
 }
 
-TEST(ThreadPriorityMenu, EachIndexChecksItsItemAndGivesItsPriority) {
-    const char* names[] = {"MIThreadPrio1", "MIThreadPrio2", "MIThreadPrio3",
-                           "MIThreadPrio4", "MIThreadPrio5", "MIThreadPrio6"};
-    const int priorities[] = {-15, -2, -1, 0, 1, 2};
-    for (int index = 0; index < 6; ++index) {
+// The item that carries the mark for each stored index, and the priority
+// the clock runs at for it.
+TEST(ThreadPriorityMenu, EachIndexMarksItsItemAndGivesItsPriority) {
+    const std::pair<const wchar_t*, int> expected[] = {
+        {L"アイドル時のみ", -15},
+        {L"最低", -2},
+        {L"低", -1},
+        {L"通常", 0},
+        {L"高", 1},
+        {L"最高", 2},
+    };
+    ASSERT_EQ(kThreadPriorityIndexCount, 6);
+    for (int32_t index = 0; index < kThreadPriorityIndexCount; ++index) {
         SCOPED_TRACE(index);
-        EXPECT_EQ(ThreadPriorityMenuItem(index), FindMenuItem(names[index]));
-        EXPECT_EQ(ThreadPriorityForIndex(index), priorities[index]);
-        EXPECT_EQ(PopupMenu1Layout()[static_cast<size_t>(FindMenuItem(names[index]))].tag, index);
+        const int item = ThreadPriorityMenuItem(index);
+        ASSERT_GE(item, 0);
+        const PopupMenuItem& marked = PopupMenu1Layout()[static_cast<size_t>(item)];
+        EXPECT_EQ(std::wstring(marked.caption), expected[index].first);
+        EXPECT_EQ(marked.parent, FindMenuItem("MIThreadPriority"));
+        EXPECT_EQ(ThreadPriorityForIndex(index), expected[index].second);
     }
 }
 
