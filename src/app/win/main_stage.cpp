@@ -31,20 +31,20 @@ TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
       exeDir_(ExecutableFolder()),
       session_(env_.settings, env_.keyHeld),
       sound_(resources_, exeDir_),
-      faces_(resources_, env_.random,
-             [this](const std::wstring& name) { return PlaySoundByName(name); }),
+      figure_(resources_, env_.random,
+              [this](const std::wstring& name) { return PlaySoundByName(name); }),
       desk_(session_.settings.reminders,
             TReminderDesk::Host{[this](const std::wstring& name) { return PlaySoundByName(name); },
                                 [this] { sound_.StopSound(); },
-                                [this] { return skin_.MouthArea.Bounds(); },
+                                [this] { return figure_.skin.MouthArea.Bounds(); },
                                 [this] { return application_.Minimized(); }, resources_,
                                 [this] { band_.Apply(); }, [this] { TakeFocus(); }}) {
     // The screen saver's start is seen as it leaves the queue.
     application_.OnMessage = [this](MSG& msg, bool&) {
         if (clocker_) clocker_->MessageTaken(msg);
     };
-    faces_.SamishiiTimer.SetOnTimer([this] {
-        faces_.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
+    figure_.faces.SamishiiTimer.SetOnTimer([this] {
+        figure_.faces.SamishiiTimerTimer(Settings().samiLim, debugControls_.NakuTestChecked());
     });
     // Schedules still waiting at exit come back at the next start.
     session_.lastYoteiToStore = [this] { return desk_.LastYoteiToStore(); };
@@ -78,7 +78,7 @@ void TMainStage::FormCreate() {
     // Drawn for the monitor she opens on; her skin first, as the dial is
     // placed by it.
     ApplyScale(WindowScale(Handle()));
-    faces_.Attach(Handle(), skin_.FaceFrame);
+    figure_.Attach(Handle());
     popupMenu_.Build(PopupMenu1Layout());
     debugControls_.Create(Handle(), env_.clock(), scale_);
 
@@ -88,14 +88,14 @@ void TMainStage::FormCreate() {
 
     ApplyMenuMarks();
     RedrawClock(-1, -1);
-    faces_.StopLonelinessTimer();
+    figure_.faces.StopLonelinessTimer();
     Tag = 0;
     band_.Start(
         Handle(), Settings().StayOnTop,
         [this](const WindowBand& band) { desk_.FollowBand(band.balloonTopmost); },
         [this](bool quiet) {
             desk_.HoldForFullScreen(quiet);
-            faces_.SetSilent(quiet);
+            figure_.faces.SetSilent(quiet);
         });
     started_ = true;
 }
@@ -105,26 +105,21 @@ void TMainStage::FormShow() {
         // A stored position on no monitor would lose her for good: open at the default.
         // The default moves up and left as far as a small screen needs.
         const Point at = FirstShowPosition(Point{Settings().FormLeft, Settings().FormTop},
-                                           skin_.WindowWidth(), skin_.WindowHeight(),
+                                           figure_.skin.WindowWidth(), figure_.skin.WindowHeight(),
                                            MonitorRects(), kDefaultPosition, PrimaryWorkArea());
         ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     Tag = 1;
     shown_ = true;
-    dial_.LoadDialRegion(resources_);
     ApplyShape();
     if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
 }
 
 void TMainStage::ApplyScale(const DisplayScale& scale) {
-    // Every part takes the scale from here; those the skin places take its
-    // 96-DPI boxes with it.
+    // Every part takes the scale from here.
     scale_ = scale;
-    skin_.ApplySkin(resources_, scale);
-    faces_.SetScale(scale);
-    const SkinLayout& skin = skin_.BaseLayout();
-    dial_.SetUpDial(resources_, skin.MojibanBox, skin.MojibanHandArea, skin_.hands, scale);
+    figure_.SetScale(scale);
     debugControls_.SetScale(scale);
     desk_.SetScale(scale);
 }
@@ -135,12 +130,8 @@ void TMainStage::OnDpiChanged(int dpi, const RECT& suggested) {
     const DisplayScale scale(dpi);
     if (scale != scale_) {
         ApplyScale(scale);
-        // The minute picture again, with what the clock last handed over.
-        dial_.RedrawClock(skin_.Image1.Bitmap.get(), Mode(), dial_.LastHour(), dial_.LastMinute());
-        if (shown_) {
-            dial_.LoadDialRegion(resources_);
-            ApplyShape();
-        }
+        figure_.RedrawLastMinute(Mode());
+        if (shown_) ApplyShape();
         ::InvalidateRect(Handle(), nullptr, TRUE);
     }
     // Her top-left corner goes where Windows puts it on the new monitor.
@@ -149,9 +140,8 @@ void TMainStage::OnDpiChanged(int dpi, const RECT& suggested) {
 }
 
 void TMainStage::ApplyShape() {
-    std::vector<RECT> extras;
-    if (debugControls_.Shown()) extras = debugControls_.Rects();
-    skin_.ApplyShape(Handle(), resources_, dial_.DialRegion(), extras);
+    figure_.CutShape(Handle(),
+                     debugControls_.Shown() ? debugControls_.Rects() : std::vector<RECT>());
 }
 
 void TMainStage::FormCloseQuery() {
@@ -163,19 +153,11 @@ void TMainStage::FormCloseQuery() {
 
 void TMainStage::SetApplicationTitle(const std::wstring& title) { application_.SetTitle(title); }
 
-void TMainStage::DrawSecondHand(int second) { dial_.DrawSecondHand(Handle(), Mode(), second); }
-
-void TMainStage::RedrawClock(int hour, int minute) {
-    dial_.RedrawClock(skin_.Image1.Bitmap.get(), Mode(), hour, minute);
-    // Each new minute picture is her chance to smile, while she shows no face.
-    if (!faces_.FaceShown()) faces_.TryRandomSmile();
+void TMainStage::DrawSecondHand(int second) {
+    figure_.dial.DrawSecondHand(Handle(), Mode(), second);
 }
 
-void TMainStage::MojibanBoxPaint(HDC dc) {
-    dial_.PaintSecondHand(dc, Mode());
-    // The first repaint after the screen saver gives the clock its priority back.
-    if (clocker_) clocker_->DialPainted();
-}
+void TMainStage::RedrawClock(int hour, int minute) { figure_.RedrawClock(Mode(), hour, minute); }
 
 void TMainStage::CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) {
     desk_.CheckReminders(dateChanged, minuteChanged, time);
@@ -183,8 +165,8 @@ void TMainStage::CheckReminders(bool dateChanged, bool minuteChanged, const Loca
 
 void TMainStage::RedrawNow() {
     // A display switch shows at once, with what the clock last handed over.
-    RedrawClock(dial_.LastHour(), dial_.LastMinute());
-    DrawSecondHand(dial_.LastSecond());
+    RedrawClock(figure_.dial.LastHour(), figure_.dial.LastMinute());
+    DrawSecondHand(figure_.dial.LastSecond());
 }
 
 void TMainStage::ApplyThreadPriority() {
@@ -206,7 +188,7 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_NCLBUTTONDOWN:
             // A press on her is attention even where the hit test came before
             // the button counted as down (a quick click under Wine does that).
-            faces_.ResetLoneliness();
+            figure_.faces.ResetLoneliness();
             return Default(msg, wParam, lParam);
         case WM_SHOWWINDOW:
             if (wParam) FormShow();
@@ -218,7 +200,7 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             session_.DragEnds(Handle());
             return Default(msg, wParam, lParam);
         case WM_ERASEBKGND:
-            skin_.EraseBackground(Handle(), reinterpret_cast<HDC>(wParam), shown_);
+            figure_.skin.EraseBackground(Handle(), reinterpret_cast<HDC>(wParam), shown_);
             return 1;
         case WM_PAINT:
             OnPaint();
@@ -229,7 +211,7 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         case WM_CONTEXTMENU: {
             POINT pt{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (pt.x == -1 && pt.y == -1) {  // from the keyboard: open at the dial
-                const Rect& box = dial_.Box();
+                const Rect& box = figure_.dial.Box();
                 pt = {box.left + box.width / 2, box.top + box.height / 2};
                 ::ClientToScreen(Handle(), &pt);
             }
@@ -269,13 +251,9 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TMainStage::OnPaint() {
     PAINTSTRUCT ps;
     HDC dc = ::BeginPaint(Handle(), &ps);
-    skin_.PaintPicture(dc);
-    const RECT dial = skin_.MojibanBox.BoundsRect();
-    RECT overlap;
-    if (::IntersectRect(&overlap, &dial, &ps.rcPaint)) MojibanBoxPaint(dc);
-    const RECT face = skin_.FaceFrame.BoundsRect();
-    if (skin_.FaceFrame.Visible && ::IntersectRect(&overlap, &face, &ps.rcPaint))
-        faces_.FaceFramePaint(dc);
+    // The first repaint of the dial after the screen saver gives the clock
+    // its priority back.
+    if (figure_.Paint(dc, ps.rcPaint, Mode()) && clocker_) clocker_->DialPainted();
     ::EndPaint(Handle(), &ps);
 }
 

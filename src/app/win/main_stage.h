@@ -15,10 +15,8 @@
 #include "app/win/popup_menu.h"
 #include "app/win/stage_environment.h"
 #include "base/win/form_window.h"
-#include "character/win/character_skin.h"
-#include "character/win/faces.h"
+#include "app/win/stage_figure.h"
 #include "clock/win/clocker.h"
-#include "clock/win/dial_view.h"
 #include "presence/win/stage_band.h"
 #include "reminders/win/reminder_desk.h"
 #include "settings/win/settings_session.h"
@@ -64,7 +62,6 @@ private:
     void RedrawClock(int hour, int minute) override;
     void CheckReminders(bool dateChanged, bool minuteChanged, const LocalTime& time) override;
     void SetApplicationTitle(const std::wstring& title) override;
-    void MojibanBoxPaint(HDC dc);
     void RedrawNow();
 
     // Window behaviour, the popup menu and its commands (main_stage_commands.cpp).
@@ -101,11 +98,9 @@ private:
     HINSTANCE resources_;
     std::wstring exeDir_;  // the program's folder, ending in a backslash
     TSettingsSession session_;
-    TCharacterSkin skin_;
     TSoundPlayer sound_;
-    TFaces faces_;
+    TStageFigure figure_;  // her picture, faces and dial
     TReminderDesk desk_;
-    TDialView dial_;
     TPopupMenu popupMenu_;
     TDebugControls debugControls_;
     // Her window's band; while a program in full screen covers her monitor

@@ -18,7 +18,7 @@ LRESULT TMainStage::WMNCHitTest() {
     if (!env_.keyHeld(primary)) return HTCLIENT;
     // A press on her is attention: her moods start over. Held down, every
     // point of her is a title bar: the system drags the window.
-    faces_.ResetLoneliness();
+    figure_.faces.ResetLoneliness();
     return HTCAPTION;
 }
 
@@ -38,7 +38,7 @@ void TMainStage::PopupMenu1Popup() {
                                 env_.keyHeld(VK_RIGHT), env_.keyHeld(VK_UP)});
     // Opening the menu closes a shown balloon, and is attention too.
     desk_.HideBalloon();
-    faces_.ResetLoneliness();
+    figure_.faces.ResetLoneliness();
 }
 
 void TMainStage::MenuCommand(UINT id) {
@@ -133,10 +133,10 @@ void TMainStage::DateTimePicker1Change() {
 void TMainStage::MIGaman5Click(UINT itemId) {
     // The wait changes; the face and the radio marks do not.
     Settings().samiLim = popupMenu_.Tag(itemId);
-    faces_.StopLonelinessTimer();
+    figure_.faces.StopLonelinessTimer();
 }
 
-void TMainStage::NakuTestClick() { faces_.StopLonelinessTimer(); }
+void TMainStage::NakuTestClick() { figure_.faces.StopLonelinessTimer(); }
 
 void TMainStage::X1Click() { ::PostMessageW(Handle(), WM_CLOSE, 0, 0); }
 
@@ -144,14 +144,14 @@ void TMainStage::FaceTestClick() {
     // Counts on the stage's own Tag, the first-show marker: while it stands
     // at 0 the next show puts her back at the stored position.
     if (++Tag > kFaceCount) Tag = 0;
-    faces_.SetFace(Tag);
+    figure_.faces.SetFace(Tag);
 }
 
 // Shows the first schedule at once, bypassing the queue.
 void TMainStage::MessageTestClick() { desk_.ShowReminder(QueuedReminder::Schedule, 0); }
 
 void TMainStage::RandomFace1Click() {
-    if (!faces_.TryRandomSmile()) ::MessageBeep(0);
+    if (!figure_.faces.TryRandomSmile()) ::MessageBeep(0);
 }
 
 void TMainStage::ApplyMenuMarks() {

@@ -8,16 +8,15 @@
 
 namespace velmira {
 
-// What tests and benchmarks may read of a stage: its parts, read-only.
 class MainStageView {
 public:
     explicit MainStageView(const TMainStage& stage) : stage_(stage) {}
     const StageSettings& Settings() const { return stage_.Settings(); }
     const TSettingsSession& Session() const { return stage_.session_; }
-    const TCharacterSkin& Skin() const { return stage_.skin_; }
-    const TFaces& Faces() const { return stage_.faces_; }
+    const TCharacterSkin& Skin() const { return stage_.figure_.skin; }
+    const TFaces& Faces() const { return stage_.figure_.faces; }
     const TReminderDesk& Reminders() const { return stage_.desk_; }
-    const TDialView& Dial() const { return stage_.dial_; }
+    const TDialView& Dial() const { return stage_.figure_.dial; }
     const TPopupMenu& PopupMenu1() const { return stage_.popupMenu_; }
     const TDebugControls& DebugControls() const { return stage_.debugControls_; }
     const TClocker* Clocker() const { return stage_.clocker_.get(); }
