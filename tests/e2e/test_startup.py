@@ -56,7 +56,9 @@ class StartAndClose(unittest.TestCase):
             start = time.time()
             self.assertTrue(s.close_main_stage())
             self.assertEqual(app.wait_exit(5), 0)
-            self.assertLess(time.time() - start, 1.0)
+            # The clock thread is waited for 800 ms at most; the rest of the
+            # bound is room for a loaded machine, not a speed target.
+            self.assertLess(time.time() - start, 2.5)
 
     def test_alt_f4_closes_her(self):
         with harness.Session() as s:
