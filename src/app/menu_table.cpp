@@ -10,12 +10,16 @@ using K = MenuItemKind;
 using S = MenuShow;
 namespace id = menu_command;
 
-// In the rows below: an item of the submenu item above it. The rows name no
+// In the rows below: an item of the submenu item above it on the menu
+// itself, or of the submenu above it inside such a submenu. The rows name no
 // index; kItems works out each item's parent.
 constexpr int kInSubmenu = -2;
+constexpr int kInSubSubmenu = -3;
 
 constexpr int kThreadPrioGroup = 125;
 constexpr int kGamanGroup = 126;
+constexpr int kOpacityGroup = 127;
+constexpr int kSizeGroup = 128;
 
 constexpr PopupMenuItem kRows[] = {
     {"About1", L"バージョン情報...(&A)", id::kAbout1, 0, 0, K::Command, -1, S::Always, true},
@@ -54,6 +58,36 @@ constexpr PopupMenuItem kRows[] = {
      S::Always, true},
     {"MIGaman0", L"はじめから気にしてないの[オフ]", id::kMIGaman0, 0, kGamanGroup, K::Radio,
      kInSubmenu, S::Always, true},
+    // Living beside her all day.
+    {"MIView", L"表示(&V)", 0, 0, 0, K::Submenu, -1, S::Always, true},
+    {"MIClickThrough", L"クリックを透過する(&C)", id::kMIClickThrough, 0, 0, K::Check, kInSubmenu,
+     S::Always, true},
+    {"MIOpacity", L"透明度(&O)", 0, 0, 0, K::Submenu, kInSubmenu, S::Always, true},
+    {"MIOpacity1", L"100%", id::kMIOpacity1 + 0, 100, kOpacityGroup, K::Radio, kInSubSubmenu,
+     S::Always, true},
+    {"MIOpacity2", L"80%", id::kMIOpacity1 + 1, 80, kOpacityGroup, K::Radio, kInSubSubmenu,
+     S::Always, true},
+    {"MIOpacity3", L"60%", id::kMIOpacity1 + 2, 60, kOpacityGroup, K::Radio, kInSubSubmenu,
+     S::Always, true},
+    {"MIOpacity4", L"40%", id::kMIOpacity1 + 3, 40, kOpacityGroup, K::Radio, kInSubSubmenu,
+     S::Always, true},
+    {"MISize", L"大きさ(&Z)", 0, 0, 0, K::Submenu, kInSubmenu, S::Always, true},
+    {"MISize1", L"50%", id::kMISize1 + 0, 50, kSizeGroup, K::Radio, kInSubSubmenu, S::Always, true},
+    {"MISize2", L"75%", id::kMISize1 + 1, 75, kSizeGroup, K::Radio, kInSubSubmenu, S::Always, true},
+    {"MISize3", L"100%", id::kMISize1 + 2, 100, kSizeGroup, K::Radio, kInSubSubmenu, S::Always,
+     true},
+    {"MISize4", L"125%", id::kMISize1 + 3, 125, kSizeGroup, K::Radio, kInSubSubmenu, S::Always,
+     true},
+    {"MISize5", L"150%", id::kMISize1 + 4, 150, kSizeGroup, K::Radio, kInSubSubmenu, S::Always,
+     true},
+    {"MISize6", L"200%", id::kMISize1 + 5, 200, kSizeGroup, K::Radio, kInSubSubmenu, S::Always,
+     true},
+    {"MIShowInTaskbar", L"タスクバーに表示する(&T)", id::kMIShowInTaskbar, 0, 0, K::Check,
+     kInSubmenu, S::Always, true},
+    {"MIMute", L"音を出さない(&M)", id::kMIMute, 0, 0, K::Check, kInSubmenu, S::Always, true},
+    {"MIStartAtSignIn", L"サインイン時に起動する(&W)", id::kMIStartAtSignIn, 0, 0, K::Check,
+     kInSubmenu, S::Always, true},
+    {"MIHide", L"隠れる(&H)", id::kMIHide, 0, 0, K::Command, kInSubmenu, S::Always, true},
     {"N1", nullptr, 0, 0, 0, K::Separator, -1, S::Always, false},
     {"X1", L"終了(&X)", id::kX1, 0, 0, K::Command, -1, S::Always, true},
 };
@@ -63,13 +97,19 @@ constexpr size_t kItemCount = sizeof(kRows) / sizeof(kRows[0]);
 // The rows with each submenu item's index as the parent of the items below it.
 constexpr std::array<PopupMenuItem, kItemCount> WithParents() {
     std::array<PopupMenuItem, kItemCount> items{};
-    int submenu = -1;
+    int submenu = -1;     // the last submenu on the menu itself
+    int subSubmenu = -1;  // the last submenu inside it
     for (size_t i = 0; i < kItemCount; ++i) {
         items[i] = kRows[i];
-        if (kRows[i].parent == kInSubmenu) {
+        const bool opens = kRows[i].kind == K::Submenu;
+        if (kRows[i].parent == kInSubSubmenu) {
+            items[i].parent = subSubmenu;
+        } else if (kRows[i].parent == kInSubmenu) {
             items[i].parent = submenu;
+            subSubmenu = opens ? static_cast<int>(i) : -1;
         } else {
-            submenu = kRows[i].kind == K::Submenu ? static_cast<int>(i) : -1;
+            submenu = opens ? static_cast<int>(i) : -1;
+            subSubmenu = -1;
         }
     }
     return items;
@@ -79,7 +119,7 @@ constexpr std::array<PopupMenuItem, kItemCount> kItems = WithParents();
 
 constexpr bool EverySubmenuRowFollowsASubmenu() {
     for (size_t i = 0; i < kItemCount; ++i)
-        if (kRows[i].parent == kInSubmenu && kItems[i].parent < 0) return false;
+        if (kRows[i].parent < -1 && kItems[i].parent < 0) return false;
     return true;
 }
 static_assert(EverySubmenuRowFollowsASubmenu(), "a submenu's items come right after it");

@@ -57,6 +57,15 @@ constexpr uint16_t kMIScheduleSet = 0x0131;
 constexpr uint16_t kMIGaman1 = 0x0140;  // ..MIGaman5 = 0x0144, MIGaman0 = 0x0145
 constexpr uint16_t kMIGaman0 = 0x0145;
 constexpr uint16_t kX1 = 0x0150;
+constexpr uint16_t kMIClickThrough = 0x0160;
+constexpr uint16_t kMIShowInTaskbar = 0x0161;
+constexpr uint16_t kMIMute = 0x0162;
+constexpr uint16_t kMIStartAtSignIn = 0x0163;
+constexpr uint16_t kMIHide = 0x0164;
+constexpr uint16_t kMIOpacity1 = 0x0170;  // ..kMIOpacity4, tags 100, 80, 60, 40 (percent)
+constexpr uint16_t kMIOpacity4 = 0x0173;
+constexpr uint16_t kMISize1 = 0x0180;  // ..kMISize6, tags 50 .. 200 (percent)
+constexpr uint16_t kMISize6 = 0x0185;
 constexpr uint16_t kFirstDebugControlId = 0x0200;
 }  // namespace menu_command
 

@@ -28,6 +28,15 @@ constexpr StoredValueRow kRows[] = {
     {L"samiLim", K::Integer, &SettingsField<&StageSettings::samiLim>, R::InTurn, 5},
     {L"ThreadPrio", K::Integer, &SettingsField<&StageSettings::ThreadPrio>, R::InTurn, 7},
     {L"DigiAMPM", K::Bool, &SettingsField<&StageSettings::DigiAMPM>, R::InTurn, 8},
+    {L"ClickThrough", K::Bool, &SettingsField<&StageSettings::ClickThrough>, R::Own, 9,
+     Range(0, 1)},
+    {L"Opacity", K::Integer, &SettingsField<&StageSettings::Opacity>, R::Own, 9,
+     OneOf({100, 80, 60, 40})},
+    {L"SizePct", K::Integer, &SettingsField<&StageSettings::SizePct>, R::Own, 9,
+     OneOf({50, 75, 100, 125, 150, 200})},
+    {L"ShowInTaskbar", K::Bool, &SettingsField<&StageSettings::ShowInTaskbar>, R::Own, 9,
+     Range(0, 1)},
+    {L"Mute", K::Bool, &SettingsField<&StageSettings::Mute>, R::Own, 9, Range(0, 1)},
 };
 
 constexpr bool RowsAreWellFormed() {

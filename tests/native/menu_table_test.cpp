@@ -42,7 +42,7 @@ std::vector<std::string> TopLevel(bool shift, bool control, bool right, bool up)
 }
 
 const std::vector<std::string> kPlainMenu = {
-    "About1", "N3", "StayOnTop1", "N2", "MIMemorialSet", "MIScheduleSet", "N1", "X1"};
+    "About1", "N3", "StayOnTop1", "N2", "MIMemorialSet", "MIScheduleSet", "MIView", "N1", "X1"};
 
 TEST(MenuVisibility, NoKeyShowsOnlyThePlainMenu) {
     EXPECT_EQ(TopLevel(false, false, false, false), kPlainMenu);
@@ -57,20 +57,20 @@ TEST(MenuVisibility, EveryHiddenItemNeedsShift) {
 TEST(MenuVisibility, EachKeyWithShiftRevealsItsOwnItems) {
     EXPECT_EQ(TopLevel(true, true, false, false),
               (std::vector<std::string>{"About1", "MIDebugMode", "N3", "StayOnTop1", "N2",
-                                        "MIMemorialSet", "MIScheduleSet", "N1", "X1"}));
+                                        "MIMemorialSet", "MIScheduleSet", "MIView", "N1", "X1"}));
     EXPECT_EQ(TopLevel(true, false, true, false),
               (std::vector<std::string>{"About1", "MIThreadPriority", "N3", "StayOnTop1", "N2",
-                                        "MIMemorialSet", "MIScheduleSet", "N1", "X1"}));
+                                        "MIMemorialSet", "MIScheduleSet", "MIView", "N1", "X1"}));
     EXPECT_EQ(TopLevel(true, false, false, true),
               (std::vector<std::string>{"About1", "N3", "StayOnTop1", "MIDigiAna", "MIAmPm", "N2",
-                                        "MIMemorialSet", "MIScheduleSet", "N1", "X1"}));
+                                        "MIMemorialSet", "MIScheduleSet", "MIView", "N1", "X1"}));
 }
 
 TEST(MenuVisibility, AllFourKeysRevealEverythingButTheLonelinessSubmenu) {
     EXPECT_EQ(TopLevel(true, true, true, true),
               (std::vector<std::string>{"About1", "MIDebugMode", "MIThreadPriority", "N3",
                                         "StayOnTop1", "MIDigiAna", "MIAmPm", "N2", "MIMemorialSet",
-                                        "MIScheduleSet", "N1", "X1"}));
+                                        "MIScheduleSet", "MIView", "N1", "X1"}));
 }
 
 TEST(MenuVisibility, ShowRules) {

@@ -32,6 +32,11 @@ void ExpectSameSettings(const StageSettings& expected, const StageSettings& actu
     EXPECT_EQ(expected.samiLim, actual.samiLim);
     EXPECT_EQ(expected.ThreadPrio, actual.ThreadPrio);
     EXPECT_EQ(expected.DigiAMPM, actual.DigiAMPM);
+    EXPECT_EQ(expected.ClickThrough, actual.ClickThrough);
+    EXPECT_EQ(expected.Opacity, actual.Opacity);
+    EXPECT_EQ(expected.SizePct, actual.SizePct);
+    EXPECT_EQ(expected.ShowInTaskbar, actual.ShowInTaskbar);
+    EXPECT_EQ(expected.Mute, actual.Mute);
     EXPECT_EQ(expected.reminders.lastYotei, actual.reminders.lastYotei);
     for (int i = 0; i < kScheduleSlots; ++i) {
         SCOPED_TRACE("slot " + std::to_string(i));
@@ -58,6 +63,11 @@ StageSettings NonDefaultSettings() {
     s.samiLim = 600;
     s.ThreadPrio = 5;
     s.DigiAMPM = true;
+    s.ClickThrough = true;
+    s.Opacity = 60;
+    s.SizePct = 150;
+    s.ShowInTaskbar = false;
+    s.Mute = true;
     s.reminders.lastYotei = (12 << 24) | (24 << 16) | (18 << 8) | 30;
     for (int i = 0; i < kScheduleSlots; ++i) {
         const std::wstring n(1, static_cast<wchar_t>(L'0' + i));
@@ -73,8 +83,8 @@ StageSettings NonDefaultSettings() {
     return s;
 }
 
-// Stores every value of `s` the way a save does, position included.
-void SeedAll(MemoryStore& m, const StageSettings& s) {
+// Stores every value an older version stores, the way its save does.
+void SeedOlder(MemoryStore& m, const StageSettings& s) {
     m.PutDword(kKey, L"AnaDigi", s.AnaDigi ? 1 : 0);
     m.PutDword(kKey, L"StayOnTop", s.StayOnTop ? 1 : 0);
     m.PutDword(kKey, L"FormLeft", static_cast<uint32_t>(s.FormLeft));
@@ -96,13 +106,53 @@ void SeedAll(MemoryStore& m, const StageSettings& s) {
     m.PutDword(kKey, L"DigiAMPM", s.DigiAMPM ? 1 : 0);
 }
 
+// Stores every value of `s` the way a save does, position included.
+void SeedAll(MemoryStore& m, const StageSettings& s) {
+    SeedOlder(m, s);
+    m.PutDword(kKey, L"ClickThrough", s.ClickThrough ? 1 : 0);
+    m.PutDword(kKey, L"Opacity", static_cast<uint32_t>(s.Opacity));
+    m.PutDword(kKey, L"SizePct", static_cast<uint32_t>(s.SizePct));
+    m.PutDword(kKey, L"ShowInTaskbar", s.ShowInTaskbar ? 1 : 0);
+    m.PutDword(kKey, L"Mute", s.Mute ? 1 : 0);
+}
+
 // The order a save writes in, spelled out by hand.
 const std::vector<std::wstring> kSaveOrder = {
-    L"lastYotei", L"AnaDigi", L"StayOnTop", L"FormLeft",   L"FormTop",  L"samiLim",
-    L"kiMes0",    L"yoMes0",  L"kiSnd0",    L"yoSnd0",     L"KiTuki0",  L"KiHi0",
-    L"Yotei0",    L"kiMes1",  L"yoMes1",    L"kiSnd1",     L"yoSnd1",   L"KiTuki1",
-    L"KiHi1",     L"Yotei1",  L"kiMes2",    L"yoMes2",     L"kiSnd2",   L"yoSnd2",
-    L"KiTuki2",   L"KiHi2",   L"Yotei2",    L"ThreadPrio", L"DigiAMPM",
+    L"lastYotei",
+    L"AnaDigi",
+    L"StayOnTop",
+    L"FormLeft",
+    L"FormTop",
+    L"samiLim",
+    L"kiMes0",
+    L"yoMes0",
+    L"kiSnd0",
+    L"yoSnd0",
+    L"KiTuki0",
+    L"KiHi0",
+    L"Yotei0",
+    L"kiMes1",
+    L"yoMes1",
+    L"kiSnd1",
+    L"yoSnd1",
+    L"KiTuki1",
+    L"KiHi1",
+    L"Yotei1",
+    L"kiMes2",
+    L"yoMes2",
+    L"kiSnd2",
+    L"yoSnd2",
+    L"KiTuki2",
+    L"KiHi2",
+    L"Yotei2",
+    L"ThreadPrio",
+    L"DigiAMPM",
+    // After the values an older version stores.
+    L"ClickThrough",
+    L"Opacity",
+    L"SizePct",
+    L"ShowInTaskbar",
+    L"Mute",
 };
 
 // ---------------------------------------------------------------- store rules
@@ -191,10 +241,62 @@ TEST(LoadSettings, FirstRunCreatesTheKeyAndKeepsEveryDefault) {
     ExpectSameSettings(StageSettings{}, s);
     EXPECT_TRUE(m.HasKey(kKey));
     EXPECT_EQ(0u, m.ValueCount(kKey));
-    EXPECT_EQ(std::vector<std::wstring>{L"AnaDigi"}, m.queryLog)
-        << "the first failing read ends the load";
+    EXPECT_EQ((std::vector<std::wstring>{L"AnaDigi", L"ClickThrough", L"Opacity", L"SizePct",
+                                         L"ShowInTaskbar", L"Mute"}),
+              m.queryLog)
+        << "the first failing read ends the older values' load; each later one is read alone";
     EXPECT_FALSE(m.IsOpen());
     EXPECT_EQ(1, m.closeCount);
+}
+
+// The stored settings with one of the later values at its default.
+StageSettings WithDefault(StageSettings s, const std::wstring& name) {
+    const StageSettings d;
+    if (name == L"ClickThrough") s.ClickThrough = d.ClickThrough;
+    if (name == L"Opacity") s.Opacity = d.Opacity;
+    if (name == L"SizePct") s.SizePct = d.SizePct;
+    if (name == L"ShowInTaskbar") s.ShowInTaskbar = d.ShowInTaskbar;
+    if (name == L"Mute") s.Mute = d.Mute;
+    return s;
+}
+
+// A key of an older version has every value it stores loaded and the later
+// ones at their defaults; a later value the menu does not offer, or stored
+// wrongly, takes its default alone and never ends the others.
+TEST(LoadSettings, LaterValuesAreEachReadAloneAndOnlyWhatTheMenuOffers) {
+    const StageSettings stored = NonDefaultSettings();
+    {
+        MemoryStore m;
+        SeedOlder(m, stored);
+        StageSettings s;
+        LoadSettings(m, kKey, s);
+        StageSettings expected = stored;
+        for (const wchar_t* name :
+             {L"ClickThrough", L"Opacity", L"SizePct", L"ShowInTaskbar", L"Mute"})
+            expected = WithDefault(expected, name);
+        ExpectSameSettings(expected, s);
+    }
+    const struct {
+        const wchar_t* name;
+        uint32_t type;
+        std::vector<uint8_t> data;
+    } bad[] = {
+        {L"SizePct", kDword, EncodeDword(0)},        {L"SizePct", kDword, EncodeDword(7)},
+        {L"SizePct", kDword, EncodeDword(110)},      {L"SizePct", kDword, EncodeDword(100000)},
+        {L"Opacity", kDword, EncodeDword(0)},        {L"Opacity", kDword, EncodeDword(50)},
+        {L"Opacity", kDword, EncodeDword(255)},      {L"Opacity", kSz, EncodeText(L"60")},
+        {L"ClickThrough", kDword, EncodeDword(2)},   {L"ShowInTaskbar", kDword, {0, 0}},
+        {L"Mute", kDword, EncodeDword(0xFFFFFFFFu)},
+    };
+    for (const auto& b : bad) {
+        SCOPED_TRACE(b.name);
+        MemoryStore m;
+        SeedAll(m, stored);
+        m.Put(kKey, b.name, b.type, b.data);
+        StageSettings s;
+        LoadSettings(m, kKey, s);
+        ExpectSameSettings(WithDefault(stored, b.name), s);
+    }
 }
 
 TEST(LoadSettings, KeyThatCannotBeOpenedLeavesTheFieldsAlone) {
@@ -226,6 +328,13 @@ TEST(LoadSettings, MissingFormLeftEndsTheLoadAfterStayOnTop) {
     StageSettings expected;
     expected.AnaDigi = false;
     expected.StayOnTop = true;
+    // Read on their own, the later values are there all the same.
+    const StageSettings stored = NonDefaultSettings();
+    expected.ClickThrough = stored.ClickThrough;
+    expected.Opacity = stored.Opacity;
+    expected.SizePct = stored.SizePct;
+    expected.ShowInTaskbar = stored.ShowInTaskbar;
+    expected.Mute = stored.Mute;
     ExpectSameSettings(expected, s);
 }
 
