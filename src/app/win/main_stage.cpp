@@ -89,20 +89,23 @@ void TMainStage::FormCreate() {
 }
 
 void TMainStage::FormShow() {
+    // Cut first: her outline decides whether the stored position can be kept.
+    dial_.LoadDialRegion(resources_);
+    ApplyShape();
     if (Tag == 0) {
-        // A stored position on no monitor would lose her for good: open at the default.
-        // The default moves up and left as far as a small screen needs.
-        const Point at = FirstShowPosition(Point{Settings().FormLeft, Settings().FormTop},
-                                           skin_.WindowWidth(), skin_.WindowHeight(),
-                                           MonitorRects(), kDefaultPosition, PrimaryWorkArea());
-        ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
+        // A stored position where too little of her shows would lose her for good: open at the
+        // default. The default moves up and left as far as a small screen needs.
+        const FirstPlace place = FirstShowPosition(
+            Point{Settings().FormLeft, Settings().FormTop},
+            WindowOutline{skin_.WindowWidth(), skin_.WindowHeight(), skin_.Outline()},
+            skin_.Scale(), MonitorWorkAreas(), kDefaultPosition, PrimaryWorkArea());
+        ::SetWindowPos(Handle(), nullptr, place.at.x, place.at.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        session_.PlacedAtStart(place.at, place.toStore);
     }
     backgroundBlack_ = true;
     Tag = 1;
     shown_ = true;
-    dial_.LoadDialRegion(resources_);
-    ApplyShape();
     if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
 }
 

@@ -34,6 +34,10 @@ public:
     void ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegion,
                     const std::vector<RECT>& extras);
 
+    // Her outline and the dial's as the last ApplyShape cut them: the
+    // rectangles of the region, in client pixels.
+    const std::vector<Rect>& Outline() const { return outline_; }
+
     // Her picture at its place.
     void PaintPicture(HDC dc) const;
 
@@ -51,6 +55,7 @@ public:
 
 private:
     DisplayScale scale_;
+    std::vector<Rect> outline_;
 };
 
 // A paint box as a plain rectangle.
