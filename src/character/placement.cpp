@@ -19,6 +19,15 @@ int32_t FitSpan(int32_t at, int32_t length, int32_t areaStart, int32_t areaLengt
     return static_cast<int32_t>(std::max<int64_t>(areaStart, std::min<int64_t>(at, latest)));
 }
 
+// Pixels of `outline`, its window's top-left corner at `at`, that lie on `area`.
+int64_t OutlineAreaOn(const std::vector<Rect>& outline, Point at, const Rect& area) {
+    int64_t sum = 0;
+    for (const Rect& r : outline)
+        sum += SpanOverlap(int64_t{at.x} + r.left, r.width, area.left, area.width) *
+               SpanOverlap(int64_t{at.y} + r.top, r.height, area.top, area.height);
+    return sum;
+}
+
 bool Reachable(const std::vector<Rect>& outline, Point at, const std::vector<Rect>& workAreas,
                int64_t minArea) {
     for (const Rect& area : workAreas)
@@ -27,14 +36,6 @@ bool Reachable(const std::vector<Rect>& outline, Point at, const std::vector<Rec
 }
 
 }  // namespace
-
-int64_t OutlineAreaOn(const std::vector<Rect>& outline, Point at, const Rect& area) {
-    int64_t sum = 0;
-    for (const Rect& r : outline)
-        sum += SpanOverlap(int64_t{at.x} + r.left, r.width, area.left, area.width) *
-               SpanOverlap(int64_t{at.y} + r.top, r.height, area.top, area.height);
-    return sum;
-}
 
 FirstPlace FirstShowPosition(Point stored, const WindowOutline& her, const DisplayScale& scale,
                              const std::vector<Rect>& workAreas, Point fallback,

@@ -22,9 +22,6 @@ struct WindowOutline {
     std::vector<Rect> parts;
 };
 
-// Pixels of `outline`, its window's top-left corner at `at`, that lie on `area`.
-int64_t OutlineAreaOn(const std::vector<Rect>& outline, Point at, const Rect& area);
-
 // Where the first show puts her, and the position to store while she stays
 // there: the one that was stored when only fitting her on a small screen
 // moved her, so a larger scale or screen once does not move her for good.

@@ -41,6 +41,7 @@ bool TSettingsSession::SaveSettings(HWND window) {
     // The position is where the window is now, which dragging may have changed.
     POINT at{settings.FormLeft, settings.FormTop};
     WindowScreenPosition(window, at);
+    // Where only fitting her on the screen put her, the stored position stands.
     if (placed_ && Point{at.x, at.y} == placedAt_) at = POINT{placedToStore_.x, placedToStore_.y};
     StageSettings stored = settings;
     if (lastYoteiToStore) stored.reminders.lastYotei = lastYoteiToStore();
