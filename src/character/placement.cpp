@@ -9,7 +9,7 @@ namespace {
 // Overlap of two spans [a, a + la) and [b, b + lb), in 64 bits so that
 // stored positions near the int32 limits cannot overflow.
 int64_t SpanOverlap(int64_t a, int64_t la, int64_t b, int64_t lb) {
-    return std::min(a + la, b + lb) - std::max(a, b);
+    return std::max<int64_t>(0, std::min(a + la, b + lb) - std::max(a, b));
 }
 
 // Start of a span of `length` at `at`, moved back so that it ends inside
@@ -19,27 +19,39 @@ int32_t FitSpan(int32_t at, int32_t length, int32_t areaStart, int32_t areaLengt
     return static_cast<int32_t>(std::max<int64_t>(areaStart, std::min<int64_t>(at, latest)));
 }
 
-}  // namespace
+// Pixels of `outline`, its window's top-left corner at `at`, that lie on `area`.
+int64_t OutlineAreaOn(const std::vector<Rect>& outline, Point at, const Rect& area) {
+    int64_t sum = 0;
+    for (const Rect& r : outline)
+        sum += SpanOverlap(int64_t{at.x} + r.left, r.width, area.left, area.width) *
+               SpanOverlap(int64_t{at.y} + r.top, r.height, area.top, area.height);
+    return sum;
+}
 
-bool OverlapsSomeMonitor(const Rect& window, const std::vector<Rect>& monitors,
-                         int32_t minOverlap) {
-    for (const Rect& m : monitors) {
-        const int64_t across = SpanOverlap(window.left, window.width, m.left, m.width);
-        const int64_t down = SpanOverlap(window.top, window.height, m.top, m.height);
-        if (across >= minOverlap && down >= minOverlap) return true;
-    }
+bool Reachable(const std::vector<Rect>& outline, Point at, const std::vector<Rect>& workAreas,
+               int64_t minArea) {
+    for (const Rect& area : workAreas)
+        if (OutlineAreaOn(outline, at, area) >= minArea) return true;
     return false;
 }
 
-Point FirstShowPosition(Point stored, int32_t width, int32_t height,
-                        const std::vector<Rect>& monitors, Point fallback, const Rect& workArea) {
-    const Rect window{stored.x, stored.y, width, height};
+}  // namespace
+
+FirstPlace FirstShowPosition(Point stored, const WindowOutline& her, const DisplayScale& scale,
+                             const std::vector<Rect>& workAreas, Point fallback,
+                             const Rect& primaryWorkArea) {
+    // Judged by her outline, not her window's box: its corners are empty.
+    const int64_t side = scale.Px(kMinReachable);
+    if (stored != fallback && Reachable(her.parts, stored, workAreas, side * side))
+        return FirstPlace{stored, stored};
     // The default itself is fitted too: a first start stores no position,
     // and 40,64 cuts her off a 640 x 480 screen.
-    if (stored != fallback && OverlapsSomeMonitor(window, monitors)) return stored;
-    if (workArea.width <= 0 || workArea.height <= 0) return fallback;
-    return Point{FitSpan(fallback.x, width, workArea.left, workArea.width),
-                 FitSpan(fallback.y, height, workArea.top, workArea.height)};
+    Point at = fallback;
+    if (primaryWorkArea.width > 0 && primaryWorkArea.height > 0)
+        at = Point{FitSpan(fallback.x, her.width, primaryWorkArea.left, primaryWorkArea.width),
+                   FitSpan(fallback.y, her.height, primaryWorkArea.top, primaryWorkArea.height)};
+    // A stored default stays stored; a lost position gives way to where she is.
+    return FirstPlace{at, stored == fallback ? stored : at};
 }
 
 }  // namespace velmira

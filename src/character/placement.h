@@ -1,26 +1,43 @@
 #pragma once
-// Where the window opens: the stored position, unless it would leave the
-// window unreachable on every monitor.
+// Where the window opens: the stored position, unless it would leave her
+// out of reach on every monitor.
 
 #include <vector>
 
+#include "base/display_scale.h"
 #include "base/types.h"
 
 namespace velmira {
 
-constexpr int32_t kMinVisibleOverlap = 48;
+// The side, in 96-DPI pixels, of the piece of her a user needs on a screen
+// to see her and drag her back.
+constexpr int32_t kMinReachable = 48;
 
-// True when `window` overlaps some monitor by at least `minOverlap` pixels
-// both across and down.
-bool OverlapsSomeMonitor(const Rect& window, const std::vector<Rect>& monitors,
-                         int32_t minOverlap = kMinVisibleOverlap);
+// Her window at the first show, at her scale: its size and her outline
+// (her picture's and the dial's) as the disjoint rectangles of its region,
+// in client pixels.
+struct WindowOutline {
+    int32_t width = 0;
+    int32_t height = 0;
+    std::vector<Rect> parts;
+};
 
-// The stored position, unchanged, when the window placed there can be
-// reached and it is not the fallback itself. Otherwise the fallback, moved up and left just enough
-// for the whole window to show inside `workArea` (the primary monitor without the taskbar), but
-// never above or left of the work area's top-left corner. An empty work area (it could not be read)
-// leaves the fallback as it is.
-Point FirstShowPosition(Point stored, int32_t width, int32_t height,
-                        const std::vector<Rect>& monitors, Point fallback, const Rect& workArea);
+// Where the first show puts her, and the position to store while she stays
+// there: the one that was stored when only fitting her on a small screen
+// moved her, so a larger scale or screen once does not move her for good.
+struct FirstPlace {
+    Point at;
+    Point toStore;
+};
+
+// The stored position, unchanged, when at least 48 x 48 pixels (at her
+// scale) of her outline placed there lie on one of the work areas and it is
+// not the fallback itself. Otherwise the fallback, moved up and left just
+// enough for the whole window to show inside `primaryWorkArea`, but never
+// above or left of its top-left corner. An empty primary work area (it could
+// not be read) leaves the fallback as it is.
+FirstPlace FirstShowPosition(Point stored, const WindowOutline& her, const DisplayScale& scale,
+                             const std::vector<Rect>& workAreas, Point fallback,
+                             const Rect& primaryWorkArea);
 
 }  // namespace velmira

@@ -31,6 +31,22 @@ bool FitsIn(const BalloonShape& shape, const Rect& area) {
            e.bottom <= int64_t{area.top} + area.height;
 }
 
+Edges BodyEdges(const BalloonShape& shape) {
+    const Point at = shape.tail.windowPosition;
+    const int64_t left = int64_t{at.x} + shape.body.left;
+    const int64_t top = int64_t{at.y} + shape.body.top;
+    return Edges{left, top, left + shape.body.width, top + shape.body.height};
+}
+
+// How far [low, high) moves to lie in [start, start + length); its low edge
+// wins when it is too long.
+int64_t ShiftInto(int64_t low, int64_t high, int64_t start, int64_t length) {
+    int64_t shift = 0;
+    if (high > start + length) shift = start + length - high;
+    if (low + shift < start) shift = start - low;
+    return shift;
+}
+
 }  // namespace
 
 BalloonLayout ScaledBalloonLayout(const DisplayScale& scale) {
@@ -102,6 +118,15 @@ BalloonShape ComputeBalloonShape(BalloonPlacement placement, const Rect& mouthAr
     shape.body = layout.areaBounds;
     shape.cornerSize = layout.cornerSize;
     shape.tail = ComputeTail(placement, mouthArea, stagePosition, layout);
+    return shape;
+}
+
+BalloonShape KeepBodyInside(BalloonShape shape, const Rect& workArea) {
+    if (workArea.width <= 0 || workArea.height <= 0) return shape;
+    const Edges e = BodyEdges(shape);
+    Point& at = shape.tail.windowPosition;
+    at.x = static_cast<int32_t>(at.x + ShiftInto(e.left, e.right, workArea.left, workArea.width));
+    at.y = static_cast<int32_t>(at.y + ShiftInto(e.top, e.bottom, workArea.top, workArea.height));
     return shape;
 }
 

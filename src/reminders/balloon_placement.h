@@ -98,6 +98,13 @@ struct BalloonShape {
 BalloonShape ComputeBalloonShape(BalloonPlacement placement, const Rect& mouthArea,
                                  Point stagePosition, const BalloonLayout& layout = {});
 
+// The shape with its window moved, where the body would leave `workArea`,
+// just far enough for the body (her words, the time and the button) to lie
+// inside it; a body larger than the work area keeps its top-left corner
+// there. The words come before the tail: moved, the tail may no longer reach
+// her mouth. An empty work area (it could not be read) moves nothing.
+BalloonShape KeepBodyInside(BalloonShape shape, const Rect& workArea);
+
 // The smallest screen rectangle holding the visible balloon (body and tail),
 // right and bottom edges exclusive as for regions.
 Rect BalloonScreenBounds(const BalloonShape& shape);

@@ -50,14 +50,18 @@ class Character(unittest.TestCase):
             s.close_main_stage()
             self.assertEqual(app.wait_exit(5), 0)
 
-    def test_a_position_off_every_screen_opens_at_the_default(self):
+    def test_a_position_where_none_of_her_shows_opens_at_the_default(self):
         with harness.Session() as s:
-            store_position(s, -5000, 64)
-            app = s.launch()
-            w = app.wait_window()
-            self.assertEqual(s.geometry(w)[:2], (40, 64))
-            s.close_main_stage()
-            self.assertEqual(app.wait_exit(5), 0)
+            # Off every screen; only her box's empty top-left corner on it.
+            for left, top in ((-5000, 64), (1232, 976)):
+                store_position(s, left, top)
+                app = s.launch()
+                w = app.wait_window()
+                x, y, _, _ = s.geometry(w)
+                self.assertEqual((x, y), (40, 64), "stored at %d,%d" % (left, top))
+                self.assertEqual(window_under_pointer(s, x + 160, y + 300), w, "her dress")
+                s.close_main_stage()
+                self.assertEqual(app.wait_exit(5), 0)
 
     def test_a_position_on_the_screen_is_kept(self):
         with harness.Session() as s:

@@ -108,6 +108,42 @@ class Scale(unittest.TestCase):
             self.assertEqual(app.wait_exit(10), 0)
             self.assertEqual(s.reg_values()["FormLeft"], ("REG_DWORD", 40))
 
+    def test_out_of_reach_at_200_percent(self):
+        dpi = 192
+        with harness.Session(dpi=dpi) as s:
+            # Only her box's empty top-right corner on the screen: she opens at the default.
+            test_character.store_position(s, -538, 976)
+            app = s.launch()
+            w = app.wait_window()
+            x, y, _, _ = s.geometry(w)
+            self.assertEqual((x, y), (40, 64))
+            dress = (x + px(160, dpi), y + px(300, dpi))
+            self.assertTrue(0 <= dress[0] < 1280 and 0 <= dress[1] < 1024)
+            self.assertEqual(test_character.window_under_pointer(s, *dress), w, "her dress")
+            self.assertTrue(s.close_main_stage())
+            self.assertEqual(app.wait_exit(10), 0)
+
+            # Her dress and arm on the screen keep her at (-250, -400); the due
+            # schedule's balloon, cut off above her mouth, keeps its words on the screen.
+            values = dict(test_settings.DEFAULTS)
+            values.update({"FormLeft": ("REG_DWORD", -250), "FormTop": ("REG_DWORD", -400),
+                           "Yotei0": ("REG_DWORD", 0x8000022D)})
+            s.seed(values)
+            app = s.launch(faketime="@2026-12-08 03:00:05")
+            w = app.wait_window()
+            self.assertEqual(s.geometry(w)[:2], (-250, -400))
+            self.assertIsNotNone(wait_popup(s, app, w, (px(240, dpi), px(160, dpi))))
+            left, top, _, _ = (int(v) for v in s.helper("client", "TMessageBalloon").stdout.split())
+            controls = [tuple(int(v) for v in line.split())
+                        for line in s.helper("controls", "TMessageBalloon").stdout.splitlines()]
+            self.assertEqual(len(controls), 3)
+            for cx, cy, cw, ch in controls:
+                self.assertTrue(left + cx >= 0 and top + cy >= 0 and left + cx + cw <= 1280
+                                and top + cy + ch <= 1024,
+                                "a control off the screen: %s" % ((left + cx, top + cy, cw, ch),))
+            self.assertTrue(s.close_main_stage())
+            self.assertEqual(app.wait_exit(10), 0)
+
     def test_at_150_percent(self):
         with harness.Session(dpi=144) as s:
             app, _, _ = self.start_and_check_her(s, 144)

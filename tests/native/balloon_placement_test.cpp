@@ -187,6 +187,50 @@ TEST(BalloonReadable, ASecondMonitorFlipsWithinItsOwnWorkArea) {
     EXPECT_EQ(Choose(-400, -108, left), P::LeftAbove);
 }
 
+bool Within(const Rect& r, const Rect& a) {
+    return r.left >= a.left && r.top >= a.top && r.left + r.width <= a.left + a.width &&
+           r.top + r.height <= a.top + a.height;
+}
+
+TEST(BalloonReadable, TheBodyStaysOnTheWorkAreaAtHerScreenEdgesAtEveryScale) {
+    const BalloonMonitor left{{-1920, -200, 1920, 1080}, {-1920, -200, 1920, 1040}};
+    for (const int dpi : {96, 144, 192, 288, 480}) {
+        const DisplayScale scale(dpi);
+        const BalloonLayout layout = ScaledBalloonLayout(scale);
+        const Rect mouth = scale.Px(kMouth);
+        const int32_t w = scale.Px(kW), h = scale.Px(kH);
+        for (const BalloonMonitor& m : {kPrimary, left}) {
+            const Rect& a = m.workArea;
+            // Half off each edge and corner, and just inside them.
+            for (const int32_t x :
+                 {a.left - w / 2, a.left, a.left + a.width - w, a.left + a.width - w / 2})
+                for (const int32_t y :
+                     {a.top - h / 2, a.top, a.top + a.height - h, a.top + a.height - h / 2}) {
+                    const P p = ChoosePlacement(StageFrame{{x, y}, w, h}, m, mouth, layout);
+                    const BalloonShape free = ComputeBalloonShape(p, mouth, {x, y}, layout);
+                    const BalloonShape kept = KeepBodyInside(free, a);
+                    const Point at = kept.tail.windowPosition;
+                    const Rect& b = kept.body;
+                    EXPECT_TRUE(Within({at.x + b.left, at.y + b.top, b.width, b.height}, a))
+                        << dpi << " DPI " << x << "," << y;
+                    // A balloon already whole on the work area keeps its tip on her mouth.
+                    if (Within(BalloonScreenBounds(free), a)) {
+                        EXPECT_EQ(at, free.tail.windowPosition) << dpi;
+                    }
+                }
+        }
+    }
+    // At 192 DPI, her at (-250, -400): 38 px down, its first line shows; its tail gives way.
+    const DisplayScale twice(192);
+    const BalloonShape high = ComputeBalloonShape(P::RightBelow, twice.Px(kMouth), {-250, -400},
+                                                  ScaledBalloonLayout(twice));
+    EXPECT_EQ(high.tail.windowPosition, (Point{98, -98}));
+    EXPECT_EQ(KeepBodyInside(high, kPrimary.workArea).tail.windowPosition, (Point{98, -60}));
+    // Larger than the work area: the words start at its top-left corner. Unreadable: unmoved.
+    EXPECT_EQ(KeepBodyInside(high, {10, 20, 200, 90}).tail.windowPosition, (Point{10, -40}));
+    EXPECT_EQ(KeepBodyInside(high, {}).tail.windowPosition, (Point{98, -98}));
+}
+
 TEST(BalloonFollow, OnlyAMoveRebuilds) {
     EXPECT_EQ(FollowTick({40, 64}, {40, 64}, false), FollowAction::None);
     EXPECT_EQ(FollowTick({40, 64}, {40, 64}, true), FollowAction::BringToFront);

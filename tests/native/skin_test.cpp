@@ -2,8 +2,13 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iterator>
 #include <sstream>
+#include <string>
+#include <utility>
+#include <vector>
 
+#include "base/region_block.h"
 #include "character/placement.h"
 #include "character/skin_layout.h"
 
@@ -69,43 +74,77 @@ TEST(SkinLayout, BrokenSkinsAreRefusedAndLeaveTheOldLayout) {
 
 // The 1280 x 1024 primary monitor without a 40 px taskbar at the bottom.
 constexpr Rect kWorkArea{0, 0, 1280, 984};
+constexpr Point kDefault{40, 64};
 
-TEST(FirstShowPlacement, KeepsPositionsThatAreOnAScreen) {
-    const std::vector<Rect> one{{0, 0, 1280, 1024}};
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));
-    // Mostly off the right edge but 48 pixels still show.
-    EXPECT_EQ(FirstShowPosition({1232, 0}, 293, 441, one, {40, 64}, kWorkArea), (Point{1232, 0}));
-    // Hanging off the bottom left corner with 48 x 48 pixels still on the screen.
-    EXPECT_EQ(FirstShowPosition({-245, 976}, 293, 441, one, {40, 64}, kWorkArea),
-              (Point{-245, 976}));
+// Her outline from the committed region blocks, each pixel k x k: the
+// picture's at (47, 0), the dial's at (0, 252), as her window holds them.
+WindowOutline HerOutline(int k) {
+    WindowOutline her{293 * k, 441 * k, {}};
+    for (const auto& [name, at] : {std::pair{"character", Point{47, 0}}, {"dial", Point{0, 252}}}) {
+        std::ifstream file(VELMIRA_SOURCE_DIR "/resources/regions/" + std::string(name) + ".rgn",
+                           std::ios::binary);
+        RegionData data;
+        EXPECT_TRUE(ParseRegionBlock({std::istreambuf_iterator<char>(file), {}}, data)) << name;
+        for (const RegionRect& r : data.rects)
+            her.parts.push_back(Rect{(at.x + r.left) * k, (at.y + r.top) * k,
+                                     (r.right - r.left) * k, (r.bottom - r.top) * k});
+    }
+    return her;
 }
 
-TEST(FirstShowPlacement, MovesUnreachablePositionsToTheDefault) {
-    const std::vector<Rect> one{{0, 0, 1280, 1024}};
-    EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}, kWorkArea), (Point{40, 64}));
-    EXPECT_EQ(FirstShowPosition({1233, 0}, 293, 441, one, {40, 64}, kWorkArea),
-              (Point{40, 64}));  // 47 px
-    EXPECT_EQ(FirstShowPosition({0, 977}, 293, 441, one, {40, 64}, kWorkArea),
-              (Point{40, 64}));  // 47 px
-    EXPECT_EQ(FirstShowPosition({INT32_MAX, INT32_MIN}, 293, 441, one, {40, 64}, kWorkArea),
-              (Point{40, 64}));
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, {}, {40, 64}, kWorkArea), (Point{40, 64}));
+TEST(FirstShowPlacement, KeepsAStoredPositionOnlyWhereEnoughOfHerIsOnAWorkArea) {
+    const std::vector<Rect> screen{{0, 0, 1280, 1024}};
+    const struct {
+        int dpi;
+        Point stored;
+        bool kept;
+        const char* why;
+    } cases[] = {
+        {96, {900, 10}, true, "all of her on the screen"},
+        {96, {1232, 0}, true, "48 columns of her dial"},
+        {96, {1250, 0}, true, "30 columns of the dial: 2304 pixels, just 48 x 48"},
+        {96, {1251, 0}, false, "29 columns: 2196 pixels"},
+        {96, {1232, 976}, false, "only her box's empty top-left corner"},
+        {96, {-245, -393}, false, "only its empty bottom-right corner"},
+        {96, {-245, 976}, false, "only its empty top-right corner"},
+        {96, {-5000, 64}, false, "off every screen"},
+        {96, {INT32_MAX, INT32_MIN}, false, "off every screen, at the limits"},
+        {192, {-250, -400}, true, "her arm and dress"},
+        {192, {1220, 0}, true, "30 columns of the dial at twice the size: 96 x 96"},
+        {192, {1232, 0}, false, "48 columns are 24 of the dial at 96 DPI: 6712 pixels"},
+        {192, {1232, 976}, false, "only her box's empty top-left corner"},
+        {192, {1232, -834}, false, "only its empty bottom-left corner"},
+        {192, {-538, 976}, false, "only its empty top-right corner"},
+    };
+    for (const auto& c : cases) {
+        const FirstPlace place = FirstShowPosition(
+            c.stored, HerOutline(c.dpi / 96), DisplayScale(c.dpi), screen, kDefault, screen[0]);
+        const Point expected = c.kept ? c.stored : kDefault;
+        EXPECT_EQ(place.at, expected)
+            << c.dpi << " DPI " << c.stored.x << "," << c.stored.y << ": " << c.why;
+        // A lost position gives way to where she opens once she is saved.
+        EXPECT_EQ(place.toStore, expected) << c.why;
+    }
 }
 
 TEST(FirstShowPlacement, ASecondMonitorKeepsItsPositions) {
     // A monitor to the left of the primary one, at negative coordinates.
-    const std::vector<Rect> two{{0, 0, 1280, 1024}, {-1920, -200, 1920, 1080}};
-    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, two, {40, 64}, kWorkArea),
+    const std::vector<Rect> two{kWorkArea, {-1920, -200, 1920, 1040}};
+    const WindowOutline her = HerOutline(1);
+    const DisplayScale one;
+    EXPECT_EQ(FirstShowPosition({-1000, 100}, her, one, two, kDefault, kWorkArea).at,
               (Point{-1000, 100}));
     // Removed: the same position on the primary alone is lost.
-    EXPECT_EQ(FirstShowPosition({-1000, 100}, 293, 441, {two[0]}, {40, 64}, kWorkArea),
-              (Point{40, 64}));
+    EXPECT_EQ(FirstShowPosition({-1000, 100}, her, one, {two[0]}, kDefault, kWorkArea).at,
+              kDefault);
     // Straddling the two monitors: enough of her is on the primary one.
-    EXPECT_EQ(FirstShowPosition({-100, 0}, 293, 441, two, {40, 64}, kWorkArea), (Point{-100, 0}));
+    EXPECT_EQ(FirstShowPosition({-100, 0}, her, one, two, kDefault, kWorkArea).at,
+              (Point{-100, 0}));
 }
 
 TEST(FirstShowPlacement, TheDefaultMovesUpAndLeftJustEnoughToFitTheWorkArea) {
-    const std::vector<Rect> one{{0, 0, 1280, 1024}};
+    const WindowOutline her = HerOutline(1);
+    const DisplayScale one;
     struct Case {
         Rect workArea;
         Point expected;
@@ -121,16 +160,19 @@ TEST(FirstShowPlacement, TheDefaultMovesUpAndLeftJustEnoughToFitTheWorkArea) {
         {{}, {40, 64}},                   // unreadable: the default as it is
     };
     for (const Case& c : cases)
-        EXPECT_EQ(FirstShowPosition({-5000, 64}, 293, 441, one, {40, 64}, c.workArea), c.expected)
+        EXPECT_EQ(FirstShowPosition({-5000, 64}, her, one, {kWorkArea}, kDefault, c.workArea).at,
+                  c.expected)
             << c.workArea.left << "," << c.workArea.top << " " << c.workArea.width << "x"
             << c.workArea.height;
-    // A first start has the default as its stored position: it fits the same way.
-    EXPECT_EQ(FirstShowPosition({40, 64}, 293, 441, {{0, 0, 640, 480}}, {40, 64}, {0, 0, 640, 480}),
-              (Point{40, 39}));
-    // A reachable stored position is never moved, however little of her shows.
-    EXPECT_EQ(
-        FirstShowPosition({592, 432}, 293, 441, {{0, 0, 640, 480}}, {40, 64}, {0, 0, 640, 450}),
-        (Point{592, 432}));
+    // A first start has the default as its stored position: it fits the same
+    // way (as at 240 DPI on 1280 x 1024), and the default stays the one to store.
+    const std::vector<Rect> small{{0, 0, 640, 480}};
+    const FirstPlace first = FirstShowPosition(kDefault, her, one, small, kDefault, small[0]);
+    EXPECT_TRUE(first.at == (Point{40, 39}) && first.toStore == kDefault);
+    // A reachable stored position is never moved, though her feet hang off.
+    const FirstPlace kept =
+        FirstShowPosition({400, 300}, her, one, small, kDefault, {0, 0, 640, 450});
+    EXPECT_TRUE(kept.at == (Point{400, 300}) && kept.toStore == kept.at);
 }
 
 }  // namespace

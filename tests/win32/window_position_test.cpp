@@ -1,9 +1,11 @@
-// The position saved at close: where the window is, even when minimized.
+// The position saved at close: where the window is, even when minimized, or
+// the stored one while she stands where only fitting her on the screen put her.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
+#include "settings/win/settings_session.h"
 #include "settings/win/window_position.h"
 
 namespace velmira {
@@ -52,6 +54,25 @@ TEST(WindowScreenPosition, ShownMovedAndMinimized) {
     POINT untouched{1, 2};
     EXPECT_FALSE(WindowScreenPosition(nullptr, untouched));
     EXPECT_EQ(1, untouched.x);
+}
+
+TEST(SettingsSession, AFittedStartStoresThePositionAsItWasStored) {
+    SettingsLocation location;
+    location.keyPath = L"SOFTWARE\\VelmiraTests\\Position";
+    TSettingsSession session(location, nullptr);
+    session.Start(nullptr);
+    // Her default, 40,64, fitted to the top of a screen she is taller than.
+    session.PlacedAtStart(Point{40, 0}, Point{40, 64});
+    PlainWindow window(40, 0);
+    for (const int top : {0, 1}) {  // where the fitting put her; dragged a pixel
+        ::SetWindowPos(window.get(), nullptr, 40, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+        ASSERT_TRUE(session.SaveSettings(window.get()));
+        DWORD stored = 0, size = sizeof(stored);
+        ::RegGetValueW(HKEY_CURRENT_USER, location.keyPath.c_str(), L"FormTop", RRF_RT_REG_DWORD,
+                       nullptr, &stored, &size);
+        EXPECT_EQ(stored, top == 0 ? 64u : 1u);
+    }
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, location.keyPath.c_str());
 }
 
 }  // namespace

@@ -101,18 +101,22 @@ void TMainStage::FormCreate() {
 }
 
 void TMainStage::FormShow() {
-    if (Tag == 0) {
-        // A stored position on no monitor would lose her for good: open at the default.
-        // The default moves up and left as far as a small screen needs.
-        const Point at = FirstShowPosition(Point{Settings().FormLeft, Settings().FormTop},
-                                           figure_.skin.WindowWidth(), figure_.skin.WindowHeight(),
-                                           MonitorRects(), kDefaultPosition, PrimaryWorkArea());
-        ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    Tag = 1;
+    // Cut first: her outline decides whether the stored position can be kept.
     shown_ = true;
     ApplyShape();
+    if (Tag == 0) {
+        // A stored position where too little of her shows would lose her for good: open at the
+        // default. The default moves up and left as far as a small screen needs.
+        const FirstPlace place = FirstShowPosition(
+            Point{Settings().FormLeft, Settings().FormTop},
+            WindowOutline{figure_.skin.WindowWidth(), figure_.skin.WindowHeight(),
+                          figure_.skin.Outline()},
+            figure_.skin.Scale(), MonitorWorkAreas(), kDefaultPosition, PrimaryWorkArea());
+        ::SetWindowPos(Handle(), nullptr, place.at.x, place.at.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        session_.PlacedAtStart(place.at, place.toStore);
+    }
+    Tag = 1;
     if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
 }
 

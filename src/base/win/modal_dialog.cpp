@@ -196,9 +196,12 @@ void ModalDialog::CenterOnOwner() {
 void ModalDialog::CenterOnScreen() {
     RECT window{};
     ::GetWindowRect(hwnd_, &window);
-    const int left = (::GetSystemMetrics(SM_CXSCREEN) - (window.right - window.left)) / 2;
-    const int top = (::GetSystemMetrics(SM_CYSCREEN) - (window.bottom - window.top)) / 2;
-    ::SetWindowPos(hwnd_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // Kept on the work area: one larger than it opens at its top-left
+    // corner, so its buttons can be reached.
+    const Rect screen{0, 0, ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN)};
+    const Point at = CentredOnOwner(screen, window.right - window.left, window.bottom - window.top,
+                                    PrimaryWorkArea());
+    ::SetWindowPos(hwnd_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 }  // namespace velmira

@@ -91,7 +91,7 @@ protected:
     // Centres the window on its owner, kept inside the owner's work area; on
     // the work area itself when there is no owner or it is hidden or minimized.
     void CenterOnOwner();
-    // Centres the window on the primary screen.
+    // Centres the window on the primary screen, kept inside its work area.
     void CenterOnScreen();
 
     HWND Item(int id) const { return ::GetDlgItem(hwnd_, id); }

@@ -6,18 +6,20 @@ namespace velmira {
 
 namespace {
 
-BOOL CALLBACK CollectMonitor(HMONITOR, HDC, LPRECT rc, LPARAM data) {
-    auto* monitors = reinterpret_cast<std::vector<Rect>*>(data);
-    monitors->push_back(ToRect(*rc));
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    MONITORINFO info{};
+    info.cbSize = sizeof(info);
+    if (::GetMonitorInfoW(monitor, &info))
+        reinterpret_cast<std::vector<Rect>*>(data)->push_back(ToRect(info.rcWork));
     return TRUE;
 }
 
 }  // namespace
 
-std::vector<Rect> MonitorRects() {
-    std::vector<Rect> monitors;
-    ::EnumDisplayMonitors(nullptr, nullptr, &CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return monitors;
+std::vector<Rect> MonitorWorkAreas() {
+    std::vector<Rect> areas;
+    ::EnumDisplayMonitors(nullptr, nullptr, &CollectWorkArea, reinterpret_cast<LPARAM>(&areas));
+    return areas;
 }
 
 MonitorAreas MonitorNearest(const RECT& rect) {

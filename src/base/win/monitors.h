@@ -15,8 +15,8 @@ inline Rect ToRect(const RECT& r) {
     return Rect{r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-// Every monitor's rectangle in screen coordinates.
-std::vector<Rect> MonitorRects();
+// Every monitor's work area (without the taskbar) in screen coordinates.
+std::vector<Rect> MonitorWorkAreas();
 
 // A monitor's rectangle and its work area (without the taskbar).
 struct MonitorAreas {

@@ -18,6 +18,18 @@ constexpr int kCharacterRegionId = 1;
 
 void CopyBox(TPaintBox& box, const Rect& r) { box.SetBounds(r.left, r.top, r.width, r.height); }
 
+std::vector<Rect> RegionRects(HRGN region) {
+    const DWORD size = ::GetRegionData(region, 0, nullptr);
+    if (size < sizeof(RGNDATAHEADER)) return {};
+    std::vector<DWORD> buffer((size + sizeof(DWORD) - 1) / sizeof(DWORD));
+    auto* data = reinterpret_cast<RGNDATA*>(buffer.data());
+    if (::GetRegionData(region, size, data) != size) return {};
+    const auto* rects = reinterpret_cast<const RECT*>(data->Buffer);
+    std::vector<Rect> out;
+    for (DWORD i = 0; i < data->rdh.nCount; ++i) out.push_back(ToRect(rects[i]));
+    return out;
+}
+
 }  // namespace
 
 TCharacterSkin::TCharacterSkin() : green_(::CreateSolidBrush(RGB(0, 255, 0))) {
@@ -60,9 +72,12 @@ void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegio
 
     UniqueRgn shape =
         OutlineAtScale(resources, kCharacterRegionId, scale_, Image1.Bitmap.get(), RGB(0, 255, 0));
+    // Uncut, all of her window is hers.
+    outline_ = {Rect{0, 0, WindowWidth(), WindowHeight()}};
     if (!shape) return;
     ::OffsetRgn(shape.get(), imageLeft, imageTop);
     if (dialRegion) ::CombineRgn(shape.get(), dialRegion, shape.get(), RGN_OR);
+    outline_ = RegionRects(shape.get());
     RECT box;
     ::GetRgnBox(shape.get(), &box);
     // The window keeps the size of her outline and the dial; the extras are

@@ -39,6 +39,10 @@ public:
     void ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegion,
                     const std::vector<RECT>& extras);
 
+    // Her outline and the dial's as the last ApplyShape cut them: the
+    // rectangles of the region, in client pixels.
+    const std::vector<Rect>& Outline() const { return outline_; }
+
     // Her picture at its place.
     void PaintPicture(HDC dc) const;
     // Under her picture: her key green until her first show has cut her
@@ -59,6 +63,7 @@ private:
     DisplayScale scale_;
     SkinLayout base_;
     UniqueBrush green_;
+    std::vector<Rect> outline_;
 };
 
 }  // namespace velmira

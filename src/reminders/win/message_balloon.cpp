@@ -147,9 +147,13 @@ void TMessageBalloon::SetAside() {
 void TMessageBalloon::BuildBalloonShape() {
     if (placement_ < 0) ChoosePlacement(false);
     frameRegion_.reset();
-    const StageFrame stage = CurrentStage();
-    const BalloonShape shape = ComputeBalloonShape(static_cast<BalloonPlacement>(placement_),
-                                                   host_.MouthArea(), stage.position, layout_);
+    RECT window{};
+    const StageFrame stage = CurrentStage(&window);
+    // Her words stay on her monitor's work area, even where the tail then misses her mouth.
+    const BalloonShape shape =
+        KeepBodyInside(ComputeBalloonShape(static_cast<BalloonPlacement>(placement_),
+                                           host_.MouthArea(), stage.position, layout_),
+                       MonitorNearest(window).workArea);
     UniqueRgn balloon(::CreateRoundRectRgn(
         shape.body.left, shape.body.top, shape.body.left + shape.body.width,
         shape.body.top + shape.body.height, shape.cornerSize, shape.cornerSize));

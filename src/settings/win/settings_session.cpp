@@ -41,10 +41,18 @@ bool TSettingsSession::SaveSettings(HWND window) {
     // The position is where the window is now, which dragging may have changed.
     POINT at{settings.FormLeft, settings.FormTop};
     WindowScreenPosition(window, at);
+    // Where only fitting her on the screen put her, the stored position stands.
+    if (placed_ && Point{at.x, at.y} == placedAt_) at = POINT{placedToStore_.x, placedToStore_.y};
     StageSettings stored = settings;
     if (lastYoteiToStore) stored.reminders.lastYotei = lastYoteiToStore();
     RegistryStore registry(location_.root);
     return velmira::SaveSettings(registry, location_.keyPath, stored, at.x, at.y);
+}
+
+void TSettingsSession::PlacedAtStart(Point at, Point toStore) {
+    placed_ = true;
+    placedAt_ = at;
+    placedToStore_ = toStore;
 }
 
 void TSettingsSession::SaveNow(HWND window) {

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/inputs.h"
+#include "base/types.h"
 #include "settings/stage_settings.h"
 #include "settings/win/settings_location.h"
 
@@ -29,6 +30,11 @@ public:
 
     // Writes every value, the position from where `window` is now.
     bool SaveSettings(HWND window);
+
+    // The first show put her at `at`: while she stays there, `toStore` is
+    // written as her position (the stored one, when only fitting her on the
+    // screen moved her).
+    void PlacedAtStart(Point at, Point toStore);
 
     // The user changed a setting: writes the values a close would, without a
     // question. Nothing before Start has finished, while the reset's
@@ -70,6 +76,9 @@ private:
     bool abandoned_ = false;
     bool written_ = false;  // a run writes its settings once
     RECT dragStart_{};      // where a drag began
+    bool placed_ = false;
+    Point placedAt_;
+    Point placedToStore_;
 };
 
 }  // namespace velmira
