@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "base/win/bitmap_drawing.h"
+#include "base/win/monitors.h"
 #include "base/win/window_places.h"
 #include "base/win/handles.h"
 #include "base/win/resources.h"

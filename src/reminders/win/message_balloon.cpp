@@ -147,13 +147,12 @@ void TMessageBalloon::SetAside() {
 void TMessageBalloon::BuildBalloonShape() {
     if (placement_ < 0) ChoosePlacement(false);
     frameRegion_.reset();
-    RECT window{};
-    const StageFrame stage = CurrentStage(&window);
+    const StageFrame stage = CurrentStage();
     // Her words stay on her monitor's work area, even where the tail then misses her mouth.
     const BalloonShape shape =
         KeepBodyInside(ComputeBalloonShape(static_cast<BalloonPlacement>(placement_),
                                            host_.MouthArea(), stage.position, layout_),
-                       MonitorNearest(window).workArea);
+                       MonitorOfWindow(host_.StageWindow()).workArea);
     UniqueRgn balloon(::CreateRoundRectRgn(
         shape.body.left, shape.body.top, shape.body.left + shape.body.width,
         shape.body.top + shape.body.height, shape.cornerSize, shape.cornerSize));
