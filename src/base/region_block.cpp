@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <utility>
 
+#include "base/little_endian.h"
+
 namespace velmira {
 
 namespace {
@@ -34,18 +36,12 @@ void PutRect(std::vector<uint8_t>& out, const RegionRect& r) {
     PutU32(out, static_cast<uint32_t>(r.bottom));
 }
 
-uint32_t GetU32(const std::vector<uint8_t>& in, size_t at) {
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | in[at + static_cast<size_t>(i)];
-    return v;
-}
-
 RegionRect GetRect(const std::vector<uint8_t>& in, size_t at) {
     RegionRect r;
-    r.left = static_cast<int32_t>(GetU32(in, at));
-    r.top = static_cast<int32_t>(GetU32(in, at + 4));
-    r.right = static_cast<int32_t>(GetU32(in, at + 8));
-    r.bottom = static_cast<int32_t>(GetU32(in, at + 12));
+    r.left = static_cast<int32_t>(ReadLe32(&in[at]));
+    r.top = static_cast<int32_t>(ReadLe32(&in[at + 4]));
+    r.right = static_cast<int32_t>(ReadLe32(&in[at + 8]));
+    r.bottom = static_cast<int32_t>(ReadLe32(&in[at + 12]));
     return r;
 }
 
@@ -104,10 +100,10 @@ std::vector<uint8_t> BuildRegionBlock(const std::vector<uint8_t>& mask, int widt
 
 bool ParseRegionBlock(const std::vector<uint8_t>& block, RegionData& out) {
     if (block.size() < kRegionHeaderSize) return false;
-    const uint32_t headerSize = GetU32(block, 0);
-    const uint32_t type = GetU32(block, 4);
-    const uint32_t count = GetU32(block, 8);
-    const uint32_t rgnSize = GetU32(block, 12);
+    const uint32_t headerSize = ReadLe32(&block[0]);
+    const uint32_t type = ReadLe32(&block[4]);
+    const uint32_t count = ReadLe32(&block[8]);
+    const uint32_t rgnSize = ReadLe32(&block[12]);
     if (headerSize != kRegionHeaderSize || type != kRegionRectangles) return false;
     if (count > (block.size() - kRegionHeaderSize) / 16) return false;
     if (rgnSize != count * 16 ||
