@@ -9,7 +9,6 @@
 #include "base/win/dialog_controls.h"
 #include "base/win/resources.h"
 #include "base/win/scaled_pictures.h"
-#include "base/win/tab_pages.h"
 
 namespace velmira {
 
