@@ -27,8 +27,6 @@ const DialogControl kDebugControls[] = {
 }  // namespace
 
 void TDebugControls::Create(HWND stage, const LocalTime& today) {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
-    ::InitCommonControlsEx(&icc);
     if (DateTimePicker1) return;  // made once
     scale_ = WindowScale(stage);
     font_ = CreateFormFont(scale_);
