@@ -11,6 +11,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "base/win/common_controls.h"
 #include "reminders/win/kinenbi_dialog.h"
 #include "reminders/win/yotei_dialog.h"
 
@@ -79,6 +80,7 @@ bool Measure(const char* what, Slots slots) {
 int main(int argc, char** argv) {
     const size_t characters = argc > 1 ? std::strtoul(argv[1], nullptr, 10) : size_t{1} << 20;
     std::printf("%zu characters in every slot's message\n", characters);
+    InitCommonControlClasses();  // as the program does at start
     bool ok = true;
     for (bool lineBreaks : {false, true}) {
         TYotei::SlotArray schedules;

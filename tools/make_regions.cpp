@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "character/bmp_image.h"
 #include "base/region_block.h"
+#include "bmp_image.h"
 
 namespace {
 

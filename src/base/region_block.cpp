@@ -34,21 +34,6 @@ void PutRect(std::vector<uint8_t>& out, const RegionRect& r) {
     PutU32(out, static_cast<uint32_t>(r.bottom));
 }
 
-uint32_t GetU32(const std::vector<uint8_t>& in, size_t at) {
-    uint32_t v = 0;
-    for (int i = 3; i >= 0; --i) v = (v << 8) | in[at + static_cast<size_t>(i)];
-    return v;
-}
-
-RegionRect GetRect(const std::vector<uint8_t>& in, size_t at) {
-    RegionRect r;
-    r.left = static_cast<int32_t>(GetU32(in, at));
-    r.top = static_cast<int32_t>(GetU32(in, at + 4));
-    r.right = static_cast<int32_t>(GetU32(in, at + 8));
-    r.bottom = static_cast<int32_t>(GetU32(in, at + 12));
-    return r;
-}
-
 }  // namespace
 
 std::vector<RegionRect> MaskToRegionRects(const std::vector<uint8_t>& mask, int width, int height) {
@@ -100,27 +85,6 @@ std::vector<uint8_t> EncodeRegionBlock(const std::vector<RegionRect>& rects) {
 
 std::vector<uint8_t> BuildRegionBlock(const std::vector<uint8_t>& mask, int width, int height) {
     return EncodeRegionBlock(MaskToRegionRects(mask, width, height));
-}
-
-bool ParseRegionBlock(const std::vector<uint8_t>& block, RegionData& out) {
-    if (block.size() < kRegionHeaderSize) return false;
-    const uint32_t headerSize = GetU32(block, 0);
-    const uint32_t type = GetU32(block, 4);
-    const uint32_t count = GetU32(block, 8);
-    const uint32_t rgnSize = GetU32(block, 12);
-    if (headerSize != kRegionHeaderSize || type != kRegionRectangles) return false;
-    if (count > (block.size() - kRegionHeaderSize) / 16) return false;
-    if (rgnSize != count * 16 ||
-        block.size() != kRegionHeaderSize + static_cast<size_t>(count) * 16) {
-        return false;
-    }
-    RegionData data;
-    data.bound = GetRect(block, 16);
-    data.rects.reserve(count);
-    for (uint32_t i = 0; i < count; ++i)
-        data.rects.push_back(GetRect(block, kRegionHeaderSize + i * 16));
-    out = std::move(data);
-    return true;
 }
 
 }  // namespace velmira

@@ -20,11 +20,6 @@ struct RegionRect {
     bool operator!=(const RegionRect& o) const { return !(*this == o); }
 };
 
-struct RegionData {
-    RegionRect bound;
-    std::vector<RegionRect> rects;
-};
-
 constexpr uint32_t kRegionHeaderSize = 32;
 constexpr uint32_t kRegionRectangles = 1;  // RDH_RECTANGLES
 
@@ -39,9 +34,5 @@ RegionRect RegionBound(const std::vector<RegionRect>& rects);
 // The complete little-endian RGNDATA block: 32-byte header, then the rects.
 std::vector<uint8_t> BuildRegionBlock(const std::vector<uint8_t>& mask, int width, int height);
 std::vector<uint8_t> EncodeRegionBlock(const std::vector<RegionRect>& rects);
-
-// Reads a block back; false when the header is not a rectangle block or the
-// sizes disagree with the length.
-bool ParseRegionBlock(const std::vector<uint8_t>& block, RegionData& out);
 
 }  // namespace velmira

@@ -1,5 +1,7 @@
 #include "settings/settings_store.h"
 
+#include "base/little_endian.h"
+
 namespace velmira {
 
 std::vector<uint8_t> EncodeDword(uint32_t value) {
@@ -26,7 +28,7 @@ std::wstring DecodeText(const std::vector<uint8_t>& data) {
     std::wstring text;
     // An odd trailing byte is not a whole character and is dropped.
     for (size_t i = 0; i + 1 < data.size(); i += 2) {
-        const auto unit = static_cast<uint16_t>(data[i] | (data[i + 1] << 8));
+        const uint16_t unit = ReadLe16(&data[i]);
         if (unit == 0) break;
         text.push_back(static_cast<wchar_t>(unit));
     }
@@ -38,10 +40,7 @@ bool SettingsStore::ReadInteger(const std::wstring& name, int32_t& value) {
     std::vector<uint8_t> data;
     if (QueryValue(name, type, data) != QueryResult::Found) return false;
     if (type != static_cast<uint32_t>(RegValueType::Dword) || data.size() != 4) return false;
-    const uint32_t raw = static_cast<uint32_t>(data[0]) | (static_cast<uint32_t>(data[1]) << 8) |
-                         (static_cast<uint32_t>(data[2]) << 16) |
-                         (static_cast<uint32_t>(data[3]) << 24);
-    value = static_cast<int32_t>(raw);
+    value = static_cast<int32_t>(ReadLe32(data.data()));
     return true;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// Reading a RIFF/WAVE image from untrusted bytes: which PCM format it holds
-// and where its samples are. Portable: no Windows headers.
+// Reading a RIFF/WAVE image from untrusted bytes: where its chunks are, and
+// the checked copy of a sound file the platform may be given. Portable.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,35 +8,22 @@
 
 namespace velmira {
 
-struct WaveInfo {
-    uint16_t formatTag = 0;  // 1: PCM, the only one accepted
-    uint16_t channels = 0;
-    uint32_t sampleRate = 0;
-    uint32_t byteRate = 0;
-    uint16_t blockAlign = 0;
-    uint16_t bitsPerSample = 0;
-    size_t dataOffset = 0;  // from the start of the image
-    size_t dataSize = 0;
+// Where a chunk's body lies in the image, from its start.
+struct WaveChunk {
+    size_t body = 0;
+    size_t size = 0;
 };
 
-// True for a PCM WAVE whose every chunk lies inside the buffer, with one fmt
-// chunk (at least 16 bytes) and one data chunk in either order; unknown
-// chunks are skipped, odd-sized chunks are followed by a pad byte (which the
-// last chunk may lack). False for anything else; info is then unspecified.
-bool ParseWaveImage(const uint8_t* data, size_t size, WaveInfo& info);
+struct WaveChunks {
+    WaveChunk format;
+    WaveChunk samples;
+};
 
-// The loudest sample's distance from silence, in the sample's own units:
-// 0..128 around 0x80 for 8-bit, 0..32768 for 16-bit. False for other depths
-// or an info whose data does not lie inside the buffer.
-bool PeakSample(const uint8_t* data, size_t size, const WaveInfo& info, uint32_t& peak);
-
-// The same peak in dB of full scale (128 or 32768): 0 at full scale, -infinity
-// for silence, NaN when PeakSample fails.
-double PeakDbfs(const uint8_t* data, size_t size, const WaveInfo& info);
-
-// Whole frames of the data chunk, in milliseconds rounded down; 0 for an info
-// without a rate or block size.
-uint32_t DurationMs(const WaveInfo& info);
+// The one fmt and one data chunk, in either order, among the chunks that run
+// from byte 12 to `end`. False when a chunk runs past `end`, or either is
+// missing or comes twice. Unknown chunks are skipped; an odd-sized chunk is
+// followed by a pad byte, which the last chunk may lack.
+bool FindWaveChunks(const uint8_t* data, size_t end, WaveChunks& chunks);
 
 // The largest sound file read from the SOUND_DATA folder.
 constexpr size_t kMaxSoundFileBytes = size_t{64} << 20;

@@ -1,4 +1,4 @@
-#include "character/bmp_image.h"
+#include "bmp_image.h"
 
 #include <gtest/gtest.h>
 

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "region_block_parser.h"
+
 namespace velmira {
 namespace {
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "wave_analysis.h"
+
 namespace velmira {
 namespace {
 

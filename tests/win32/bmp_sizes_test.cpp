@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "character/bmp_image.h"
+#include "bmp_image.h"
 
 namespace velmira {
 namespace {

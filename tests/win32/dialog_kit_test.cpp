@@ -1,6 +1,6 @@
-// The dialog kit under a small dialog of the kind the coming ones are: three
-// tab pages, a drop-down list, a check box that enables a group, a multi-line
-// edit and a preview button, driven the way a person would.
+// The dialog kit under a small dialog of the kind the settings dialogs are: a
+// tab control, a drop-down list, a check box that enables a group, a
+// multi-line edit and a preview button, driven the way a person would.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -14,7 +14,6 @@
 
 #include "base/win/dialog_controls.h"
 #include "base/win/modal_dialog.h"
-#include "base/win/tab_pages.h"
 #include "dialog_driver.h"
 
 namespace velmira {
@@ -35,9 +34,6 @@ constexpr int kClientWidth = 360;
 constexpr int kClientHeight = 240;
 const wchar_t kCaption[] = L"Kit dialog";
 
-const std::vector<int> kPage1 = {kComboId, kEnableId, kMinutesId, kMinutesLabelId};
-const std::vector<int> kPage2 = {kNotesId};
-const std::vector<int> kPage3 = {kPreviewId, kSoundLabelId, kSoundNameId};
 const std::vector<int> kEnabledByCheck = {kMinutesId, kMinutesLabelId};
 
 const DialogControl kControls[] = {
@@ -55,11 +51,11 @@ const DialogControl kControls[] = {
     {kNotesId, kEditAtom,
      WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN |
          ES_AUTOVSCROLL,
-     nullptr, 20, 40, 320, 140, WS_EX_CLIENTEDGE},
-    {kPreviewId, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP, L"Preview", 20, 40, 88, 21},
-    {kSoundLabelId, kStaticAtom, WS_CHILD | WS_VISIBLE, L"Sound", 120, 44, 120, 14},
-    {kSoundNameId, kEditAtom, WS_CHILD | WS_VISIBLE | ES_READONLY, L"chime.wav", 20, 80, 150, 20},
-    // Last, so that the pages' controls draw over it.
+     nullptr, 20, 124, 320, 64, WS_EX_CLIENTEDGE},
+    {kPreviewId, kButtonAtom, WS_CHILD | WS_VISIBLE | WS_TABSTOP, L"Preview", 220, 40, 88, 21},
+    {kSoundLabelId, kStaticAtom, WS_CHILD | WS_VISIBLE, L"Sound", 220, 66, 120, 14},
+    {kSoundNameId, kEditAtom, WS_CHILD | WS_VISIBLE | ES_READONLY, L"chime.wav", 220, 84, 120, 20},
+    // Last, so that the controls draw over it.
     {kTabId, WC_TABCONTROLW, WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, nullptr, 8, 8,
      344, 190},
 };
@@ -84,19 +80,12 @@ public:
     bool allStaticsTransparent = false;
     // Touched by the driver thread while the dialog runs.
     std::atomic<bool> acceptOk{true};
-    std::atomic<bool> keepPage{false};
-    std::atomic<int> leaveAskedFrom{-1};
     std::atomic<int> okCalls{0};
     std::atomic<int> cancelCalls{0};
     std::atomic<int> previews{0};
 
 private:
     bool OnInitDialog() override {
-        tabs_.Attach(hwnd_, kTabId, {{L"When", kPage1}, {L"Notes", kPage2}, {L"Sound", kPage3}},
-                     [this](int from) {
-                         leaveAskedFrom = from;
-                         return !keepPage;
-                     });
         if (allStaticsTransparent)
             SetAllStaticsTransparent();
         else
@@ -130,29 +119,11 @@ private:
         }
         return false;
     }
-    LRESULT OnNotify(const NMHDR& notice) override {
-        LRESULT result = 0;
-        tabs_.HandleNotify(notice, result);
-        return result;
-    }
-
-    TabPages tabs_;
 };
 
 driver::Outcome RunKit(KitDialog& dialog, const std::function<void(HWND)>& drive) {
     return driver::RunDialog(
         kCaption, [&] { return dialog.Show(); }, drive);
-}
-
-// Which of `ids` are visible, as a string of 0 and 1 to compare at a glance.
-std::string Visible(HWND dialog, const std::vector<int>& ids) {
-    std::string shown;
-    for (int id : ids) shown += ::IsWindowVisible(driver::Control(dialog, id)) ? '1' : '0';
-    return shown;
-}
-
-int SelectedTab(HWND dialog) {
-    return static_cast<int>(::SendMessageW(driver::Control(dialog, kTabId), TCM_GETCURSEL, 0, 0));
 }
 
 // A plain window standing in for the main stage.
@@ -168,60 +139,6 @@ public:
 private:
     HWND hwnd_;
 };
-
-TEST(DialogKit, OnlyTheCurrentPageShowsAndAVetoKeepsIt) {
-    KitDialog kit(nullptr);
-    std::wstring captions[3];
-    int tabCount = 0;
-    std::string atFirst[3], onPage3[3], afterVeto[3];
-    int selectedAfterVeto = -1, selectedAtFirst = -1, selectedOnPage3 = -1;
-    const driver::Outcome outcome = RunKit(kit, [&](HWND d) {
-        HWND tab = driver::Control(d, kTabId);
-        tabCount = static_cast<int>(::SendMessageW(tab, TCM_GETITEMCOUNT, 0, 0));
-        for (int i = 0; i < 3; ++i) {
-            wchar_t text[32] = {};
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text;
-            item.cchTextMax = 32;
-            ::SendMessageW(tab, TCM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
-            captions[i] = text;
-        }
-        const std::vector<int>* pages[3] = {&kPage1, &kPage2, &kPage3};
-        selectedAtFirst = SelectedTab(d);
-        for (int i = 0; i < 3; ++i) atFirst[i] = Visible(d, *pages[i]);
-
-        driver::ClickTab(d, kTabId, 2);
-        selectedOnPage3 = SelectedTab(d);
-        for (int i = 0; i < 3; ++i) onPage3[i] = Visible(d, *pages[i]);
-
-        kit.keepPage = true;
-        driver::ClickTab(d, kTabId, 0);
-        selectedAfterVeto = SelectedTab(d);
-        for (int i = 0; i < 3; ++i) afterVeto[i] = Visible(d, *pages[i]);
-        driver::PressKey(d, VK_ESCAPE);
-    });
-    ASSERT_TRUE(outcome.seen);
-    EXPECT_EQ(tabCount, 3);
-    EXPECT_EQ(captions[0], L"When");
-    EXPECT_EQ(captions[1], L"Notes");
-    EXPECT_EQ(captions[2], L"Sound");
-
-    EXPECT_EQ(selectedAtFirst, 0);
-    EXPECT_EQ(atFirst[0], "1111");
-    EXPECT_EQ(atFirst[1], "0");
-    EXPECT_EQ(atFirst[2], "000");
-
-    EXPECT_EQ(selectedOnPage3, 2);
-    EXPECT_EQ(onPage3[0], "0000");
-    EXPECT_EQ(onPage3[1], "0");
-    EXPECT_EQ(onPage3[2], "111");
-
-    EXPECT_EQ(kit.leaveAskedFrom, 2) << "the page being left is asked about";
-    EXPECT_EQ(selectedAfterVeto, 2);
-    EXPECT_EQ(afterVeto[0], "0000");
-    EXPECT_EQ(afterVeto[2], "111");
-}
 
 TEST(DialogKit, TheCheckBoxEnablesItsGroupOnly) {
     KitDialog kit(nullptr);
@@ -342,7 +259,7 @@ TEST(DialogKit, OKRefusedKeepsTheDialogAndPreviewDoesNotEndIt) {
         ::Sleep(100);  // time enough for a wrong EndDialog to take the window away
         openAfterOk = ::IsWindowVisible(d) != FALSE;
 
-        driver::Click(d, kPreviewId);  // hidden on page 1, but a click still reaches it
+        driver::Click(d, kPreviewId);
         previewed = driver::WaitUntil([&] { return kit.previews == 1; });
         ::Sleep(100);
         openAfterPreview = ::IsWindowVisible(d) != FALSE;
@@ -428,7 +345,7 @@ TEST(DialogKit, OnlyTheNamedStaticsAreTransparent) {
     };
     const Case cases[] = {
         {"named", false, kFooterId, true},
-        {"named on a page", false, kMinutesLabelId, true},
+        {"named, in a group", false, kMinutesLabelId, true},
         {"not named", false, kSoundLabelId, false},
         {"all: a static", true, kSoundLabelId, true},
         {"all: a read-only edit", true, kSoundNameId, false},

@@ -114,8 +114,6 @@ std::vector<bool> PriorityMarks(const TMainStage& stage) {
 class MenuStage : public ::testing::Test {
 protected:
     void SetUp() override {
-        INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_DATE_CLASSES};
-        InitCommonControlsEx(&icc);
         ASSERT_TRUE(stage.Create());
         ShowWindow(stage.Handle(), SW_SHOWNOACTIVATE);
     }

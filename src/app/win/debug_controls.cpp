@@ -26,8 +26,6 @@ const DialogControl kDebugControls[] = {
 }  // namespace
 
 void TDebugControls::Create(HWND stage, const LocalTime& today, const DisplayScale& scale) {
-    INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};
-    ::InitCommonControlsEx(&icc);
     if (DateTimePicker1) return;  // made once
     scale_ = scale;
     font_ = CreateFormFont(scale_);

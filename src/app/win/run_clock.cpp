@@ -1,13 +1,12 @@
 #include "app/win/run_clock.h"
 
-#include <commctrl.h>
-
 #include <exception>
 #include <memory>
 
 #include "app/win/application.h"
 #include "app/win/main_stage.h"
 #include "app/win/single_instance.h"
+#include "base/win/common_controls.h"
 #include "base/win/error_box.h"
 
 namespace velmira {
@@ -22,9 +21,7 @@ int RunVelmiraClock(HINSTANCE instance, const StageEnvironment& environment) {
     try {
         application.Initialize(instance);
         application.SetTitle(L"Velmira時計");
-        INITCOMMONCONTROLSEX icc{sizeof(icc),
-                                 ICC_STANDARD_CLASSES | ICC_DATE_CLASSES | ICC_TAB_CLASSES};
-        ::InitCommonControlsEx(&icc);
+        InitCommonControlClasses();
 
         auto stage = std::make_unique<TMainStage>(application, environment);
         if (!stage->Create()) {

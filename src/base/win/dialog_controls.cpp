@@ -1,5 +1,7 @@
 #include "base/win/dialog_controls.h"
 
+#include <commctrl.h>
+
 #include "base/win/handles.h"
 
 namespace velmira {
@@ -57,8 +59,14 @@ void EnableGroup(HWND dialog, const std::vector<int>& ids, bool enabled) {
     for (int id : ids) ::EnableWindow(::GetDlgItem(dialog, id), enabled ? TRUE : FALSE);
 }
 
-void ShowGroup(HWND dialog, const std::vector<int>& ids, bool shown) {
-    for (int id : ids) ::ShowWindow(::GetDlgItem(dialog, id), shown ? SW_SHOW : SW_HIDE);
+void SetTabCaptions(HWND tab, const std::vector<std::wstring>& captions) {
+    ::SendMessageW(tab, TCM_DELETEALLITEMS, 0, 0);
+    for (size_t i = 0; i < captions.size(); ++i) {
+        TCITEMW item{};
+        item.mask = TCIF_TEXT;
+        item.pszText = const_cast<wchar_t*>(captions[i].c_str());
+        ::SendMessageW(tab, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
+    }
 }
 
 }  // namespace velmira

@@ -31,7 +31,8 @@ void SizeToText(HWND dialog, int id);
 
 // Enables or disables every control in `ids` (a check box's group).
 void EnableGroup(HWND dialog, const std::vector<int>& ids, bool enabled);
-// Shows or hides every control in `ids`.
-void ShowGroup(HWND dialog, const std::vector<int>& ids, bool shown);
+
+// Replaces the tab control's tabs by one tab per caption.
+void SetTabCaptions(HWND tab, const std::vector<std::wstring>& captions);
 
 }  // namespace velmira

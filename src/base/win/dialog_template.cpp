@@ -23,7 +23,6 @@ DialogTemplate::DialogTemplate(DWORD style, DWORD exStyle, const wchar_t* captio
             Word(c.controlClass.Atom());
         } else {
             Text(c.controlClass.Name());
-            usesNamedClasses_ = true;
         }
         Text(c.caption ? c.caption : L"");
         Word(0);  // no creation data

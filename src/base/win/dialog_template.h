@@ -56,8 +56,6 @@ public:
 
     const DLGTEMPLATE* Get() const { return reinterpret_cast<const DLGTEMPLATE*>(words_.data()); }
     const std::vector<DialogControl>& Controls() const { return controls_; }
-    // True when a control names its class: a common control that needs registering.
-    bool UsesNamedClasses() const { return usesNamedClasses_; }
 
 private:
     void Word(uint16_t w) { words_.push_back(w); }
@@ -66,7 +64,6 @@ private:
     void AlignDword();
     std::vector<uint16_t> words_;  // vector storage is aligned well beyond a DWORD
     std::vector<DialogControl> controls_;
-    bool usesNamedClasses_ = false;
 };
 
 // The forms' font: "ＭＳ Ｐゴシック" at 12 pixels (at 96 DPI) in the Shift-JIS

@@ -13,21 +13,12 @@ namespace velmira {
 
 namespace {
 
-// Registers the common-control classes a template names, for callers that
-// did not initialise them at start (the tests, a dialog shown first).
-void RegisterCommonControls() {
-    INITCOMMONCONTROLSEX icc{sizeof(icc),
-                             ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES | ICC_DATE_CLASSES};
-    ::InitCommonControlsEx(&icc);
-}
-
 // The innermost modal dialog of this thread, for the key filter.
 thread_local ModalDialog* tl_keyDialog = nullptr;
 
 }  // namespace
 
 INT_PTR ModalDialog::RunModal(const DialogTemplate& dialogTemplate) {
-    if (dialogTemplate.UsesNamedClasses()) RegisterCommonControls();
     template_ = &dialogTemplate;
     shown_ = false;
     // It opens on her monitor; without an owner, at the system's scale.

@@ -4,6 +4,7 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "base/picture_scaler.h"
@@ -55,8 +56,31 @@ std::wstring TwiceName(const wchar_t* name) {
     return IS_INTRESOURCE(name) ? std::wstring() : std::wstring(name) + L"2X";
 }
 
-bool HasTwice(HINSTANCE module, const std::wstring& twice) {
-    return !twice.empty() && HasBitmapResource(module, twice.c_str());
+// Where a picture, mask or glyph strip at a scale comes from: at 96 DPI the
+// resource as drawn; at 192 DPI its 200 % drawing as drawn, when the module
+// has one; at any other scale the scaler's resizing of the 200 % drawing, or
+// of the resource when it has none.
+struct PictureSource {
+    enum class Use { Resource, Twice, Scaled };
+    Use use = Use::Resource;
+    const wchar_t* name = nullptr;  // the 96-DPI resource
+    std::wstring twice;             // the 200 % drawing's name; empty at 96 DPI or without one
+
+    // The resource to load: the 200 % drawing when there is one, else the 96-DPI one.
+    const wchar_t* Name() const { return twice.empty() ? name : twice.c_str(); }
+    // That resource's size over the 96-DPI size.
+    int Factor() const { return twice.empty() ? 1 : 2; }
+};
+
+PictureSource SourceFor(HINSTANCE module, const wchar_t* name, const DisplayScale& scale) {
+    PictureSource source;
+    source.name = name;
+    if (scale.IsOne()) return source;
+    std::wstring twice = TwiceName(name);
+    if (!twice.empty() && HasBitmapResource(module, twice.c_str())) source.twice = std::move(twice);
+    const bool asDrawn = !source.twice.empty() && scale.Dpi() == kTwiceDpi;
+    source.use = asDrawn ? PictureSource::Use::Twice : PictureSource::Use::Scaled;
+    return source;
 }
 
 SIZE BitmapSize(HBITMAP bitmap) {
@@ -114,15 +138,11 @@ UniqueBitmap MonochromeOf(const PixelMask& mask) {
     return UniqueBitmap(::CreateBitmap(mask.width, mask.height, 1, 1, bits.data()));
 }
 
-// The picture to scale from: the 200 % one, or the 96-DPI one when the
-// module lacks it. `factor` is its size over the 96-DPI size.
-PixelPicture ScalingSource(HINSTANCE module, const wchar_t* name, UINT flags, int* factor) {
-    const std::wstring twice = TwiceName(name);
-    const bool hasTwice = HasTwice(module, twice);
-    UniqueBitmap source(static_cast<HBITMAP>(
-        ::LoadImageW(module, hasTwice ? twice.c_str() : name, IMAGE_BITMAP, 0, 0, flags)));
-    *factor = hasTwice ? 2 : 1;
-    return source ? ReadPixels(source.get()) : PixelPicture();
+// The pixels the scaler starts from, loaded with `flags`.
+PixelPicture ScalingPixels(HINSTANCE module, const PictureSource& source, UINT flags) {
+    UniqueBitmap picture(
+        static_cast<HBITMAP>(::LoadImageW(module, source.Name(), IMAGE_BITMAP, 0, 0, flags)));
+    return picture ? ReadPixels(picture.get()) : PixelPicture();
 }
 
 }  // namespace
@@ -137,50 +157,46 @@ UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits) {
 
 UniqueBitmap LoadScaledBitmap(HINSTANCE module, const wchar_t* name, const DisplayScale& scale,
                               PictureKey key) {
-    if (scale.IsOne()) return LoadBitmapResource(module, name);
+    const PictureSource source = SourceFor(module, name, scale);
+    if (source.use == PictureSource::Use::Resource) return LoadBitmapResource(module, name);
     SIZE base{};
     if (!ResourcePictureSize(module, name, &base)) return UniqueBitmap();
-    const std::wstring twice = TwiceName(name);
-    if (scale.Dpi() == kTwiceDpi && HasTwice(module, twice))
-        return LoadBitmapResource(module, twice.c_str());
-    int factor = 1;
-    const PixelPicture source = ScalingSource(module, name, LR_CREATEDIBSECTION, &factor);
-    return DibOf(ScalePicture(source, scale.Px(base.cx), scale.Px(base.cy), KeyPixel(key)));
+    if (source.use == PictureSource::Use::Twice) return LoadBitmapResource(module, source.Name());
+    const PixelPicture pixels = ScalingPixels(module, source, LR_CREATEDIBSECTION);
+    return DibOf(ScalePicture(pixels, scale.Px(base.cx), scale.Px(base.cy), KeyPixel(key)));
 }
 
 UniqueBitmap LoadScaledMask(HINSTANCE module, const wchar_t* name, const DisplayScale& scale) {
-    const std::wstring twice = TwiceName(name);
-    const bool exact = scale.IsOne() || (scale.Dpi() == kTwiceDpi && HasTwice(module, twice));
-    if (exact)
-        return UniqueBitmap(static_cast<HBITMAP>(::LoadImageW(
-            module, scale.IsOne() ? name : twice.c_str(), IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
+    const PictureSource source = SourceFor(module, name, scale);
+    if (source.use != PictureSource::Use::Scaled)
+        return UniqueBitmap(static_cast<HBITMAP>(
+            ::LoadImageW(module, source.Name(), IMAGE_BITMAP, 0, 0, LR_MONOCHROME)));
     SIZE base{};
     if (!ResourcePictureSize(module, name, &base)) return UniqueBitmap();
-    int factor = 1;
-    const PixelPicture source = ScalingSource(module, name, LR_MONOCHROME, &factor);
-    PixelMask mask{source.width, source.height, {}};
-    mask.inside.reserve(source.pixels.size());
-    for (uint32_t p : source.pixels) mask.inside.push_back(p == 0);  // black is inside
+    const PixelPicture pixels = ScalingPixels(module, source, LR_MONOCHROME);
+    PixelMask mask{pixels.width, pixels.height, {}};
+    mask.inside.reserve(pixels.pixels.size());
+    for (uint32_t p : pixels.pixels) mask.inside.push_back(p == 0);  // black is inside
     return MonochromeOf(ScaleMask(mask, scale.Px(base.cx), scale.Px(base.cy)));
 }
 
 UniqueImageList LoadScaledGlyphStrip(HINSTANCE module, const wchar_t* name, int cellWidth,
                                      int cellHeight, const DisplayScale& scale) {
-    if (scale.IsOne()) return LoadGlyphStrip(module, name, cellWidth, cellHeight);
+    const PictureSource source = SourceFor(module, name, scale);
+    if (source.use == PictureSource::Use::Resource)
+        return LoadGlyphStrip(module, name, cellWidth, cellHeight);
     const int width = scale.Px(cellWidth);
     const int height = scale.Px(cellHeight);
-    const std::wstring twice = TwiceName(name);
-    if (scale.Dpi() == kTwiceDpi && HasTwice(module, twice)) {
-        UniqueBitmap strip = LoadBitmapResource(module, twice.c_str());
+    if (source.use == PictureSource::Use::Twice) {
+        UniqueBitmap strip = LoadBitmapResource(module, source.Name());
         return GlyphStripOf(strip.get(), width, height);
     }
-    int factor = 1;
-    const PixelPicture source = ScalingSource(module, name, LR_CREATEDIBSECTION, &factor);
-    const int fromWidth = cellWidth * factor;
-    const int fromHeight = cellHeight * factor;
+    const PixelPicture pixels = ScalingPixels(module, source, LR_CREATEDIBSECTION);
+    const int fromWidth = cellWidth * source.Factor();
+    const int fromHeight = cellHeight * source.Factor();
     if (fromWidth <= 0 || fromHeight <= 0) return UniqueImageList();
-    const int columns = source.width / fromWidth;
-    const int rows = source.height / fromHeight;
+    const int columns = pixels.width / fromWidth;
+    const int rows = pixels.height / fromHeight;
     if (columns <= 0 || rows <= 0) return UniqueImageList();
     // Each cell on its own: a glyph's edge never takes a pixel of its neighbour.
     PixelPicture strip{columns * width, rows * height, {}};
@@ -189,7 +205,7 @@ UniqueImageList LoadScaledGlyphStrip(HINSTANCE module, const wchar_t* name, int 
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
             const Rect from{column * fromWidth, row * fromHeight, fromWidth, fromHeight};
-            const PixelPicture cell = ScalePicture(source, from, width, height, kWhite);
+            const PixelPicture cell = ScalePicture(pixels, from, width, height, kWhite);
             for (int y = 0; y < height; ++y)
                 std::memcpy(&strip.pixels[static_cast<size_t>(row * height + y) * strip.width +
                                           static_cast<size_t>(column) * width],

@@ -70,7 +70,6 @@ public:
     // screen saver's start lets the clock idle until the dial is next painted.
     void MessageTaken(const MSG& msg);
     void DialPainted();
-    bool IdlingForScreenSaver() const { return idlingForScreenSaver_; }
 
     // Asks the thread to end; returns at once. A pause in progress is cut short.
     void Terminate();

@@ -156,13 +156,6 @@ void DialPainter::DrawHand(const Point* points, int lastPoint, bool hourHand) {
     ::Polygon(dc, hand, count);
 }
 
-void DialPainter::DrawHourMinuteDigits(int left, int top, int hour, int minute) {
-    if (!dialDc_) return;
-    const HourMinuteGlyphs glyphs = PlaceHourMinuteDigits(*layout_, left, top, hour, minute);
-    for (int i = 0; i < glyphs.count; ++i)
-        DrawGlyph(artwork_.digits, glyphs.glyphs[i], dialDc_.get());
-}
-
 void DialPainter::DrawSecondHand(HDC surface, POINT box, HRGN clip, bool analog, int second) {
     if (!dialDc_ || !frameDc_) return;
     // The second is laid over a copy of the minute picture off screen, so the

@@ -70,9 +70,6 @@ public:
     // outlined hand.
     void DrawHand(const Point* points, int lastPoint, bool hourHand);
 
-    // Hour, colon and minute in large glyphs into the dial bitmap.
-    void DrawHourMinuteDigits(int left, int top, int hour, int minute);
-
     // Shows the dial bitmap with the second drawn over it on surface at box
     // (device coordinates), clipped to clip (also device coordinates).
     void DrawSecondHand(HDC surface, POINT box, HRGN clip, bool analog, int second);

@@ -9,7 +9,6 @@
 #include "base/win/dialog_controls.h"
 #include "base/win/resources.h"
 #include "base/win/scaled_pictures.h"
-#include "base/win/tab_pages.h"
 
 namespace velmira {
 
@@ -225,15 +224,11 @@ void TSlotDialog::SoundListChange() {
 }
 
 void TSlotDialog::SndSamplePlayClick() {
+    // Item k of the list stands for the form's sound name k, as in the hidden list box.
     const int position = ComboSelection(hwnd_, kSoundList);
-    HWND names = Item(kSoundListNames);
-    const LRESULT length = ::SendMessageW(names, LB_GETTEXTLEN, static_cast<WPARAM>(position), 0);
-    if (position < 0 || length == LB_ERR) return;
-    std::wstring name(static_cast<size_t>(length) + 1, L'\0');
-    ::SendMessageW(names, LB_GETTEXT, static_cast<WPARAM>(position),
-                   reinterpret_cast<LPARAM>(&name[0]));
-    name.resize(static_cast<size_t>(length));
-    if (play_) play_(name);
+    const std::vector<std::wstring>& names = *form_.soundNames;
+    if (position < 0 || static_cast<size_t>(position) >= names.size()) return;
+    if (play_) play_(names[static_cast<size_t>(position)]);
 }
 
 void TSlotDialog::OKBtnClick() { SaveTab(); }

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <utility>
 
+#include "base/little_endian.h"
 #include "base/win/handles.h"
 #include "base/win/resources.h"
 #include "voice/wave_image.h"
@@ -34,10 +35,7 @@ bool LooksLikeWaveImage(const unsigned char* data, size_t size) {
     if (size < 12 || std::memcmp(data, "RIFF", 4) != 0 || std::memcmp(data + 8, "WAVE", 4) != 0) {
         return false;
     }
-    const unsigned long long riffSize = static_cast<unsigned long long>(data[4]) |
-                                        static_cast<unsigned long long>(data[5]) << 8 |
-                                        static_cast<unsigned long long>(data[6]) << 16 |
-                                        static_cast<unsigned long long>(data[7]) << 24;
+    const uint64_t riffSize = ReadLe32(data + 4);
     return riffSize >= 4 && riffSize + 8 <= size;
 }
 

@@ -1,9 +1,11 @@
-#include "character/bmp_image.h"
+#include "bmp_image.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
+
+#include "base/little_endian.h"
 
 namespace velmira {
 
@@ -11,14 +13,6 @@ namespace {
 
 constexpr uint32_t kFileHeaderSize = 14;
 constexpr uint32_t kInfoHeaderSize = 40;
-
-uint32_t U16At(const std::vector<uint8_t>& b, size_t at) {
-    return static_cast<uint32_t>(b[at]) | (static_cast<uint32_t>(b[at + 1]) << 8);
-}
-
-uint32_t U32At(const std::vector<uint8_t>& b, size_t at) {
-    return U16At(b, at) | (U16At(b, at + 2) << 16);
-}
 
 void Put16(std::vector<uint8_t>& out, uint32_t v) {
     out.push_back(static_cast<uint8_t>(v & 0xFF));
@@ -61,14 +55,14 @@ void PutHeaders(std::vector<uint8_t>& out, int width, int height, int bits, uint
 bool DecodeBmp(const std::vector<uint8_t>& bytes, RgbImage& out) {
     if (bytes.size() < kFileHeaderSize + kInfoHeaderSize || bytes[0] != 'B' || bytes[1] != 'M')
         return false;
-    const uint32_t dataOffset = U32At(bytes, 10);
-    const uint32_t infoSize = U32At(bytes, 14);
+    const uint32_t dataOffset = ReadLe32(&bytes[10]);
+    const uint32_t infoSize = ReadLe32(&bytes[14]);
     if (infoSize < kInfoHeaderSize) return false;
-    const auto width = static_cast<int32_t>(U32At(bytes, 18));
-    const auto rawHeight = static_cast<int32_t>(U32At(bytes, 22));
-    const uint32_t bits = U16At(bytes, 28);
-    const uint32_t compression = U32At(bytes, 30);
-    uint32_t colours = U32At(bytes, 46);
+    const auto width = static_cast<int32_t>(ReadLe32(&bytes[18]));
+    const auto rawHeight = static_cast<int32_t>(ReadLe32(&bytes[22]));
+    const uint32_t bits = ReadLe16(&bytes[28]);
+    const uint32_t compression = ReadLe32(&bytes[30]);
+    uint32_t colours = ReadLe32(&bytes[46]);
     if (width <= 0 || rawHeight == 0 || width > 65536 || rawHeight > 65536 || rawHeight < -65536)
         return false;
     // BI_RGB, or BI_BITFIELDS with the usual 32-bit layout that ImageMagick writes

@@ -1,0 +1,16 @@
+#pragma once
+// Little-endian numbers in stored bytes (WAVE and BMP headers, region blocks,
+// registry values), read the same on any host and at any alignment.
+
+#include <cstdint>
+
+namespace velmira {
+
+inline uint16_t ReadLe16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
+
+inline uint32_t ReadLe32(const uint8_t* p) {
+    return static_cast<uint32_t>(p[0]) | (static_cast<uint32_t>(p[1]) << 8) |
+           (static_cast<uint32_t>(p[2]) << 16) | (static_cast<uint32_t>(p[3]) << 24);
+}
+
+}  // namespace velmira
