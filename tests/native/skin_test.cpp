@@ -11,6 +11,7 @@
 #include "base/region_block.h"
 #include "character/placement.h"
 #include "character/skin_layout.h"
+#include "region_block_parser.h"
 
 namespace velmira {
 namespace {

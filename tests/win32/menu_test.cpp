@@ -70,6 +70,7 @@ const std::vector<std::wstring> kPlainMenu = {L"バージョン情報...(&A)",
                                               L"-",
                                               L"記念日設定...",
                                               L"予定設定...",
+                                              L"表示(&V)",
                                               L"-",
                                               L"終了(&X)"};
 
@@ -83,6 +84,7 @@ const std::vector<std::wstring> kFullMenu = {L"バージョン情報...(&A)",
                                              L"-",
                                              L"記念日設定...",
                                              L"予定設定...",
+                                             L"表示(&V)",
                                              L"-",
                                              L"終了(&X)"};
 
@@ -145,13 +147,16 @@ TEST_F(MenuStage, WithNoKeyHeldOnlyThePlainItemsShow) {
     EXPECT_EQ(entries[2].id, cmd::kStayOnTop1);
     EXPECT_EQ(entries[4].id, cmd::kMIMemorialSet);
     EXPECT_EQ(entries[5].id, cmd::kMIScheduleSet);
-    EXPECT_EQ(entries[7].id, cmd::kX1);
+    EXPECT_EQ(entries[8].id, cmd::kX1);
     // Of the three separators only the last one is disabled.
     EXPECT_FALSE(entries[1].state & MFS_DISABLED);
     EXPECT_FALSE(entries[3].state & MFS_DISABLED);
-    EXPECT_TRUE(entries[6].state & MFS_DISABLED);
+    EXPECT_TRUE(entries[7].state & MFS_DISABLED);
     for (const MenuEntry& e : entries) {
-        EXPECT_EQ(e.submenu, nullptr) << "no submenu shows without keys";
+        // The view submenu is there for everybody; no other shows without keys.
+        if (e.caption != L"表示(&V)") {
+            EXPECT_EQ(e.submenu, nullptr) << "no submenu shows without keys";
+        }
         if (!e.Separator()) {
             EXPECT_FALSE(e.state & MFS_DISABLED);
         }

@@ -196,7 +196,7 @@ TEST_F(RegistryStoreTest, SettingsSurviveTheRealRegistry) {
     ::RegQueryInfoKeyW(key, nullptr, nullptr, nullptr, nullptr, nullptr, nullptr, &valueCount,
                        nullptr, nullptr, nullptr, nullptr);
     ::RegCloseKey(key);
-    EXPECT_EQ(29u, valueCount);
+    EXPECT_EQ(34u, valueCount);
     EXPECT_EQ((std::vector<uint8_t>{0xFD, 0xFF, 0xFF, 0xFF}), RawGet(kProductPath, L"KiHi1").data);
 
     StageSettings loaded;
