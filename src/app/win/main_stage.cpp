@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/product_identity.h"
 #include "base/win/desktop.h"
 #include "base/win/dpi.h"
 #include "base/win/resources.h"
@@ -13,7 +14,6 @@ namespace velmira {
 
 namespace {
 
-constexpr wchar_t kMainStageClass[] = L"TMainStage";
 constexpr Point kDefaultPosition{40, 64};
 
 }  // namespace
