@@ -27,7 +27,8 @@ echo "== win32: the i686 release program, its Win32 tests and every end-to-end s
 # Both programs' imports are checked before the long end-to-end run.
 cmake --preset win32 >/dev/null
 cmake --build --preset win32 --target VelmiraClock
-./scripts/check-imports.sh build/win32/VelmiraClock.exe build/win64/VelmiraClock.exe
+program="$(./scripts/identity.sh build/win32 PROGRAM_NAME)"
+./scripts/check-imports.sh "build/win32/$program.exe" "build/win64/$program.exe"
 cmake --workflow --preset win32
 
 echo "== all tests passed"
