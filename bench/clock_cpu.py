@@ -60,7 +60,7 @@ def main():
     parser.add_argument("--seconds", type=int, default=60)
     parser.add_argument("--settle", type=int, default=10)
     args = parser.parse_args()
-    harness.EXE, harness.HELPER = os.path.abspath(args.exe), os.path.abspath(args.helper)
+    harness.use_program(args.exe, args.helper)
 
     with harness.Session() as s:
         log = os.path.join(s.work, "lateness.txt")

@@ -53,7 +53,7 @@ def main():
     parser.add_argument("--runs", type=int, default=5)
     a = parser.parse_args()
     exe, helper = os.path.abspath(a.exe), os.path.abspath(a.helper)
-    harness.EXE, harness.HELPER = exe, helper
+    harness.use_program(exe, helper)
     ratios = {}
     for dpi in (96, 144, 192):
         with harness.Session(dpi=dpi) as s:

@@ -1,4 +1,6 @@
-# Shared by the MinGW-w64 toolchains; VELMIRA_TRIPLE names the target.
+# Shared by the MinGW-w64 toolchains; VELMIRA_TRIPLE names the target. Only the
+# tools and where their libraries are: the project's options are in
+# CMakeLists.txt and CMakePresets.json.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_C_COMPILER ${VELMIRA_TRIPLE}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${VELMIRA_TRIPLE}-g++-posix)

@@ -1,6 +1,6 @@
 ; The installer of Velmira時計: per user, no administrator rights, Japanese
 ; with English for every other language. Built by CMake (target "installer")
-; with -DVERSION, -DPROGRAM, -DREADME, -DLICENSE, -DICON and -DOUTFILE.
+; with -DIDENTITY, -DPROGRAM, -DREADME, -DLICENSE, -DICON and -DOUTFILE.
 ; Silent: setup.exe /S [/AUTOSTART] [/D=<dir>], Uninstall.exe /S [/REMOVESETTINGS].
 Unicode true
 RequestExecutionLevel user
@@ -12,21 +12,19 @@ SetCompressor /SOLID lzma
 !include LogicLib.nsh
 !include Sections.nsh
 
-!define DISPLAY_NAME "Velmira時計"
-!define PUBLISHER "Quorvane"
-!define EXE_NAME "VelmiraClock.exe"
-!define STAGE_CLASS "TMainStage"
-!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\VelmiraClock"
+; VERSION, PRODUCT_NAME, PUBLISHER, PROGRAM_NAME, STAGE_CLASS, SETTINGS_KEY,
+; SETTINGS_PARENT_KEY and RUN_VALUE, made by CMake from CMakeLists.txt.
+!include "${IDENTITY}"
+!define EXE_NAME "${PROGRAM_NAME}.exe"
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\${PROGRAM_NAME}"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
-!define SETTINGS_KEY "SOFTWARE\Quorvane\ClockmoteOrvelle1"
-!define SETTINGS_PARENT "SOFTWARE\Quorvane"
 
-Name "${DISPLAY_NAME}"
+Name "${PRODUCT_NAME}"
 OutFile "${OUTFILE}"
-InstallDir "$LOCALAPPDATA\Programs\VelmiraClock"
+InstallDir "$LOCALAPPDATA\Programs\${PROGRAM_NAME}"
 ; A new version goes where the installed one is, so there is only one copy.
 InstallDirRegKey HKCU "${UNINSTALL_KEY}" "InstallLocation"
-BrandingText "${DISPLAY_NAME} ${VERSION}"
+BrandingText "${PRODUCT_NAME} ${VERSION}"
 
 !define MUI_ICON "${ICON}"
 !define MUI_UNICON "${ICON}"
@@ -47,20 +45,20 @@ BrandingText "${DISPLAY_NAME} ${VERSION}"
 !insertmacro MUI_LANGUAGE "English"
 !insertmacro MUI_LANGUAGE "Japanese"
 
-LangString SecProgramText ${LANG_ENGLISH} "${DISPLAY_NAME} (required)"
-LangString SecProgramText ${LANG_JAPANESE} "${DISPLAY_NAME}（必須）"
+LangString SecProgramText ${LANG_ENGLISH} "${PRODUCT_NAME} (required)"
+LangString SecProgramText ${LANG_JAPANESE} "${PRODUCT_NAME}（必須）"
 LangString SecAutostartText ${LANG_ENGLISH} "Start her when I sign in"
 LangString SecAutostartText ${LANG_JAPANESE} "サインインしたときに起動する"
 LangString SecRemoveSettingsText ${LANG_ENGLISH} "Also delete her settings"
 LangString SecRemoveSettingsText ${LANG_JAPANESE} "設定も削除する"
-LangString ClosingText ${LANG_ENGLISH} "Closing the running ${DISPLAY_NAME}..."
-LangString ClosingText ${LANG_JAPANESE} "起動中の${DISPLAY_NAME}を終了しています..."
+LangString ClosingText ${LANG_ENGLISH} "Closing the running ${PRODUCT_NAME}..."
+LangString ClosingText ${LANG_JAPANESE} "起動中の${PRODUCT_NAME}を終了しています..."
 
 VIProductVersion "${VERSION}.0"
 VIFileVersion "${VERSION}.0"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${DISPLAY_NAME}"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductName" "${PRODUCT_NAME}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "CompanyName" "${PUBLISHER}"
-VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${DISPLAY_NAME} Setup"
+VIAddVersionKey /LANG=${LANG_ENGLISH} "FileDescription" "${PRODUCT_NAME} Setup"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "FileVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "ProductVersion" "${VERSION}"
 VIAddVersionKey /LANG=${LANG_ENGLISH} "LegalCopyright" "Copyright (c) 2026 ${PUBLISHER}"
@@ -102,9 +100,9 @@ Section "$(SecProgramText)" SecProgram
     File "/oname=README.txt" "${README}"
     File "/oname=LICENSE.txt" "${LICENSE}"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
-    CreateShortcut "$SMPROGRAMS\${DISPLAY_NAME}.lnk" "$INSTDIR\${EXE_NAME}"
+    CreateShortcut "$SMPROGRAMS\${PRODUCT_NAME}.lnk" "$INSTDIR\${EXE_NAME}"
 
-    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${DISPLAY_NAME}"
+    WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayName" "${PRODUCT_NAME}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "Publisher" "${PUBLISHER}"
     WriteRegStr HKCU "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\${EXE_NAME},0"
@@ -117,16 +115,16 @@ Section "$(SecProgramText)" SecProgram
     WriteRegDWORD HKCU "${UNINSTALL_KEY}" "EstimatedSize" $0
 
     ; The next section writes it back when chosen.
-    DeleteRegValue HKCU "${RUN_KEY}" "VelmiraClock"
+    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
 SectionEnd
 
 Section /o "$(SecAutostartText)" SecAutostart
-    WriteRegStr HKCU "${RUN_KEY}" "VelmiraClock" '"$INSTDIR\${EXE_NAME}"'
+    WriteRegStr HKCU "${RUN_KEY}" "${RUN_VALUE}" '"$INSTDIR\${EXE_NAME}"'
 SectionEnd
 
 Function .onInit
     ; Unticked on a first install; an update keeps the choice made before.
-    ReadRegStr $0 HKCU "${RUN_KEY}" "VelmiraClock"
+    ReadRegStr $0 HKCU "${RUN_KEY}" "${RUN_VALUE}"
     ${GetParameters} $1
     ClearErrors
     ${GetOptions} $1 "/AUTOSTART" $2
@@ -145,14 +143,14 @@ Section "un.$(SecProgramText)" UnSecProgram
     Delete "$INSTDIR\Uninstall.exe"
     ; Only when empty: a SOUND_DATA folder of the user's own sounds stays.
     RMDir "$INSTDIR"
-    Delete "$SMPROGRAMS\${DISPLAY_NAME}.lnk"
-    DeleteRegValue HKCU "${RUN_KEY}" "VelmiraClock"
+    Delete "$SMPROGRAMS\${PRODUCT_NAME}.lnk"
+    DeleteRegValue HKCU "${RUN_KEY}" "${RUN_VALUE}"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
 SectionEnd
 
 Section /o "un.$(SecRemoveSettingsText)" UnSecSettings
     DeleteRegKey HKCU "${SETTINGS_KEY}"
-    DeleteRegKey /ifempty HKCU "${SETTINGS_PARENT}"
+    DeleteRegKey /ifempty HKCU "${SETTINGS_PARENT_KEY}"
 SectionEnd
 
 Function un.onInit

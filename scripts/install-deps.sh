@@ -5,7 +5,7 @@
 # and the Win32 tests built for it.
 set -eu
 
-PACKAGES="cmake make g++ googletest libgtest-dev clang-format
+PACKAGES="cmake ninja-build g++ googletest libgtest-dev clang-format
 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
 wine wine64 wine32:i386 nsis xvfb xdotool x11-apps x11-utils x11-xserver-utils imagemagick librsvg2-bin
 fonts-ipafont-gothic fonts-wine faketime libfaketime python3"

@@ -9,7 +9,9 @@ root="$(pwd)"
 ./scripts/install-deps.sh
 cmake --preset win64 >/dev/null
 cmake --build --preset win64 --target VelmiraClock
-exe="$root/build/win64/VelmiraClock.exe"
+program="$(./scripts/identity.sh build/win64 PROGRAM_NAME)"
+stage_class="$(./scripts/identity.sh build/win64 STAGE_CLASS)"
+exe="$root/build/win64/$program.exe"
 
 export WINEPREFIX="${VELMIRA_PREFIX:-$HOME/.local/share/velmira/prefix}" WINEDEBUG=-all
 if [ ! -d "$WINEPREFIX" ]; then
@@ -40,11 +42,11 @@ shot="$root/build/screenshot.png"
 xwd -root -silent | /usr/bin/convert xwd:- "$tmp/screen.png"
 # Xvfb leaves stale pixels where her window's shape uncovers the desktop; cut
 # the picture with her window region, as a real desktop would show her.
-window="$(xdotool search --onlyvisible --class velmiraclock.exe | head -n1)"
+window="$(xdotool search --onlyvisible --class "${program,,}.exe" | head -n1)"
 geometry="$(xwininfo -id "$window" | awk '/Absolute upper-left X/{x=$4} /Absolute upper-left Y/{y=$4} /Width/{w=$2} /Height/{h=$2} END{print x","y","w","h}')"
 python3 "$root/tools/readme_screenshot.py" --cut "$tmp/screen.png" --window "$geometry" --out "$shot" >/dev/null
-echo "No display here: VelmiraClock ran on a virtual display ($DISPLAY)."
+echo "No display here: $program ran on a virtual display ($DISPLAY)."
 echo "Screenshot saved to $shot"
 cmake --build --preset win64 --target e2e_helper >/dev/null
-/usr/lib/wine/wine64 "$root/build/win64/e2e_helper.exe" close TMainStage >/dev/null 2>&1 || true
+/usr/lib/wine/wine64 "$root/build/win64/e2e_helper.exe" close "$stage_class" >/dev/null 2>&1 || true
 sleep 1

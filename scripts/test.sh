@@ -12,25 +12,23 @@ cd "$(dirname "$0")/.."
 echo "== format and layers"
 ./scripts/check-format.sh
 
+# Each preset's workflow configures, builds and runs its tests:
+# cmake --workflow --preset <name> does the same by hand.
 echo "== native: portable logic and its unit tests"
-cmake --preset native >/dev/null
-cmake --build --preset native
-ctest --preset native
+cmake --workflow --preset native
 
 echo "== native-asan: the same tests under AddressSanitizer and UndefinedBehaviorSanitizer"
-cmake --preset native-asan >/dev/null
-cmake --build --preset native-asan
-ctest --preset native-asan
+cmake --workflow --preset native-asan
 
 echo "== win64: the x86_64 program, its Win32 tests and the benchmarks' builds"
-cmake --preset win64 >/dev/null
-cmake --build --preset win64
-ctest --preset win64
+cmake --workflow --preset win64
 
 echo "== win32: the i686 release program, its Win32 tests and every end-to-end suite against it"
+# Both programs' imports are checked before the long end-to-end run.
 cmake --preset win32 >/dev/null
-cmake --build --preset win32
-./scripts/check-imports.sh build/win32/VelmiraClock.exe build/win64/VelmiraClock.exe
-ctest --preset win32
+cmake --build --preset win32 --target VelmiraClock
+program="$(./scripts/identity.sh build/win32 PROGRAM_NAME)"
+./scripts/check-imports.sh "build/win32/$program.exe" "build/win64/$program.exe"
+cmake --workflow --preset win32
 
 echo "== all tests passed"

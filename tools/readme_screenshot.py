@@ -75,7 +75,7 @@ def main():
         cut_window(args.cut, [int(v) for v in args.window.split(",")], args.out)
         print(args.out)
         return
-    harness.EXE, harness.HELPER = os.path.abspath(args.exe), os.path.abspath(args.helper)
+    harness.use_program(args.exe, args.helper)
     with tempfile.TemporaryDirectory() as tmp, harness.Session() as s:
         app = s.launch(faketime=args.time)
         w = app.wait_window()

@@ -5,14 +5,11 @@
 #include <cstdint>
 #include <string>
 
+#include "base/product_identity.h"  // kSettingsKeyPath, kSettingsParentKeyPath
 #include "settings/settings_store.h"
 #include "settings/stage_settings.h"
 
 namespace velmira {
-
-// Under HKEY_CURRENT_USER.
-inline const wchar_t* const kSettingsKeyPath = L"SOFTWARE\\Quorvane\\ClockmoteOrvelle1";
-inline const wchar_t* const kSettingsParentKeyPath = L"SOFTWARE\\Quorvane";
 
 // Reads every setting it can, by the table of stored values; a value it does
 // not read keeps what `settings` held. False only when the key could neither

@@ -22,8 +22,6 @@ ROOT = os.path.dirname(os.path.dirname(HERE))
 # The loader for the program under test, chosen by main() from its PE machine.
 WINE = "/usr/lib/wine/wine64"
 LOADERS = {0x014C: "/usr/lib/wine/wine", 0x8664: "/usr/lib/wine/wine64"}
-SETTINGS_KEY = r"HKCU\SOFTWARE\Quorvane\ClockmoteOrvelle1"
-PARENT_KEY = r"HKCU\SOFTWARE\Quorvane"
 DESKTOP_HEX = "#3a6ea5"
 DESKTOP_RGB = (0x3A, 0x6E, 0xA5)
 FAKETIME_LIB = "/usr/lib/x86_64-linux-gnu/faketime/libfaketime.so.1"
@@ -33,6 +31,28 @@ FAKETIME32_SOURCE = os.path.join(HERE, "tools", "faketime32.c")
 EXE = None
 HELPER = None
 SETUP = None
+# Her registry keys and her window's class, read by use_program() from the
+# product's identity that CMake writes beside the program.
+SETTINGS_KEY = None
+PARENT_KEY = None
+STAGE_CLASS = None
+
+
+def read_identity(folder):
+    """{NAME: value} of product_identity.txt in a build folder."""
+    with open(os.path.join(folder, "product_identity.txt"), encoding="utf-8") as f:
+        return dict(line.rstrip("\n").split("=", 1) for line in f if not line.startswith("#"))
+
+
+def use_program(exe, helper, setup=None):
+    """Points the harness at the program under test, its helper and installer."""
+    global EXE, HELPER, SETUP, SETTINGS_KEY, PARENT_KEY, STAGE_CLASS
+    EXE, HELPER = os.path.abspath(exe), os.path.abspath(helper)
+    SETUP = setup and os.path.abspath(setup)
+    identity = read_identity(os.path.dirname(EXE))
+    SETTINGS_KEY = "HKCU\\" + identity["SETTINGS_KEY"]
+    PARENT_KEY = "HKCU\\" + identity["SETTINGS_PARENT_KEY"]
+    STAGE_CLASS = identity["STAGE_CLASS"]
 
 
 def loader_for(exe):
@@ -279,7 +299,7 @@ class Session:
 
     def close_main_stage(self):
         """WM_CLOSE to the program's main window, as the taskbar's Close does."""
-        return self.helper("close", "TMainStage", check=False).returncode == 0
+        return self.helper("close", STAGE_CLASS, check=False).returncode == 0
 
     # -- windows and input --------------------------------------------------------
     def geometry(self, window):
@@ -350,34 +370,35 @@ class Session:
         raise AssertionError("wine reg %s failed (%d): %s %s" % (
             " ".join(args), result.returncode, result.stdout.strip(), result.stderr.strip()))
 
-    def reg_add(self, name, kind, data, key=SETTINGS_KEY):
-        self.reg("add", key, "/v", name, "/t", kind, "/d", str(data), "/f")
+    def reg_add(self, name, kind, data, key=None):
+        self.reg("add", key or SETTINGS_KEY, "/v", name, "/t", kind, "/d", str(data), "/f")
 
-    def seed(self, values, key=SETTINGS_KEY):
+    def seed(self, values, key=None):
         """Stores {name: (type, value)}; REG_DWORD values may be negative."""
         for name, (kind, data) in values.items():
             if kind == "REG_DWORD":
                 data = "0x%08X" % (data & 0xFFFFFFFF)
             self.reg_add(name, kind, data, key=key)
 
-    def seed_text(self, name, text, key=SETTINGS_KEY):
+    def seed_text(self, name, text, key=None):
         """Stores a REG_SZ value of any text, line breaks included (a .reg import)."""
         data = ",".join("%02x" % b for b in (text + "\0").encode("utf-16-le"))
         path = os.path.join(self.work, "seed.reg")
         with open(path, "w", encoding="utf-16") as f:
             f.write("Windows Registry Editor Version 5.00\r\n\r\n[%s]\r\n\"%s\"=hex(1):%s\r\n"
-                    % (key.replace("HKCU", "HKEY_CURRENT_USER", 1), name, data))
+                    % ((key or SETTINGS_KEY).replace("HKCU", "HKEY_CURRENT_USER", 1), name, data))
         self.reg("import", "Z:" + path.replace("/", "\\"))
 
-    def key_exists(self, key=SETTINGS_KEY):
-        return self.reg("query", key, check=False).returncode == 0
+    def key_exists(self, key=None):
+        return self.reg("query", key or SETTINGS_KEY, check=False).returncode == 0
 
-    def reg_values(self, key=SETTINGS_KEY):
+    def reg_values(self, key=None):
         """{name: (type, value)} of a key, texts decoded properly (via reg export)."""
         path = os.path.join(self.work, "export.reg")
         if os.path.exists(path):
             os.remove(path)
-        r = self.reg("export", key, "Z:" + path.replace("/", "\\"), "/y", check=False)
+        r = self.reg("export", key or SETTINGS_KEY, "Z:" + path.replace("/", "\\"), "/y",
+                     check=False)
         if r.returncode != 0 or not os.path.exists(path):
             return None
         with open(path, "rb") as f:
@@ -432,13 +453,12 @@ def signed32(v):
 
 
 def main():
-    global EXE, HELPER, SETUP, WINE
+    global WINE
     parser = argparse.ArgumentParser()
     parser.add_argument("--exe", required=True)
     parser.add_argument("--helper", required=True)
     parser.add_argument("--setup")
     args, rest = parser.parse_known_args()
-    EXE, HELPER = os.path.abspath(args.exe), os.path.abspath(args.helper)
-    SETUP = args.setup and os.path.abspath(args.setup)
+    use_program(args.exe, args.helper, args.setup)
     WINE = loader_for(EXE)
     unittest.main(argv=[sys.argv[0]] + rest, verbosity=2)

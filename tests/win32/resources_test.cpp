@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/win/main_stage.h"
+#include "base/product_identity.h"
 #include "stage_driver.h"
-#include "version.h"
 
 namespace velmira {
 namespace {

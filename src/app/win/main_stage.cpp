@@ -3,6 +3,7 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/product_identity.h"
 #include "base/win/monitors.h"
 #include "base/win/window_places.h"
 #include "base/win/program_folder.h"
@@ -16,7 +17,6 @@ namespace velmira {
 
 namespace {
 
-constexpr wchar_t kMainStageClass[] = L"TMainStage";
 constexpr Point kDefaultPosition{40, 64};
 // The DPIs a monitor can have: half the base to ten times it.
 constexpr int kLowestDpi = kBaseDpi / 2;

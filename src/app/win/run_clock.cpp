@@ -6,21 +6,22 @@
 #include "app/win/application.h"
 #include "app/win/main_stage.h"
 #include "app/win/single_instance.h"
+#include "base/product_identity.h"
 #include "base/win/common_controls.h"
 #include "base/win/error_box.h"
 
 namespace velmira {
 
 int RunVelmiraClock(HINSTANCE instance, const StageEnvironment& environment) {
-    SingleInstance single(UserMutexName(L"Quorvane.ClockmoteOrvelle1"));
+    SingleInstance single(UserMutexName(kUserMutexName));
     if (!single.First()) {
-        ActivateRunningCopy(L"TMainStage");
+        ActivateRunningCopy(kMainStageClass);
         return 0;
     }
     TApplication application;
     try {
         application.Initialize(instance);
-        application.SetTitle(L"Velmira時計");
+        application.SetTitle(kProductName);
         InitCommonControlClasses();
 
         auto stage = std::make_unique<TMainStage>(application, environment);
