@@ -40,4 +40,10 @@ FirstPlace FirstShowPosition(Point stored, const WindowOutline& her, const Displ
                              const std::vector<Rect>& workAreas, Point fallback,
                              const Rect& primaryWorkArea);
 
+// After a change of her size: her top-left corner as it is (`now`), unless
+// the change took her further past the work area's right or bottom edge than
+// she stood `before`; then she moves left or up just as far, never past the
+// work area's left or top edge.
+Point KeepOnWorkArea(const Rect& before, const Rect& now, const Rect& workArea);
+
 }  // namespace velmira

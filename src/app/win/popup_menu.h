@@ -16,10 +16,13 @@ namespace velmira {
 
 // The check marks the settings give.
 struct MenuMarks {
-    bool digital = false;     // MIDigiAna
-    bool twelveHour = false;  // MIAmPm
-    bool stayOnTop = false;   // StayOnTop1
-    int32_t threadPrio = 0;   // the priority item with this tag; none when no item has it
+    bool digital = false;       // MIDigiAna
+    bool twelveHour = false;    // MIAmPm
+    bool stayOnTop = false;     // StayOnTop1
+    int32_t threadPrio = 0;     // the priority item with this tag; none when no item has it
+    bool clickThrough = false;  // MIClickThrough
+    int32_t opacity = 100;      // the opacity item with this tag
+    int32_t sizePct = 100;      // the size item with this tag
 };
 
 class TPopupMenu {
@@ -58,6 +61,8 @@ public:
     void ClearRadioGroup(int group);
     // Sets the marks of the display, stay-on-top and priority items.
     void ShowMarks(const MenuMarks& marks);
+    // The item among the commands firstId..lastId that carries `tag`; -1 when none.
+    int RadioItemWithTag(UINT firstId, UINT lastId, int32_t tag) const;
 
 private:
     struct ItemState {
