@@ -81,10 +81,9 @@ int ShowFullScreen(const wchar_t* colour, int shortBy) {
     wc.hbrBackground = ::CreateSolidBrush(RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
     wc.lpszClassName = L"VelmiraE2EFullScreen";
     ::RegisterClassW(&wc);
-    HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-fullscreen", WS_POPUP, 0, 0,
-                                  ::GetSystemMetrics(SM_CXSCREEN),
-                                  ::GetSystemMetrics(SM_CYSCREEN) - shortBy,
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd = ::CreateWindowExW(
+        0, wc.lpszClassName, L"e2e-fullscreen", WS_POPUP, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+        ::GetSystemMetrics(SM_CYSCREEN) - shortBy, nullptr, nullptr, wc.hInstance, nullptr);
     if (!hwnd) return 1;
     ::ShowWindow(hwnd, SW_SHOW);
     ::SetForegroundWindow(hwnd);
@@ -167,7 +166,8 @@ int wmain(int argc, wchar_t** argv) {
     if (argc >= 4 && std::wcscmp(argv[1], L"at") == 0) {
         const POINT pt{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)};
         wchar_t name[256] = {};
-        if (HWND hwnd = ::WindowFromPoint(pt)) ::GetClassNameW(::GetAncestor(hwnd, GA_ROOT), name, 256);
+        if (HWND hwnd = ::WindowFromPoint(pt))
+            ::GetClassNameW(::GetAncestor(hwnd, GA_ROOT), name, 256);
         std::printf("%ls\n", name);
         return 0;
     }
@@ -206,9 +206,11 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 1;
     }
-    std::fprintf(stderr,
-                 "usage: e2e_helper close <class> | window [w h] | fullscreen <rrggbb> [short] | title <class> | "
-                 "count <class> | texts <class> | client <class> | controls <class> | style <class> | "
-                 "at <x> <y>\n");
+    std::fprintf(
+        stderr,
+        "usage: e2e_helper close <class> | window [w h] | fullscreen <rrggbb> [short] | title "
+        "<class> | "
+        "count <class> | texts <class> | client <class> | controls <class> | style <class> | "
+        "at <x> <y>\n");
     return 2;
 }
