@@ -12,7 +12,7 @@
 #include "base/win/dpi.h"
 #include "base/win/resources.h"
 #include "base/win/utf8.h"
-#include "character/placement.h"
+#include "character/window_place.h"
 #include "clock/thread_priority.h"
 
 namespace velmira {

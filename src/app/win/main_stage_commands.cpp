@@ -7,7 +7,7 @@
 #include "app/menu_table.h"
 #include "app/win/main_stage.h"
 #include "base/win/monitors.h"
-#include "character/placement.h"
+#include "character/window_place.h"
 
 namespace velmira {
 

@@ -1,4 +1,4 @@
-#include "character/placement.h"
+#include "character/window_place.h"
 
 #include <algorithm>
 

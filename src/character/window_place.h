@@ -1,6 +1,7 @@
 #pragma once
-// Where the window opens: the stored position, unless it would leave her
-// out of reach on every monitor.
+// Where her window stands: where it opens (the stored position, unless it
+// would leave her out of reach on every monitor), and where it stays when
+// her size changes.
 
 #include <vector>
 
