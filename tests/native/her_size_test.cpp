@@ -42,7 +42,7 @@ TEST(HerSize, AChangeKeepsHerCornerUnlessItTakesHerPastTheWorkArea) {
         {{40, 64, 293, 441}, {40, 64, 586, 882}, {40, 64}},        // still inside
         {{900, 400, 293, 441}, {900, 400, 586, 882}, {694, 102}},  // in just as far
         {{900, 400, 293, 441}, {900, 400, 147, 221}, {900, 400}},  // smaller: stays
-        {{1100, 64, 293, 441}, {1100, 64, 440, 662}, {840, 64}},   // was past by 113: keeps that
+        {{1100, 64, 293, 441}, {1100, 64, 440, 662}, {953, 64}},   // was past by 113: keeps that
         {{-100, 64, 293, 441}, {-100, 64, 586, 882}, {-100, 64}},  // left of it: not pulled right
         {{100, 100, 293, 441}, {100, 100, 1500, 1100}, {0, 0}},    // larger than it: its corner
     };
