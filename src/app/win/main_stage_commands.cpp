@@ -6,6 +6,7 @@
 #include "about/win/about_box.h"
 #include "app/menu_table.h"
 #include "app/win/main_stage.h"
+#include "base/win/program_folder.h"
 
 namespace velmira {
 
@@ -39,6 +40,9 @@ void TMainStage::PopupMenu1Popup() {
     // Opening the menu closes a shown balloon, and is attention too.
     desk_.HideBalloon();
     figure_.faces.ResetLoneliness();
+    // Her Run value is not hers alone (the installer, another copy, the
+    // user's tools write it): its mark is read again each time.
+    ApplyMenuMarks();
 }
 
 void TMainStage::MenuCommand(UINT id) {
@@ -58,6 +62,9 @@ void TMainStage::MenuCommand(UINT id) {
         {cmd::kMIAmPm, &TMainStage::MIAmPmClick, true},
         {cmd::kMIMemorialSet, &TMainStage::MIMemorialSetClick, false},
         {cmd::kMIScheduleSet, &TMainStage::MIScheduleSetClick, false},
+        {cmd::kMIMute, &TMainStage::MIMuteClick, true},
+        // The Run value is not one of her settings.
+        {cmd::kMIStartAtSignIn, &TMainStage::MIStartAtSignInClick, false},
         {cmd::kX1, &TMainStage::X1Click, false},
         {TDebugControls::kMessageTestId, &TMainStage::MessageTestClick, false},
         {TDebugControls::kFaceTestId, &TMainStage::FaceTestClick, false},
@@ -123,6 +130,19 @@ void TMainStage::MIScheduleSetClick() {
     if (desk_.EditSchedules()) session_.SaveNow(Handle());
 }
 
+void TMainStage::MIMuteClick() {
+    Settings().Mute = !Settings().Mute;
+    sound_.SetMuted(Settings().Mute);
+    ApplyMenuMarks();
+}
+
+void TMainStage::MIStartAtSignInClick() {
+    // The mark shows the value as the menu opened; the click asks for the other.
+    const bool on = !popupMenu_.Checked(popupMenu_.IndexOfCommand(menu_command::kMIStartAtSignIn));
+    ChooseStartAtSignIn(env_.signIn, ExecutablePath(), on);
+    ApplyMenuMarks();
+}
+
 void TMainStage::DateTimePicker1Change() {
     // Only hour and minute count; the clock's next minute redraw takes over again.
     int hour = 0;
@@ -156,7 +176,8 @@ void TMainStage::RandomFace1Click() {
 
 void TMainStage::ApplyMenuMarks() {
     popupMenu_.ShowMarks(MenuMarks{!Settings().AnaDigi, Settings().DigiAMPM, Settings().StayOnTop,
-                                   Settings().ThreadPrio});
+                                   Settings().ThreadPrio, Settings().Mute,
+                                   StartsAtSignIn(env_.signIn, ExecutablePath())});
 }
 
 }  // namespace velmira

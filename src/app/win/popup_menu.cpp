@@ -21,6 +21,8 @@ void TPopupMenu::ShowMarks(const MenuMarks& marks) {
     SetChecked(IndexOfCommand(cmd::kMIDigiAna), marks.digital);
     SetChecked(IndexOfCommand(cmd::kMIAmPm), marks.twelveHour);
     SetChecked(IndexOfCommand(cmd::kStayOnTop1), marks.stayOnTop);
+    SetChecked(IndexOfCommand(cmd::kMIMute), marks.mute);
+    SetChecked(IndexOfCommand(cmd::kMIStartAtSignIn), marks.startAtSignIn);
     const int priority = ThreadPriorityMenuItem(marks.threadPrio);
     if (priority >= 0)
         CheckRadioItem(priority);

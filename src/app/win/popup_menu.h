@@ -20,6 +20,10 @@ struct MenuMarks {
     bool twelveHour = false;  // MIAmPm
     bool stayOnTop = false;   // StayOnTop1
     int32_t threadPrio = 0;   // the priority item with this tag; none when no item has it
+
+    // In the view submenu.
+    bool mute = false;           // MIMute
+    bool startAtSignIn = false;  // MIStartAtSignIn: her Run value names this program
 };
 
 class TPopupMenu {
@@ -56,7 +60,7 @@ public:
     void CheckRadioItem(int index);
     // Takes the check mark from every item of a radio group.
     void ClearRadioGroup(int group);
-    // Sets the marks of the display, stay-on-top and priority items.
+    // Sets the marks of the display, stay-on-top, priority and view items.
     void ShowMarks(const MenuMarks& marks);
 
 private:
