@@ -23,7 +23,7 @@ expect_caught() {  # file inside src, the line to add, what it shows
 }
 
 expect_caught clock/clock_ticker.h '#include "clock/win/clocker.h"' "portable code including its win/ shell"
-expect_caught character/placement.cpp '#include <windows.h>' "a Windows header in portable code"
+expect_caught character/window_place.cpp '#include <windows.h>' "a Windows header in portable code"
 expect_caught settings/settings_rules.h '#include "app/menu_table.h"' "a subsystem including app/"
 expect_caught clock/win/clocker.h '#include "app/win/main_stage.h"' "a win/ shell including app/"
 expect_caught base/types.h '#include "clock/clock_ticker.h"' "base including a subsystem"

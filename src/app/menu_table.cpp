@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "base/her_size.h"
+
 namespace velmira {
 
 namespace {
@@ -149,6 +151,17 @@ constexpr bool PriorityItemsMatchTheClock() {
 static_assert(kThreadPriority >= 0 && kItems[kThreadPriority].kind == K::Submenu,
               "the priority items sit in a submenu");
 static_assert(PriorityItemsMatchTheClock(), "one priority item per index of the clock's table");
+
+// The size items offer exactly her sizes, in their order, ids in a row.
+constexpr bool SizeItemsMatchHerSizes() {
+    const int first = IndexOfCommand(id::kMISize1);
+    for (size_t i = 0; i < kHerSizes.size(); ++i) {
+        const PopupMenuItem& item = kItems[static_cast<size_t>(first) + i];
+        if (item.tag != kHerSizes[i] || item.commandId != id::kMISize1 + i) return false;
+    }
+    return id::kMISize6 == id::kMISize1 + kHerSizes.size() - 1;
+}
+static_assert(SizeItemsMatchHerSizes(), "one size item per size she can have");
 
 const PopupMenuLayout kLayout{kItems.data(), kItems.size()};
 

@@ -41,4 +41,11 @@ struct Rect {
     int32_t height = 0;
 };
 
+// A monitor's rectangle and its work area (without the taskbar), in screen
+// coordinates.
+struct MonitorAreas {
+    Rect bounds;
+    Rect workArea;
+};
+
 }  // namespace velmira

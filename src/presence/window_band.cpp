@@ -4,11 +4,14 @@ namespace velmira {
 
 WindowBand ChooseBand(const BandInputs& inputs) {
     WindowBand band;
+    band.topmost = inputs.stayOnTop;
     band.balloonTopmost = inputs.stayOnTop;
-    if (inputs.fullScreen)
-        band.z = StageZ::BehindCover;
-    else if (inputs.stayOnTop)
-        band.z = StageZ::Topmost;
+    band.visible = !inputs.hidden && !inputs.fullScreen;
+    const int32_t opacity = inputs.opacity >= 1 && inputs.opacity <= 100 ? inputs.opacity : 100;
+    band.alpha = static_cast<uint8_t>((opacity * 255 + 50) / 100);
+    band.transparent = inputs.clickThrough;
+    band.layered = inputs.clickThrough || band.alpha < 255;
+    band.appWindow = inputs.showInTaskbar;
     return band;
 }
 

@@ -73,7 +73,7 @@ BalloonPlacement QuarterPlacement(const StageFrame& stage, const Rect& monitor) 
     return static_cast<BalloonPlacement>(placement);
 }
 
-BalloonPlacement ChoosePlacement(const StageFrame& stage, const BalloonMonitor& monitor,
+BalloonPlacement ChoosePlacement(const StageFrame& stage, const MonitorAreas& monitor,
                                  const Rect& mouthArea, const BalloonLayout& layout) {
     const BalloonPlacement chosen = QuarterPlacement(stage, monitor.bounds);
     if (FitsIn(ComputeBalloonShape(chosen, mouthArea, stage.position, layout), monitor.workArea))

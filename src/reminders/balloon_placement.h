@@ -52,12 +52,6 @@ struct StageFrame {
     int32_t clientHeight = 0;
 };
 
-// The monitor she stands on, both in screen coordinates.
-struct BalloonMonitor {
-    Rect bounds;    // the whole monitor: its halves and quarters decide
-    Rect workArea;  // without the taskbar: where the balloon should fit
-};
-
 // The halves and quarters rule alone. Her centre's place on the monitor,
 // measured from the monitor's own left and top: in its right half (the exact
 // middle included) the balloon opens to the left. Vertically the monitor is
@@ -70,7 +64,7 @@ BalloonPlacement QuarterPlacement(const StageFrame& stage, const Rect& monitor);
 // other one. An empty work area (it could not be read) keeps the quarters'
 // choice. `mouthArea` is in her client coordinates, and like `layout` at the
 // scale she is drawn at.
-BalloonPlacement ChoosePlacement(const StageFrame& stage, const BalloonMonitor& monitor,
+BalloonPlacement ChoosePlacement(const StageFrame& stage, const MonitorAreas& monitor,
                                  const Rect& mouthArea, const BalloonLayout& layout = {});
 
 // The tail (tip first, then the two base corners) in balloon client

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/her_size.h"
+
 namespace velmira {
 
 namespace {
@@ -32,8 +34,7 @@ constexpr StoredValueRow kRows[] = {
      Range(0, 1)},
     {L"Opacity", K::Integer, &SettingsField<&StageSettings::Opacity>, R::Own, 9,
      OneOf({100, 80, 60, 40})},
-    {L"SizePct", K::Integer, &SettingsField<&StageSettings::SizePct>, R::Own, 9,
-     OneOf({50, 75, 100, 125, 150, 200})},
+    {L"SizePct", K::Integer, &SettingsField<&StageSettings::SizePct>, R::Own, 9, OneOf(kHerSizes)},
     {L"ShowInTaskbar", K::Bool, &SettingsField<&StageSettings::ShowInTaskbar>, R::Own, 9,
      Range(0, 1)},
     {L"Mute", K::Bool, &SettingsField<&StageSettings::Mute>, R::Own, 9, Range(0, 1)},

@@ -92,6 +92,13 @@ constexpr ValidValues OneOf(std::initializer_list<int32_t> values) {
     for (int32_t value : values) valid.oneOf[valid.count++] = value;  // at most 8
     return valid;
 }
+template <size_t N>
+constexpr ValidValues OneOf(const std::array<int32_t, N>& values) {
+    static_assert(N <= 8, "at most 8 values");
+    ValidValues valid;
+    for (int32_t value : values) valid.oneOf[valid.count++] = value;
+    return valid;
+}
 
 struct StoredValueRow {
     const wchar_t* name;  // a PerSlot row's base name

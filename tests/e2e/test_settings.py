@@ -54,6 +54,15 @@ DEFAULTS = {
     "ThreadPrio": ("REG_DWORD", 0),
     "DigiAMPM": ("REG_DWORD", 0),
 }
+# The values a key of an older version lacks, at their defaults.
+LATER_DEFAULTS = {
+    "ClickThrough": ("REG_DWORD", 0),
+    "Opacity": ("REG_DWORD", 100),
+    "SizePct": ("REG_DWORD", 100),
+    "ShowInTaskbar": ("REG_DWORD", 1),
+    "Mute": ("REG_DWORD", 0),
+}
+DEFAULTS.update(LATER_DEFAULTS)
 for _i in range(3):
     DEFAULTS.update({
         "kiMes%d" % _i: ("REG_SZ", ""), "yoMes%d" % _i: ("REG_SZ", ""),
@@ -93,6 +102,8 @@ class StoredSettings(unittest.TestCase):
             self.assertEqual((left, top), (stored["FormLeft"][1], stored["FormTop"][1]))
             expected = dict(SEEDED)
             expected["NotOurs"] = ("REG_SZ", "left alone")
+            # A key of an older version: the later values come with their defaults.
+            expected.update(LATER_DEFAULTS)
             del expected["FormLeft"], expected["FormTop"], stored["FormLeft"], stored["FormTop"]
             self.assertEqual(expected, stored)
             self.assertEqual((210, 130), (left, top), "the stored position places the window")
@@ -235,6 +246,7 @@ class ResetAtStart(unittest.TestCase):
             stored = s.reg_values()
             self.assertEqual((left, top), (stored["FormLeft"][1], stored["FormTop"][1]))
             expected = dict(SEEDED)
+            expected.update(LATER_DEFAULTS)
             del expected["FormLeft"], expected["FormTop"], stored["FormLeft"], stored["FormTop"]
             self.assertEqual(expected, stored, "the stored settings were loaded")
             self.assertEqual((210, 130), (left, top))

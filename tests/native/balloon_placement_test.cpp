@@ -12,11 +12,11 @@ using P = BalloonPlacement;
 constexpr int32_t kW = 293, kH = 441;
 constexpr Rect kMouth{157, 138, 17, 13};
 // 1280 x 1024 with a 40 px taskbar at the bottom.
-const BalloonMonitor kPrimary{{0, 0, 1280, 1024}, {0, 0, 1280, 984}};
+const MonitorAreas kPrimary{{0, 0, 1280, 1024}, {0, 0, 1280, 984}};
 
 StageFrame At(int32_t left, int32_t top) { return StageFrame{{left, top}, kW, kH}; }
 
-P Choose(int32_t left, int32_t top, const BalloonMonitor& m = kPrimary) {
+P Choose(int32_t left, int32_t top, const MonitorAreas& m = kPrimary) {
     return ChoosePlacement(At(left, top), m, kMouth);
 }
 
@@ -119,7 +119,7 @@ TEST(BalloonShape, ScreenBoundsHoldBodyAndTailOnly) {
 
 TEST(BalloonPlacement, ASecondMonitorToTheLeftUsesItsOwnQuarterLines) {
     // 1920 x 1080 left of the primary and 200 px higher: halves at x = -960, quarter q = 270.
-    const BalloonMonitor left{{-1920, -200, 1920, 1080}, {-1920, -200, 1920, 1040}};
+    const MonitorAreas left{{-1920, -200, 1920, 1080}, {-1920, -200, 1920, 1040}};
     // Centre (-554, 120): right half, second quarter of that monitor. The
     // primary's lines would have said right and below.
     EXPECT_EQ(Choose(-700, -100, left), P::LeftAbove);
@@ -136,7 +136,7 @@ TEST(BalloonPlacement, ASecondMonitorToTheLeftUsesItsOwnQuarterLines) {
 
 TEST(BalloonReadable, FlipsDownWhenAboveWouldLeaveTheTopAndBelowFits) {
     // 1024 x 768: the second quarter starts at y = 192.
-    const BalloonMonitor small{{0, 0, 1024, 768}, {0, 0, 1024, 728}};
+    const MonitorAreas small{{0, 0, 1024, 768}, {0, 0, 1024, 728}};
     // Centre y 212: above; its body's top would be at her top + 8 = 0: it fits.
     EXPECT_EQ(Choose(100, -8, small), P::RightAbove);
     // One pixel higher the body leaves the work area: below instead, tip on
@@ -150,7 +150,7 @@ TEST(BalloonReadable, FlipsDownWhenAboveWouldLeaveTheTopAndBelowFits) {
 
 TEST(BalloonReadable, FlipsUpWhenBelowWouldLeaveTheBottomAndAboveFits) {
     // A docked bar leaves the work area 700 px high.
-    const BalloonMonitor docked{{0, 0, 1280, 1024}, {0, 0, 1280, 700}};
+    const MonitorAreas docked{{0, 0, 1280, 1024}, {0, 0, 1280, 700}};
     // Centre y 639, third quarter: below, ending at her top + 281 = 700: fits.
     EXPECT_EQ(Choose(100, 419, docked), P::RightBelow);
     EXPECT_EQ(Choose(100, 420, docked), P::RightAbove);
@@ -162,22 +162,22 @@ TEST(BalloonReadable, NoFlipWhenTheOtherWouldBeCutOffToo) {
     EXPECT_EQ(Choose(-300, 100), P::RightAbove);
     EXPECT_EQ(Choose(-300, 400), P::RightBelow);
     // Cut off at a side and at the top: going below would still be cut off at the side.
-    const BalloonMonitor small{{0, 0, 1024, 768}, {0, 0, 1024, 728}};
+    const MonitorAreas small{{0, 0, 1024, 768}, {0, 0, 1024, 728}};
     EXPECT_EQ(Choose(-175, -9, small), P::RightAbove);
     EXPECT_EQ(Choose(-174, -9, small), P::RightBelow);
-    const BalloonMonitor narrow{{0, 0, 1024, 768}, {0, 0, 514, 728}};
+    const MonitorAreas narrow{{0, 0, 1024, 768}, {0, 0, 514, 728}};
     EXPECT_EQ(Choose(100, -9, narrow), P::RightBelow);
     EXPECT_EQ(Choose(101, -9, narrow), P::RightAbove);
     // A work area too short for either: below pokes out at 261, above at -12.
-    const BalloonMonitor shortArea{{0, 0, 1280, 1024}, {0, 0, 1280, 250}};
+    const MonitorAreas shortArea{{0, 0, 1280, 1024}, {0, 0, 1280, 250}};
     EXPECT_EQ(Choose(100, -20, shortArea), P::RightBelow);
     // An unreadable work area leaves the quarters' choice.
-    const BalloonMonitor unknown{{0, 0, 1024, 768}, {}};
+    const MonitorAreas unknown{{0, 0, 1024, 768}, {}};
     EXPECT_EQ(Choose(100, -9, unknown), P::RightAbove);
 }
 
 TEST(BalloonReadable, ASecondMonitorFlipsWithinItsOwnWorkArea) {
-    const BalloonMonitor left{{-1024, -100, 1024, 768}, {-1024, -100, 1024, 768}};
+    const MonitorAreas left{{-1024, -100, 1024, 768}, {-1024, -100, 1024, 768}};
     // Centre (-254, 100): right half, second quarter: above, whose top would
     // be at -112, above the monitor's -100. Below fits: tip on the mouth's
     // bottom-left corner (-243, 31).
@@ -193,13 +193,13 @@ bool Within(const Rect& r, const Rect& a) {
 }
 
 TEST(BalloonReadable, TheBodyStaysOnTheWorkAreaAtHerScreenEdgesAtEveryScale) {
-    const BalloonMonitor left{{-1920, -200, 1920, 1080}, {-1920, -200, 1920, 1040}};
+    const MonitorAreas left{{-1920, -200, 1920, 1080}, {-1920, -200, 1920, 1040}};
     for (const int dpi : {96, 144, 192, 288, 480}) {
         const DisplayScale scale(dpi);
         const BalloonLayout layout = ScaledBalloonLayout(scale);
         const Rect mouth = scale.Px(kMouth);
         const int32_t w = scale.Px(kW), h = scale.Px(kH);
-        for (const BalloonMonitor& m : {kPrimary, left}) {
+        for (const MonitorAreas& m : {kPrimary, left}) {
             const Rect& a = m.workArea;
             // Half off each edge and corner, and just inside them.
             for (const int32_t x :

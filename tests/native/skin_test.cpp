@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "base/region_block.h"
-#include "character/placement.h"
+#include "character/window_place.h"
 #include "character/skin_layout.h"
 #include "region_block_parser.h"
 

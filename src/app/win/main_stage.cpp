@@ -3,14 +3,16 @@
 #include <stdexcept>
 #include <utility>
 
+#include "base/her_size.h"
 #include "base/product_identity.h"
 #include "base/win/monitors.h"
 #include "base/win/window_places.h"
 #include "base/win/program_folder.h"
+#include "base/win/app_messages.h"
 #include "base/win/dpi.h"
 #include "base/win/resources.h"
 #include "base/win/utf8.h"
-#include "character/placement.h"
+#include "character/window_place.h"
 #include "clock/thread_priority.h"
 
 namespace velmira {
@@ -38,7 +40,7 @@ TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
                                 [this] { sound_.StopSound(); },
                                 [this] { return figure_.skin.MouthArea.Bounds(); },
                                 [this] { return application_.Minimized(); }, resources_,
-                                [this] { band_.Apply(); }, [this] { TakeFocus(); }}) {
+                                [this] { band_.SetHidden(false); }, [this] { TakeFocus(); }}) {
     // The screen saver's start is seen as it leaves the queue.
     application_.OnMessage = [this](MSG& msg, bool&) {
         if (clocker_) clocker_->MessageTaken(msg);
@@ -92,7 +94,9 @@ void TMainStage::FormCreate() {
     figure_.faces.StopLonelinessTimer();
     Tag = 0;
     band_.Start(
-        Handle(), Settings().StayOnTop,
+        Handle(),
+        BandInputs{Settings().StayOnTop, false, false, Settings().ClickThrough, Settings().Opacity,
+                   Settings().ShowInTaskbar},
         [this](const WindowBand& band) { desk_.FollowBand(band.balloonTopmost); },
         [this](bool quiet) {
             desk_.HoldForFullScreen(quiet);
@@ -118,27 +122,41 @@ void TMainStage::FormShow() {
         session_.PlacedAtStart(place.at, place.toStore);
     }
     Tag = 1;
+    // Shown while she must stay out of sight (a full-screen program covers
+    // her monitor): out again once this show is over.
+    if (!band_.FirstShown()) ::PostMessageW(Handle(), WM_APP_REAPPLY_BAND, 0, 0);
     if (clocker_ && !clocker_->Resumed()) clocker_->Resume();
 }
 
-void TMainStage::ApplyScale(const DisplayScale& scale) {
-    // Every part takes the scale from here.
-    scale_ = scale;
-    figure_.SetScale(scale);
-    debugControls_.SetScale(scale);
-    desk_.SetScale(scale);
+void TMainStage::ApplyScale(const DisplayScale& monitor) {
+    // Every part takes the scale from here: her figure and what stands on it
+    // at her size on this monitor, her balloon at the monitor's scale alone.
+    scale_ = monitor;
+    // At the size she was given, or the largest smaller one that fits her
+    // monitor's work area; the size she was given stays stored.
+    const Rect work = MonitorOfWindow(Handle()).workArea;
+    for (auto size = kHerSizes.rbegin(); size != kHerSizes.rend(); ++size) {
+        if (*size > Settings().SizePct && *size != kHerSizes.front()) continue;
+        figure_.SetScale(HerScale(monitor, *size));
+        if (figure_.skin.WindowWidth() <= work.width && figure_.skin.WindowHeight() <= work.height)
+            break;
+    }
+    debugControls_.SetScale(figure_.Scale());
+    desk_.SetScale(monitor);
+}
+
+void TMainStage::Rescale(const DisplayScale& monitor) {
+    ApplyScale(monitor);
+    figure_.RedrawLastMinute(Mode());
+    if (shown_) ApplyShape();
+    ::InvalidateRect(Handle(), nullptr, TRUE);
 }
 
 void TMainStage::OnDpiChanged(int dpi, const RECT& suggested) {
     // Windows sends only real monitor DPIs; another program may send anything.
     if (dpi < kLowestDpi || dpi > kHighestDpi) return;
     const DisplayScale scale(dpi);
-    if (scale != scale_) {
-        ApplyScale(scale);
-        figure_.RedrawLastMinute(Mode());
-        if (shown_) ApplyShape();
-        ::InvalidateRect(Handle(), nullptr, TRUE);
-    }
+    if (scale != scale_) Rescale(scale);
     // Her top-left corner goes where Windows puts it on the new monitor.
     ::SetWindowPos(Handle(), nullptr, suggested.left, suggested.top, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -179,7 +197,9 @@ void TMainStage::ApplyThreadPriority() {
 }
 
 void TMainStage::TakeFocus() {
-    // A closed balloon hands her the focus, and she comes to the front.
+    // A closed balloon hands her the focus, and she comes to the front,
+    // unless she is out of sight.
+    if (!band_.Band().visible) return;
     ::ShowWindow(Handle(), SW_SHOW);
     ::SetForegroundWindow(Handle());
     ::SetFocus(Handle());
@@ -209,6 +229,9 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 1;
         case WM_PAINT:
             OnPaint();
+            return 0;
+        case WM_APP_REAPPLY_BAND:
+            band_.Apply();
             return 0;
         case WM_DPICHANGED:
             OnDpiChanged(LOWORD(wParam), *reinterpret_cast<const RECT*>(lParam));

@@ -51,7 +51,9 @@ private:
     void FormCloseQuery();
     void ApplyShape();
     // Hands her scale to every part that draws on her or beside her.
-    void ApplyScale(const DisplayScale& scale);
+    void ApplyScale(const DisplayScale& monitor);
+    // The same for a scale or size that changed while she runs.
+    void Rescale(const DisplayScale& monitor);
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnPaint();
     void OnClose();
@@ -82,6 +84,9 @@ private:
     void X1Click();
     void DateTimePicker1Change();
     void MIGaman5Click(UINT itemId);
+    void MIClickThroughClick();
+    void MIOpacityClick(UINT itemId);
+    void MISizeClick(UINT itemId);
     void NakuTestClick();
     void FaceTestClick();
     void RandomFace1Click();

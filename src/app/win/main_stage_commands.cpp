@@ -6,7 +6,9 @@
 #include "about/win/about_box.h"
 #include "app/menu_table.h"
 #include "app/win/main_stage.h"
+#include "base/win/monitors.h"
 #include "base/win/program_folder.h"
+#include "character/window_place.h"
 
 namespace velmira {
 
@@ -66,6 +68,7 @@ void TMainStage::MenuCommand(UINT id) {
         // The Run value is not one of her settings.
         {cmd::kMIStartAtSignIn, &TMainStage::MIStartAtSignInClick, false},
         {cmd::kX1, &TMainStage::X1Click, false},
+        {cmd::kMIClickThrough, &TMainStage::MIClickThroughClick, true},
         {TDebugControls::kMessageTestId, &TMainStage::MessageTestClick, false},
         {TDebugControls::kFaceTestId, &TMainStage::FaceTestClick, false},
         {TDebugControls::kNakuTestId, &TMainStage::NakuTestClick, false},
@@ -75,6 +78,10 @@ void TMainStage::MenuCommand(UINT id) {
         MIThreadPrio6Click(id);
     } else if (id >= cmd::kMIGaman1 && id <= cmd::kMIGaman0) {
         MIGaman5Click(id);
+    } else if (id >= cmd::kMIOpacity1 && id <= cmd::kMIOpacity4) {
+        MIOpacityClick(id);
+    } else if (id >= cmd::kMISize1 && id <= cmd::kMISize6) {
+        MISizeClick(id);
     } else {
         const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),
                                            [id](const auto& c) { return c.id == id; });
@@ -107,6 +114,36 @@ void TMainStage::StayOnTop1Click() {
     ApplyMenuMarks();
     // The hidden balloon takes the style too, for its next appearance.
     band_.SetStayOnTop(Settings().StayOnTop);
+}
+
+void TMainStage::MIClickThroughClick() {
+    // Her menu and the notification area's icon are the ways back.
+    Settings().ClickThrough = !Settings().ClickThrough;
+    ApplyMenuMarks();
+    band_.SetClickThrough(Settings().ClickThrough);
+}
+
+void TMainStage::MIOpacityClick(UINT itemId) {
+    Settings().Opacity = popupMenu_.Tag(itemId);
+    ApplyMenuMarks();
+    band_.SetOpacity(Settings().Opacity);
+}
+
+void TMainStage::MISizeClick(UINT itemId) {
+    Settings().SizePct = popupMenu_.Tag(itemId);
+    ApplyMenuMarks();
+    RECT before{};
+    ::GetWindowRect(Handle(), &before);
+    Rescale(scale_);
+    // Her top-left corner stays, unless the new size takes her past her
+    // monitor's work area: then she moves in just as far as it needs.
+    RECT now{};
+    ::GetWindowRect(Handle(), &now);
+    const Rect work = MonitorOfWindow(Handle()).workArea;
+    const Point at = KeepOnWorkArea(ToRect(before), ToRect(now), work);
+    if (at.x != now.left || at.y != now.top)
+        ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
+                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void TMainStage::MIDigiAnaClick() {
@@ -175,9 +212,14 @@ void TMainStage::RandomFace1Click() {
 }
 
 void TMainStage::ApplyMenuMarks() {
-    popupMenu_.ShowMarks(MenuMarks{!Settings().AnaDigi, Settings().DigiAMPM, Settings().StayOnTop,
-                                   Settings().ThreadPrio, Settings().Mute,
-                                   StartsAtSignIn(env_.signIn, ExecutablePath())});
+    MenuMarks marks{!Settings().AnaDigi, Settings().DigiAMPM, Settings().StayOnTop,
+                    Settings().ThreadPrio};
+    marks.clickThrough = Settings().ClickThrough;
+    marks.opacity = Settings().Opacity;
+    marks.sizePct = Settings().SizePct;
+    marks.mute = Settings().Mute;
+    marks.startAtSignIn = StartsAtSignIn(env_.signIn, ExecutablePath());
+    popupMenu_.ShowMarks(marks);
 }
 
 }  // namespace velmira

@@ -21,6 +21,9 @@ void TPopupMenu::ShowMarks(const MenuMarks& marks) {
     SetChecked(IndexOfCommand(cmd::kMIDigiAna), marks.digital);
     SetChecked(IndexOfCommand(cmd::kMIAmPm), marks.twelveHour);
     SetChecked(IndexOfCommand(cmd::kStayOnTop1), marks.stayOnTop);
+    SetChecked(IndexOfCommand(cmd::kMIClickThrough), marks.clickThrough);
+    CheckRadioItem(RadioItemWithTag(cmd::kMIOpacity1, cmd::kMIOpacity4, marks.opacity));
+    CheckRadioItem(RadioItemWithTag(cmd::kMISize1, cmd::kMISize6, marks.sizePct));
     SetChecked(IndexOfCommand(cmd::kMIMute), marks.mute);
     SetChecked(IndexOfCommand(cmd::kMIStartAtSignIn), marks.startAtSignIn);
     const int priority = ThreadPriorityMenuItem(marks.threadPrio);
@@ -144,6 +147,12 @@ void TPopupMenu::CheckRadioItem(int index) {
     }
     // The group's ids follow one another in menu order.
     ::CheckMenuRadioItem(ParentMenu(index), first, last, chosen.commandId, MF_BYCOMMAND);
+}
+
+int TPopupMenu::RadioItemWithTag(UINT firstId, UINT lastId, int32_t tag) const {
+    for (UINT id = firstId; id <= lastId; ++id)
+        if (Tag(id) == tag) return IndexOfCommand(id);
+    return -1;
 }
 
 void TPopupMenu::ClearRadioGroup(int group) {

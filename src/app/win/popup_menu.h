@@ -16,12 +16,13 @@ namespace velmira {
 
 // The check marks the settings give.
 struct MenuMarks {
-    bool digital = false;     // MIDigiAna
-    bool twelveHour = false;  // MIAmPm
-    bool stayOnTop = false;   // StayOnTop1
-    int32_t threadPrio = 0;   // the priority item with this tag; none when no item has it
-
-    // In the view submenu.
+    bool digital = false;        // MIDigiAna
+    bool twelveHour = false;     // MIAmPm
+    bool stayOnTop = false;      // StayOnTop1
+    int32_t threadPrio = 0;      // the priority item with this tag; none when no item has it
+    bool clickThrough = false;   // MIClickThrough
+    int32_t opacity = 100;       // the opacity item with this tag
+    int32_t sizePct = 100;       // the size item with this tag
     bool mute = false;           // MIMute
     bool startAtSignIn = false;  // MIStartAtSignIn: her Run value names this program
 };
@@ -62,6 +63,8 @@ public:
     void ClearRadioGroup(int group);
     // Sets the marks of the display, stay-on-top, priority and view items.
     void ShowMarks(const MenuMarks& marks);
+    // The item among the commands firstId..lastId that carries `tag`; -1 when none.
+    int RadioItemWithTag(UINT firstId, UINT lastId, int32_t tag) const;
 
 private:
     struct ItemState {

@@ -18,11 +18,6 @@ inline Rect ToRect(const RECT& r) {
 // Every monitor's work area (without the taskbar) in screen coordinates.
 std::vector<Rect> MonitorWorkAreas();
 
-// A monitor's rectangle and its work area (without the taskbar).
-struct MonitorAreas {
-    Rect bounds;
-    Rect workArea;
-};
 // The monitor nearest `rect` (the primary one for a rectangle at the origin);
 // the primary screen's size for both when no monitor answers.
 MonitorAreas MonitorNearest(const RECT& rect);

@@ -1,8 +1,9 @@
 #pragma once
 // TStageBand: the one owner of her window's band. It keeps what the band
-// depends on (her setting, the full-screen watch's answer), asks ChooseBand
-// and puts her window there; her balloon follows through `followers`.
-// User-interface thread only.
+// depends on (her settings, whether she is hidden, the full-screen watch's
+// answer), asks ChooseBand and puts her window there: its z-order, whether
+// it shows, its extended styles and opacity. Her balloon follows through
+// `followers`. User-interface thread only.
 
 #include <windows.h>
 
@@ -25,19 +26,31 @@ public:
     // Puts her window in its band and starts the full-screen watch;
     // `fullScreen` runs at each change of the watch's answer, after the band
     // has followed it.
-    void Start(HWND stage, bool stayOnTop, Followers followers, FullScreen fullScreen);
+    void Start(HWND stage, const BandInputs& inputs, Followers followers, FullScreen fullScreen);
     void SetStayOnTop(bool stayOnTop);
+    void SetHidden(bool hidden);
+    void SetClickThrough(bool clickThrough);
+    void SetOpacity(int32_t percent);
+    void SetShowInTaskbar(bool show);
     // Puts her window in its band again (it came up with the balloon).
     void Apply();
+    // Her first show has happened: from now on the band may show her again.
+    // False when she must not be seen now: the caller hides her once her
+    // show is over.
+    bool FirstShown();
 
+    const BandInputs& Inputs() const { return inputs_; }
     const WindowBand& Band() const { return band_; }
     const TFullScreenWatch& Watch() const { return watch_; }
 
 private:
+    void ApplyStyles(const WindowBand& band);
+
     HWND stage_ = nullptr;
     BandInputs inputs_;
     WindowBand band_;
-    bool followed_ = false;  // the followers have had a band
+    bool followed_ = false;   // the followers have had a band
+    bool shownOnce_ = false;  // before her first show nothing shows her
     Followers followers_;
     FullScreen fullScreen_;
     TFullScreenWatch watch_;

@@ -115,10 +115,8 @@ void TMessageBalloon::SetScale(const DisplayScale& scale) {
 
 void TMessageBalloon::ChoosePlacement(bool show) {
     const StageFrame stage = CurrentStage();
-    const MonitorAreas areas = MonitorOfWindow(host_.StageWindow());
-    BalloonMonitor monitor;
-    monitor.bounds = areas.bounds;
-    monitor.workArea = areas.workArea;
+    // Her monitor's halves and quarters decide; its work area is where it should fit.
+    const MonitorAreas monitor = MonitorOfWindow(host_.StageWindow());
     placement_ =
         static_cast<int>(velmira::ChoosePlacement(stage, monitor, host_.MouthArea(), layout_));
     if (!show || !Handle()) return;

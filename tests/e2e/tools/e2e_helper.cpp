@@ -8,7 +8,8 @@
 //   e2e_helper count <class>     prints how many top-level windows of that class exist
 //   e2e_helper texts <class>     prints the texts of the child windows of the first visible
 //                                window of that class, one per line (UTF-8; CR and LF as \r, \n)
-//   e2e_helper fullscreen <rrggbb>  covers the primary monitor with a window of that colour
+//   e2e_helper fullscreen <rrggbb> [short]  covers the primary monitor with a window of that
+//                                  colour, `short` pixels short of its height
 //                                (WS_POPUP, class VelmiraE2EFullScreen), brought to the
 //                                foreground, until it is closed or the helper is killed
 //   e2e_helper client <class>    prints the client area of the first visible window of that
@@ -40,6 +41,14 @@ BOOL CALLBACK CloseIfClass(HWND hwnd, LPARAM lParam) {
 }
 
 LRESULT CALLBACK HelperProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_LBUTTONDOWN) {
+        // A click that reached it, for the test to read from its title.
+        wchar_t title[64];
+        std::swprintf(title, 64, L"e2e-helper clicked %d,%d", static_cast<short>(LOWORD(lParam)),
+                      static_cast<short>(HIWORD(lParam)));
+        ::SetWindowTextW(hwnd, title);
+        return 0;
+    }
     if (msg == WM_DESTROY) {
         ::PostQuitMessage(0);
         return 0;
@@ -47,7 +56,8 @@ LRESULT CALLBACK HelperProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return ::DefWindowProcW(hwnd, msg, wParam, lParam);
 }
 
-int ShowHelperWindow() {
+// 1280 x 1024 unless a size is given.
+int ShowHelperWindow(int width, int height) {
     WNDCLASSW wc{};
     wc.lpfnWndProc = HelperProc;
     wc.hInstance = ::GetModuleHandleW(nullptr);
@@ -55,14 +65,15 @@ int ShowHelperWindow() {
     wc.lpszClassName = L"VelmiraE2EHelper";
     ::RegisterClassW(&wc);
     HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-helper", WS_POPUP | WS_VISIBLE, 0, 0,
-                                  1280, 1024, nullptr, nullptr, wc.hInstance, nullptr);
+                                  width, height, nullptr, nullptr, wc.hInstance, nullptr);
     if (!hwnd) return 1;
     MSG msg;
     while (::GetMessageW(&msg, nullptr, 0, 0) > 0) ::DispatchMessageW(&msg);
     return 0;
 }
 
-int ShowFullScreen(const wchar_t* colour) {
+// `shortBy` pixels short of the screen's height: 0 for a real full-screen window.
+int ShowFullScreen(const wchar_t* colour, int shortBy) {
     const unsigned long rgb = std::wcstoul(colour, nullptr, 16);
     WNDCLASSW wc{};
     wc.lpfnWndProc = HelperProc;
@@ -70,9 +81,9 @@ int ShowFullScreen(const wchar_t* colour) {
     wc.hbrBackground = ::CreateSolidBrush(RGB(rgb >> 16, (rgb >> 8) & 0xFF, rgb & 0xFF));
     wc.lpszClassName = L"VelmiraE2EFullScreen";
     ::RegisterClassW(&wc);
-    HWND hwnd = ::CreateWindowExW(0, wc.lpszClassName, L"e2e-fullscreen", WS_POPUP, 0, 0,
-                                  ::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
-                                  nullptr, nullptr, wc.hInstance, nullptr);
+    HWND hwnd = ::CreateWindowExW(
+        0, wc.lpszClassName, L"e2e-fullscreen", WS_POPUP, 0, 0, ::GetSystemMetrics(SM_CXSCREEN),
+        ::GetSystemMetrics(SM_CYSCREEN) - shortBy, nullptr, nullptr, wc.hInstance, nullptr);
     if (!hwnd) return 1;
     ::ShowWindow(hwnd, SW_SHOW);
     ::SetForegroundWindow(hwnd);
@@ -137,8 +148,31 @@ int wmain(int argc, wchar_t** argv) {
         std::printf("%d\n", count);
         return 0;
     }
-    if (argc >= 2 && std::wcscmp(argv[1], L"window") == 0) return ShowHelperWindow();
-    if (argc >= 3 && std::wcscmp(argv[1], L"fullscreen") == 0) return ShowFullScreen(argv[2]);
+    if (argc >= 2 && std::wcscmp(argv[1], L"window") == 0)
+        return ShowHelperWindow(argc >= 4 ? std::wcstol(argv[2], nullptr, 10) : 1280,
+                                argc >= 4 ? std::wcstol(argv[3], nullptr, 10) : 1024);
+    if (argc >= 3 && std::wcscmp(argv[1], L"style") == 0) {
+        HWND hwnd = ::FindWindowW(argv[2], nullptr);
+        if (!hwnd) return 1;
+        BYTE alpha = 255;
+        DWORD flags = 0;
+        COLORREF key = 0;
+        ::GetLayeredWindowAttributes(hwnd, &key, &alpha, &flags);
+        std::printf("exstyle=0x%08lx alpha=%u visible=%d\n",
+                    static_cast<unsigned long>(::GetWindowLongW(hwnd, GWL_EXSTYLE)), alpha,
+                    ::IsWindowVisible(hwnd) ? 1 : 0);
+        return 0;
+    }
+    if (argc >= 4 && std::wcscmp(argv[1], L"at") == 0) {
+        const POINT pt{std::wcstol(argv[2], nullptr, 10), std::wcstol(argv[3], nullptr, 10)};
+        wchar_t name[256] = {};
+        if (HWND hwnd = ::WindowFromPoint(pt))
+            ::GetClassNameW(::GetAncestor(hwnd, GA_ROOT), name, 256);
+        std::printf("%ls\n", name);
+        return 0;
+    }
+    if (argc >= 3 && std::wcscmp(argv[1], L"fullscreen") == 0)
+        return ShowFullScreen(argv[2], argc >= 4 ? std::wcstol(argv[3], nullptr, 10) : 0);
     if (argc >= 3 && std::wcscmp(argv[1], L"title") == 0) {
         HWND hwnd = ::FindWindowW(argv[2], nullptr);
         if (!hwnd) return 1;
@@ -172,8 +206,11 @@ int wmain(int argc, wchar_t** argv) {
         }
         return 1;
     }
-    std::fprintf(stderr,
-                 "usage: e2e_helper close <class> | window | fullscreen <rrggbb> | title <class> | "
-                 "count <class> | texts <class> | client <class> | controls <class>\n");
+    std::fprintf(
+        stderr,
+        "usage: e2e_helper close <class> | window [w h] | fullscreen <rrggbb> [short] | title "
+        "<class> | "
+        "count <class> | texts <class> | client <class> | controls <class> | style <class> | "
+        "at <x> <y>\n");
     return 2;
 }

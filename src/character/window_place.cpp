@@ -1,4 +1,4 @@
-#include "character/placement.h"
+#include "character/window_place.h"
 
 #include <algorithm>
 
@@ -52,6 +52,28 @@ FirstPlace FirstShowPosition(Point stored, const WindowOutline& her, const Displ
                    FitSpan(fallback.y, her.height, primaryWorkArea.top, primaryWorkArea.height)};
     // A stored default stays stored; a lost position gives way to where she is.
     return FirstPlace{at, stored == fallback ? stored : at};
+}
+
+namespace {
+
+// How far `edge` lies past `limit`, 0 when it does not.
+int32_t Past(int32_t edge, int32_t limit) { return edge > limit ? edge - limit : 0; }
+
+int32_t Kept(int32_t at, int32_t grown, int32_t low) {
+    return grown > 0 ? std::max(low, at - grown) : at;
+}
+
+}  // namespace
+
+Point KeepOnWorkArea(const Rect& before, const Rect& now, const Rect& workArea) {
+    const int32_t right = workArea.left + workArea.width;
+    const int32_t bottom = workArea.top + workArea.height;
+    const int32_t grownRight =
+        Past(now.left + now.width, right) - Past(before.left + before.width, right);
+    const int32_t grownDown =
+        Past(now.top + now.height, bottom) - Past(before.top + before.height, bottom);
+    return Point{Kept(now.left, grownRight, std::min(workArea.left, now.left)),
+                 Kept(now.top, grownDown, std::min(workArea.top, now.top))};
 }
 
 }  // namespace velmira

@@ -1,6 +1,7 @@
 #pragma once
-// Where the window opens: the stored position, unless it would leave her
-// out of reach on every monitor.
+// Where her window stands: where it opens (the stored position, unless it
+// would leave her out of reach on every monitor), and where it stays when
+// her size changes.
 
 #include <vector>
 
@@ -39,5 +40,11 @@ struct FirstPlace {
 FirstPlace FirstShowPosition(Point stored, const WindowOutline& her, const DisplayScale& scale,
                              const std::vector<Rect>& workAreas, Point fallback,
                              const Rect& primaryWorkArea);
+
+// After a change of her size: her top-left corner as it is (`now`), unless
+// the change took her further past the work area's right or bottom edge than
+// she stood `before`; then she moves left or up just as far, never past the
+// work area's left or top edge.
+Point KeepOnWorkArea(const Rect& before, const Rect& now, const Rect& workArea);
 
 }  // namespace velmira
