@@ -246,9 +246,7 @@ class ViewSubmenu(unittest.TestCase):
 
             def toggle_and_read():
                 m.open_menu()
-                s.xdotool("key", "v")  # 表示(&V)
-                time.sleep(0.3)
-                s.xdotool("key", "w")  # サインイン時に起動する(&W)
+                s.xdotool("key", "v", "w")  # 表示(&V), サインイン時に起動する(&W)
                 time.sleep(1.0)
                 return (s.reg_values(RUN_KEY) or {}).get(run_value)
 

@@ -15,7 +15,6 @@
 #include "app/win/main_stage.h"
 #include "base/product_identity.h"
 #include "base/win/program_folder.h"
-#include "base/win/utf8.h"
 #include "dialog_driver.h"
 #include "menu_items.h"
 #include "stage_driver.h"
@@ -304,104 +303,45 @@ TEST_F(MenuStage, StayOnTopSwitchesTheStyleAndTheMarkAtOnce) {
 }
 
 TEST_F(MenuStage, MuteSilencesHerAtOnceAndFromTheNextStart) {
-    auto storedMute = [] {
-        DWORD value = 2, size = sizeof(value);
-        RegGetValueW(HKEY_CURRENT_USER, drive::kStageTestKey, L"Mute", RRF_RT_REG_DWORD, nullptr,
-                     &value, &size);
-        return value;
-    };
-    ASSERT_FALSE(view.Sound().Muted());
     drive::Command(stage, cmd::kMIMute);
-    EXPECT_TRUE(view.Settings().Mute);
     EXPECT_TRUE(view.Sound().Muted());
     EXPECT_TRUE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIMute).Checked());
-    EXPECT_EQ(storedMute(), 1u) << "stored at once";
-    {
-        TMainStage started{drive::TestApplication(), drive::StoredEnvironment()};
-        ASSERT_TRUE(started.Create());
-        EXPECT_TRUE(drive::View(started).Sound().Muted()) << "from the stored value";
-        EXPECT_TRUE(EntryOf(drive::View(started).PopupMenu1().Handle(), cmd::kMIMute).Checked());
-        DestroyWindow(started.Handle());
-    }
-    drive::Command(stage, cmd::kMIMute);
-    EXPECT_FALSE(view.Sound().Muted());
-    EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIMute).Checked());
-    EXPECT_EQ(storedMute(), 0u);
+    TMainStage next{drive::TestApplication(), drive::StoredEnvironment()};  // stored at once
+    ASSERT_TRUE(next.Create());
+    EXPECT_TRUE(drive::View(next).Sound().Muted());
+    DestroyWindow(next.Handle());
 }
 
-// The Run value under the tests' key, as the registry holds it.
-struct RunEntry {
-    DWORD type = REG_NONE;  // REG_NONE: no value
-    std::wstring text;
-    bool operator==(const RunEntry& o) const { return type == o.type && text == o.text; }
-    friend void PrintTo(const RunEntry& e, std::ostream* os) {
-        *os << "type " << e.type << " \"" << ToUtf8(e.text) << "\"";
-    }
-};
-
-RunEntry StoredRunValue() {
-    DWORD type = 0, size = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, drive::kRunTestKey, kRunValueName,
-                     RRF_RT_ANY | RRF_NOEXPAND, &type, nullptr, &size) != ERROR_SUCCESS)
-        return {};
-    std::wstring text(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(text.size() * sizeof(wchar_t));
-    RegGetValueW(HKEY_CURRENT_USER, drive::kRunTestKey, kRunValueName, RRF_RT_ANY | RRF_NOEXPAND,
-                 &type, text.data(), &size);
-    return {type, text.c_str()};
-}
-
+// A Run value of any type under the tests' key.
 void StoreRunValue(DWORD type, const std::wstring& text) {
     RegSetKeyValueW(HKEY_CURRENT_USER, drive::kRunTestKey, kRunValueName, type, text.c_str(),
                     static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
 }
 
-TEST_F(MenuStage, StartAtSignInWritesAndDeletesHerRunValueAndTheMarkReadsIt) {
+TEST_F(MenuStage, TheSignInMarkReadsTheRunValueAndOnlyHersIsDeleted) {
     const std::wstring program = ExecutablePath();
-    const RunEntry hers{REG_SZ, L"\"" + program + L"\""};
     const std::wstring other = L"\"D:\\Other\\VelmiraClock.exe\"";
+    const RunValueLocation at = drive::StoredEnvironment().signIn;
     auto markAsOpened = [&] {
         OpenWith({});
         return EntryOf(view.PopupMenu1().Handle(), cmd::kMIStartAtSignIn).Checked();
     };
-    ASSERT_EQ(StoredRunValue(), RunEntry{});
-    EXPECT_FALSE(markAsOpened());
-    drive::Command(stage, cmd::kMIStartAtSignIn);
-    EXPECT_EQ(StoredRunValue(), hers) << "the installer's value";
-    EXPECT_TRUE(markAsOpened());
-    drive::Command(stage, cmd::kMIStartAtSignIn);
-    EXPECT_EQ(StoredRunValue(), RunEntry{}) << "deleted";
-    EXPECT_FALSE(markAsOpened());
-
-    // Written by others: the mark follows the value as the menu opens.
+    EXPECT_FALSE(markAsOpened()) << "no value";
     const size_t slash = program.find_last_of(L'\\');
     SetEnvironmentVariableW(L"VELMIRA_TEST_FOLDER", program.substr(0, slash).c_str());
-    std::wstring upper = program;  // and unquoted
-    CharUpperBuffW(upper.data(), static_cast<DWORD>(upper.size()));
-    const struct {
-        DWORD type;
-        std::wstring text;
-        bool mark;
-    } written[] = {
-        {REG_SZ, other, false},
-        {REG_SZ, upper, true},
-        {REG_EXPAND_SZ, L"\"%VELMIRA_TEST_FOLDER%" + program.substr(slash) + L"\"", true},
-        {REG_MULTI_SZ, hers.text, false},
-    };
-    for (const auto& w : written) {
-        StoreRunValue(w.type, w.text);
-        EXPECT_EQ(markAsOpened(), w.mark) << w.type << " " << ToUtf8(w.text);
-    }
+    StoreRunValue(REG_EXPAND_SZ, L"%VELMIRA_TEST_FOLDER%" + program.substr(slash));
+    EXPECT_TRUE(markAsOpened()) << "expanded";
+    StoreRunValue(REG_MULTI_SZ, program);
+    EXPECT_FALSE(markAsOpened()) << "not a text Windows would run";
+    StoreRunValue(REG_SZ, other);
+    EXPECT_FALSE(markAsOpened()) << "another program";
 
-    // Another program's value is left alone by an untick, taken over by a tick.
     drive::Command(stage, cmd::kMIStartAtSignIn);
-    ASSERT_TRUE(view.PopupMenu1().Checked(view.PopupMenu1().IndexOfCommand(cmd::kMIStartAtSignIn)));
-    StoreRunValue(REG_SZ, other);  // written while her mark still shows
+    EXPECT_EQ(ReadRunValue(at).text, L"\"" + program + L"\"") << "a tick is the user's choice";
+    EXPECT_TRUE(markAsOpened());
+    StoreRunValue(REG_SZ, other);  // while her mark still shows
     drive::Command(stage, cmd::kMIStartAtSignIn);
-    EXPECT_EQ(StoredRunValue(), (RunEntry{REG_SZ, other})) << "an untick deletes only hers";
-    EXPECT_FALSE(markAsOpened());
-    drive::Command(stage, cmd::kMIStartAtSignIn);
-    EXPECT_EQ(StoredRunValue(), hers) << "a tick is the user's choice";
+    EXPECT_EQ(ReadRunValue(at).text, other) << "an untick deletes only hers";
 }
 
 std::wstring ClassOf(HWND hwnd) {

@@ -193,24 +193,6 @@ TEST(SoundPlayer, TheAnswerAndTheStopComeFromThePlatform) {
     }
 }
 
-TEST(SoundPlayer, MutedNothingReachesThePlatformAndMutingStopsWhatPlays) {
-    ProgramFolder folder(L"velmira_mute");
-    WriteFile(folder.Sound(L"mine.wav"), WaveBytes(200));
-    RecordingSoundCalls calls;
-    TSoundPlayer player(GetModuleHandleW(nullptr), folder.Dir(), calls);
-    player.SetMuted(true);
-    ASSERT_EQ(calls.calls.size(), 1u);
-    EXPECT_EQ(calls.calls[0].sound, nullptr) << "a stop";
-    player.SetMuted(true);
-    EXPECT_EQ(calls.calls.size(), 1u) << "muted already: nothing to stop";
-    EXPECT_FALSE(player.PlaySoundByName(L"Snd_Jikan1"));
-    EXPECT_FALSE(player.PlaySoundByName(L"mine.wav"));
-    EXPECT_EQ(calls.calls.size(), 1u);
-    player.SetMuted(false);
-    EXPECT_TRUE(player.PlaySoundByName(L"mine.wav"));
-    EXPECT_EQ(calls.calls.size(), 2u);
-}
-
 TEST(SoundPlayer, AResourceWinsOverAFileOfTheSameName) {
     ProgramFolder folder(L"velmira_snd");
     WriteFile(folder.Sound(L"Snd_Jikan1"), WaveBytes(200));

@@ -115,9 +115,4 @@ bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
 // Without SND_NOSTOP: with it, Wine refuses the stop itself while a sound plays.
 bool TSoundPlayer::StopSound() { return calls_.Play(nullptr, kStopFlags); }
 
-void TSoundPlayer::SetMuted(bool muted) {
-    if (muted && !muted_) StopSound();
-    muted_ = muted;
-}
-
 }  // namespace velmira

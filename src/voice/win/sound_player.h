@@ -48,9 +48,8 @@ public:
     bool PlaySoundByName(const std::wstring& name);
     // The platform's answer; harmless when nothing plays.
     bool StopSound();
-    // While muted nothing reaches the platform and every play answers false;
-    // muting stops what plays.
-    void SetMuted(bool muted);
+    // While muted nothing reaches the platform and every play answers false.
+    void SetMuted(bool muted) { muted_ = muted; }
     bool Muted() const { return muted_; }
 
 private:
