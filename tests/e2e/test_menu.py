@@ -1,7 +1,8 @@
 """Handling her with the mouse: dragging moves her and the close stores where
 she was left; the popup menu grows when the hidden items' keys are held; the
 exit item ends the program with its settings written; the About item opens
-the version dialog, which Enter closes.
+the version dialog, which Enter closes; the view submenu's start at sign-in
+writes and deletes her Run value.
 
 Set VELMIRA_E2E_SHOTS to a folder to keep screenshots of the open menu and
 of the version dialog."""
@@ -231,6 +232,28 @@ class PopupMenu(unittest.TestCase):
             # The stage takes input again: its menu opens.
             menu = m.open_menu()
             m.close_menu(menu[0])
+            close_and_wait(self, s, m.app)
+
+
+RUN_KEY = r"HKCU\Software\Microsoft\Windows\CurrentVersion\Run"
+
+
+class ViewSubmenu(unittest.TestCase):
+    def test_start_at_sign_in_writes_and_deletes_her_run_value(self):
+        with harness.Session() as s:
+            run_value = harness.read_identity(os.path.dirname(harness.EXE))["RUN_VALUE"]
+            program = s.run([harness.WINE, "winepath", "-w", harness.EXE]).stdout.strip()
+
+            def toggle_and_read():
+                m.open_menu()
+                s.xdotool("key", "v", "w")  # 表示(&V), サインイン時に起動する(&W)
+                time.sleep(1.0)
+                return (s.reg_values(RUN_KEY) or {}).get(run_value)
+
+            m = MenuSession(self, s)
+            self.assertEqual(("REG_SZ", '"%s"' % program), toggle_and_read(),
+                             "the quoted path, as the installer writes it")
+            self.assertIsNone(toggle_and_read(), "unticked, the value is gone")
             close_and_wait(self, s, m.app)
 
 

@@ -2,7 +2,8 @@
 balloon beside her mouth with the default text and the slot's time, the
 schedule's sound, "閉じる" closes it, and the close stores the minute handled.
 A broken sound file leaves her silent and running; Alt+F4 on the balloon
-only hides it; schedules still waiting at a close come after the next start."""
+only hides it; schedules still waiting at a close come after the next start;
+muted from her menu, a due schedule shows its balloon and plays nothing."""
 
 import os
 import shutil
@@ -14,6 +15,8 @@ import wave
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import harness  # noqa: E402
+import test_beside  # noqa: E402
+import test_dialogs  # noqa: E402
 import test_menu  # noqa: E402
 import test_settings  # noqa: E402
 
@@ -130,6 +133,19 @@ class Reminders(unittest.TestCase):
             s.xdotool("key", "Escape")
             self.assertTrue(s.close_main_stage())
             self.assertEqual(0, app.wait_exit(10))
+
+    def test_muted_from_her_menu_a_due_schedule_shows_and_plays_nothing(self):
+        with harness.Session(capture_sound=True) as s:
+            seed_schedules(s, 0x80000901, sound="Snd_Jikan1")  # every day at 9:01
+            s.reg_add("lastYotei", "REG_DWORD", 0x0C080900)  # nothing missed before
+            m = test_dialogs.launch_at(self, s, "@2026-12-08 09:00:35")
+            test_beside.choose(m, "m")  # 音を出さない(&M)
+            self.assertEqual(("REG_DWORD", 1), s.reg_values().get("Mute"), "stored at once")
+            self.assertIsNone(balloon(s, m.app, m.window), "muted before 9:01")
+            self.assertIsNotNone(wait_balloon(s, m.app, m.window, timeout=40), "no balloon came up")
+            self.assertFalse(s.wait_played(cue_samples("Snd_Jikan1"), 3), "the schedule's sound")
+            self.assertEqual(b"", s.played(), "no sample at all")
+            self.assertEqual("[**.**  09:01]", label_and_close(self, s, m.app))
 
 
 class WhatUsersStore(unittest.TestCase):

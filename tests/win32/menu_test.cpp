@@ -13,6 +13,8 @@
 
 #include "app/menu_table.h"
 #include "app/win/main_stage.h"
+#include "base/product_identity.h"
+#include "base/win/program_folder.h"
 #include "dialog_driver.h"
 #include "menu_items.h"
 #include "stage_driver.h"
@@ -298,6 +300,48 @@ TEST_F(MenuStage, StayOnTopSwitchesTheStyleAndTheMarkAtOnce) {
     EXPECT_FALSE(view.Settings().StayOnTop);
     EXPECT_FALSE(GetWindowLongPtrW(stage.Handle(), GWL_EXSTYLE) & WS_EX_TOPMOST);
     EXPECT_FALSE(EntryOf(view.PopupMenu1().Handle(), cmd::kStayOnTop1).Checked());
+}
+
+TEST_F(MenuStage, MuteSilencesHerAtOnceAndFromTheNextStart) {
+    drive::Command(stage, cmd::kMIMute);
+    EXPECT_TRUE(view.Sound().Muted());
+    EXPECT_TRUE(EntryOf(view.PopupMenu1().Handle(), cmd::kMIMute).Checked());
+    TMainStage next{drive::TestApplication(), drive::StoredEnvironment()};  // stored at once
+    ASSERT_TRUE(next.Create());
+    EXPECT_TRUE(drive::View(next).Sound().Muted());
+    DestroyWindow(next.Handle());
+}
+
+// A Run value of any type under the tests' key.
+void StoreRunValue(DWORD type, const std::wstring& text) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, drive::kRunTestKey, kRunValueName, type, text.c_str(),
+                    static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
+TEST_F(MenuStage, TheSignInMarkReadsTheRunValueAndOnlyHersIsDeleted) {
+    const std::wstring program = ExecutablePath();
+    const std::wstring other = L"\"D:\\Other\\VelmiraClock.exe\"";
+    const RunValueLocation at = drive::StoredEnvironment().signIn;
+    auto markAsOpened = [&] {
+        OpenWith({});
+        return EntryOf(view.PopupMenu1().Handle(), cmd::kMIStartAtSignIn).Checked();
+    };
+    EXPECT_FALSE(markAsOpened()) << "no value";
+    const size_t slash = program.find_last_of(L'\\');
+    SetEnvironmentVariableW(L"VELMIRA_TEST_FOLDER", program.substr(0, slash).c_str());
+    StoreRunValue(REG_EXPAND_SZ, L"%VELMIRA_TEST_FOLDER%" + program.substr(slash));
+    EXPECT_TRUE(markAsOpened()) << "expanded";
+    StoreRunValue(REG_MULTI_SZ, program);
+    EXPECT_FALSE(markAsOpened()) << "not a text Windows would run";
+    StoreRunValue(REG_SZ, other);
+    EXPECT_FALSE(markAsOpened()) << "another program";
+
+    drive::Command(stage, cmd::kMIStartAtSignIn);
+    EXPECT_EQ(ReadRunValue(at).text, L"\"" + program + L"\"") << "a tick is the user's choice";
+    EXPECT_TRUE(markAsOpened());
+    StoreRunValue(REG_SZ, other);  // while her mark still shows
+    drive::Command(stage, cmd::kMIStartAtSignIn);
+    EXPECT_EQ(ReadRunValue(at).text, other) << "an untick deletes only hers";
 }
 
 std::wstring ClassOf(HWND hwnd) {

@@ -19,18 +19,22 @@ inline TApplication& TestApplication() {
 
 // Where a test stage keeps its settings: a key of the tests' own.
 constexpr wchar_t kStageTestKey[] = L"SOFTWARE\\Quorvane\\VelmiraStageTests";
+// And its Run value, never the real Run key's.
+constexpr wchar_t kRunTestKey[] = L"SOFTWARE\\Quorvane\\VelmiraStageTestsRun";
 
 // The machine's inputs, with the settings under kStageTestKey as they stand.
 inline StageEnvironment StoredEnvironment() {
     StageEnvironment environment = StageEnvironment::System();
     environment.settings.keyPath = kStageTestKey;
+    environment.signIn.keyPath = kRunTestKey;
     return environment;
 }
 
-// The same with the key emptied first: the stage starts from the defaults,
+// The same with the keys emptied first: the stage starts from the defaults,
 // whatever an earlier test stored.
 inline StageEnvironment Environment() {
     ::RegDeleteTreeW(HKEY_CURRENT_USER, kStageTestKey);
+    ::RegDeleteTreeW(HKEY_CURRENT_USER, kRunTestKey);
     return StoredEnvironment();
 }
 

@@ -76,6 +76,7 @@ bool TMainStage::Create() {
 
 void TMainStage::FormCreate() {
     session_.Start(Handle());
+    sound_.SetMuted(Settings().Mute);
     desk_.Attach(Handle());
     // Drawn for the monitor she opens on; her skin first, as the dial is
     // placed by it.

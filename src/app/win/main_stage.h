@@ -79,6 +79,8 @@ private:
     void MIAmPmClick();
     void MIMemorialSetClick();
     void MIScheduleSetClick();
+    void MIMuteClick();
+    void MIStartAtSignInClick();
     void X1Click();
     void DateTimePicker1Change();
     void MIGaman5Click(UINT itemId);

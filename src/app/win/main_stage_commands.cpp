@@ -7,6 +7,7 @@
 #include "app/menu_table.h"
 #include "app/win/main_stage.h"
 #include "base/win/monitors.h"
+#include "base/win/program_folder.h"
 #include "character/window_place.h"
 
 namespace velmira {
@@ -41,6 +42,9 @@ void TMainStage::PopupMenu1Popup() {
     // Opening the menu closes a shown balloon, and is attention too.
     desk_.HideBalloon();
     figure_.faces.ResetLoneliness();
+    // Her Run value is not hers alone (the installer, another copy, the
+    // user's tools write it): its mark is read again each time.
+    ApplyMenuMarks();
 }
 
 void TMainStage::MenuCommand(UINT id) {
@@ -60,6 +64,9 @@ void TMainStage::MenuCommand(UINT id) {
         {cmd::kMIAmPm, &TMainStage::MIAmPmClick, true},
         {cmd::kMIMemorialSet, &TMainStage::MIMemorialSetClick, false},
         {cmd::kMIScheduleSet, &TMainStage::MIScheduleSetClick, false},
+        {cmd::kMIMute, &TMainStage::MIMuteClick, true},
+        // The Run value is not one of her settings.
+        {cmd::kMIStartAtSignIn, &TMainStage::MIStartAtSignInClick, false},
         {cmd::kX1, &TMainStage::X1Click, false},
         {cmd::kMIClickThrough, &TMainStage::MIClickThroughClick, true},
         {TDebugControls::kMessageTestId, &TMainStage::MessageTestClick, false},
@@ -160,6 +167,19 @@ void TMainStage::MIScheduleSetClick() {
     if (desk_.EditSchedules()) session_.SaveNow(Handle());
 }
 
+void TMainStage::MIMuteClick() {
+    Settings().Mute = !Settings().Mute;
+    sound_.SetMuted(Settings().Mute);
+    ApplyMenuMarks();
+}
+
+void TMainStage::MIStartAtSignInClick() {
+    // The mark shows the value as the menu opened; the click asks for the other.
+    const bool on = !popupMenu_.Checked(popupMenu_.IndexOfCommand(menu_command::kMIStartAtSignIn));
+    ChooseStartAtSignIn(env_.signIn, ExecutablePath(), on);
+    ApplyMenuMarks();
+}
+
 void TMainStage::DateTimePicker1Change() {
     // Only hour and minute count; the clock's next minute redraw takes over again.
     int hour = 0;
@@ -197,6 +217,8 @@ void TMainStage::ApplyMenuMarks() {
     marks.clickThrough = Settings().ClickThrough;
     marks.opacity = Settings().Opacity;
     marks.sizePct = Settings().SizePct;
+    marks.mute = Settings().Mute;
+    marks.startAtSignIn = StartsAtSignIn(env_.signIn, ExecutablePath());
     popupMenu_.ShowMarks(marks);
 }
 

@@ -16,6 +16,7 @@ public:
     const TCharacterSkin& Skin() const { return stage_.figure_.skin; }
     const TFaces& Faces() const { return stage_.figure_.faces; }
     const TReminderDesk& Reminders() const { return stage_.desk_; }
+    const TSoundPlayer& Sound() const { return stage_.sound_; }
     const TDialView& Dial() const { return stage_.figure_.dial; }
     const TPopupMenu& PopupMenu1() const { return stage_.popupMenu_; }
     const TDebugControls& DebugControls() const { return stage_.debugControls_; }

@@ -24,6 +24,8 @@ void TPopupMenu::ShowMarks(const MenuMarks& marks) {
     SetChecked(IndexOfCommand(cmd::kMIClickThrough), marks.clickThrough);
     CheckRadioItem(RadioItemWithTag(cmd::kMIOpacity1, cmd::kMIOpacity4, marks.opacity));
     CheckRadioItem(RadioItemWithTag(cmd::kMISize1, cmd::kMISize6, marks.sizePct));
+    SetChecked(IndexOfCommand(cmd::kMIMute), marks.mute);
+    SetChecked(IndexOfCommand(cmd::kMIStartAtSignIn), marks.startAtSignIn);
     const int priority = ThreadPriorityMenuItem(marks.threadPrio);
     if (priority >= 0)
         CheckRadioItem(priority);

@@ -16,13 +16,15 @@ namespace velmira {
 
 // The check marks the settings give.
 struct MenuMarks {
-    bool digital = false;       // MIDigiAna
-    bool twelveHour = false;    // MIAmPm
-    bool stayOnTop = false;     // StayOnTop1
-    int32_t threadPrio = 0;     // the priority item with this tag; none when no item has it
-    bool clickThrough = false;  // MIClickThrough
-    int32_t opacity = 100;      // the opacity item with this tag
-    int32_t sizePct = 100;      // the size item with this tag
+    bool digital = false;        // MIDigiAna
+    bool twelveHour = false;     // MIAmPm
+    bool stayOnTop = false;      // StayOnTop1
+    int32_t threadPrio = 0;      // the priority item with this tag; none when no item has it
+    bool clickThrough = false;   // MIClickThrough
+    int32_t opacity = 100;       // the opacity item with this tag
+    int32_t sizePct = 100;       // the size item with this tag
+    bool mute = false;           // MIMute
+    bool startAtSignIn = false;  // MIStartAtSignIn: her Run value names this program
 };
 
 class TPopupMenu {
@@ -59,7 +61,7 @@ public:
     void CheckRadioItem(int index);
     // Takes the check mark from every item of a radio group.
     void ClearRadioGroup(int group);
-    // Sets the marks of the display, stay-on-top and priority items.
+    // Sets the marks of the display, stay-on-top, priority and view items.
     void ShowMarks(const MenuMarks& marks);
     // The item among the commands firstId..lastId that carries `tag`; -1 when none.
     int RadioItemWithTag(UINT firstId, UINT lastId, int32_t tag) const;

@@ -1,10 +1,12 @@
 #pragma once
-// The folder the running program lives in.
+// The running program's file and the folder it lives in.
 
 #include <string>
 
 namespace velmira {
 
+// The executable's full path; empty when unknown.
+std::wstring ExecutablePath();
 // The folder of the executable, ending in a backslash; empty when unknown.
 std::wstring ExecutableFolder();
 

@@ -83,7 +83,7 @@ TSoundPlayer::~TSoundPlayer() {
 
 bool TSoundPlayer::PlaySoundByName(const std::wstring& name) {
     // An inner NUL would make the lookups below see only the name's beginning.
-    if (name.empty() || name.find(L'\0') != std::wstring::npos) return false;
+    if (muted_ || name.empty() || name.find(L'\0') != std::wstring::npos) return false;
     if (!NameFitsStoredForm(name)) return false;
     // Without a device nothing can play, whatever the platform would answer.
     if (!calls_.HasOutputDevice()) return false;

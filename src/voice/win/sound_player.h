@@ -1,7 +1,7 @@
 #pragma once
 // TSoundPlayer: plays her sounds by name, from the WAVE resources of the
 // program or, when none has the name, from exeDir\SOUND_DATA\<name> (read
-// into memory and checked first). One
+// into memory and checked first), unless muted. One
 // sound at a time: a request while another plays is refused, never queued.
 
 #include <windows.h>
@@ -48,11 +48,15 @@ public:
     bool PlaySoundByName(const std::wstring& name);
     // The platform's answer; harmless when nothing plays.
     bool StopSound();
+    // While muted nothing reaches the platform and every play answers false.
+    void SetMuted(bool muted) { muted_ = muted; }
+    bool Muted() const { return muted_; }
 
 private:
     HINSTANCE module_;
     std::wstring exeDir_;
     SoundCalls& calls_;
+    bool muted_ = false;
     // The checked copy of the last file played, read by the platform as it plays.
     std::vector<uint8_t> fileImage_;
 };
