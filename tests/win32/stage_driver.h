@@ -6,7 +6,7 @@
 #include <windows.h>
 
 #include "app/win/main_stage.h"
-#include "app/win/main_stage_view.h"
+#include "main_stage_view.h"
 
 namespace velmira {
 namespace drive {

@@ -6,7 +6,6 @@
 #include "base/her_size.h"
 #include "base/product_identity.h"
 #include "base/win/monitors.h"
-#include "base/win/window_places.h"
 #include "base/win/program_folder.h"
 #include "base/win/app_messages.h"
 #include "base/win/dpi.h"
@@ -40,7 +39,9 @@ TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
                                 [this] { sound_.StopSound(); },
                                 [this] { return figure_.skin.MouthArea.Bounds(); },
                                 [this] { return application_.Minimized(); }, resources_,
-                                [this] { band_.SetHidden(false); }, [this] { TakeFocus(); }}) {
+                                [this] { band_.SetHidden(false); }, [this] { band_.TakeFocus(); }}),
+      view_(TViewCommands::Host{session_.settings, band_, sound_, popupMenu_, env_.signIn,
+                                [this] { Rescale(scale_); }}) {
     // The screen saver's start is seen as it leaves the queue.
     application_.OnMessage = [this](MSG& msg, bool&) {
         if (clocker_) clocker_->MessageTaken(msg);
@@ -78,6 +79,7 @@ void TMainStage::FormCreate() {
     session_.Start(Handle());
     sound_.SetMuted(Settings().Mute);
     desk_.Attach(Handle());
+    view_.Attach(Handle());
     // Drawn for the monitor she opens on; her skin first, as the dial is
     // placed by it.
     ApplyScale(WindowScale(Handle()));
@@ -196,15 +198,6 @@ void TMainStage::ApplyThreadPriority() {
     if (clocker_) clocker_->SetPriority(ThreadPriorityForIndex(Settings().ThreadPrio));
 }
 
-void TMainStage::TakeFocus() {
-    // A closed balloon hands her the focus, and she comes to the front,
-    // unless she is out of sight.
-    if (!band_.Band().visible) return;
-    ::ShowWindow(Handle(), SW_SHOW);
-    ::SetForegroundWindow(Handle());
-    ::SetFocus(Handle());
-}
-
 LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
         case WM_NCHITTEST:
@@ -291,9 +284,7 @@ void TMainStage::OnClose() {
         // answer the question with Cancel and end once the start-up is back,
         // writing nothing.
         closedDuringStart_ = true;
-        session_.AbandonStart();
-        for (HWND dialog : OwnedWindowsOfClass(Handle(), L"#32770"))
-            ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
+        session_.AbandonStart(Handle());
         return;
     }
     // A second close while the exit question is open changes nothing.

@@ -16,6 +16,7 @@
 #include "app/win/stage_environment.h"
 #include "base/win/form_window.h"
 #include "app/win/stage_figure.h"
+#include "app/win/view_commands.h"
 #include "clock/win/clocker.h"
 #include "presence/win/stage_band.h"
 #include "reminders/win/reminder_desk.h"
@@ -79,21 +80,15 @@ private:
     void MIAmPmClick();
     void MIMemorialSetClick();
     void MIScheduleSetClick();
-    void MIMuteClick();
-    void MIStartAtSignInClick();
     void X1Click();
     void DateTimePicker1Change();
     void MIGaman5Click(UINT itemId);
-    void MIClickThroughClick();
-    void MIOpacityClick(UINT itemId);
-    void MISizeClick(UINT itemId);
     void NakuTestClick();
     void FaceTestClick();
     void RandomFace1Click();
     void MessageTestClick();
     void ApplyMenuMarks();
     void ApplyThreadPriority();
-    void TakeFocus();
 
     StageSettings& Settings() { return session_.settings; }
     const StageSettings& Settings() const { return session_.settings; }
@@ -113,6 +108,7 @@ private:
     // Her window's band; while a program in full screen covers her monitor
     // her reminders and calls wait too.
     TStageBand band_;
+    TViewCommands view_;  // the 表示 submenu
     DisplayScale scale_;  // her monitor's
     // First-show marker: 0 until the first show has placed the window. The
     // debug face test counts on it too, so that a show after it has gone

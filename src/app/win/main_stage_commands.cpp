@@ -6,9 +6,6 @@
 #include "about/win/about_box.h"
 #include "app/menu_table.h"
 #include "app/win/main_stage.h"
-#include "base/win/monitors.h"
-#include "base/win/program_folder.h"
-#include "character/window_place.h"
 
 namespace velmira {
 
@@ -42,8 +39,7 @@ void TMainStage::PopupMenu1Popup() {
     // Opening the menu closes a shown balloon, and is attention too.
     desk_.HideBalloon();
     figure_.faces.ResetLoneliness();
-    // Her Run value is not hers alone (the installer, another copy, the
-    // user's tools write it): its mark is read again each time.
+    // Some marks are read from outside her settings (her Run value).
     ApplyMenuMarks();
 }
 
@@ -64,11 +60,7 @@ void TMainStage::MenuCommand(UINT id) {
         {cmd::kMIAmPm, &TMainStage::MIAmPmClick, true},
         {cmd::kMIMemorialSet, &TMainStage::MIMemorialSetClick, false},
         {cmd::kMIScheduleSet, &TMainStage::MIScheduleSetClick, false},
-        {cmd::kMIMute, &TMainStage::MIMuteClick, true},
-        // The Run value is not one of her settings.
-        {cmd::kMIStartAtSignIn, &TMainStage::MIStartAtSignInClick, false},
         {cmd::kX1, &TMainStage::X1Click, false},
-        {cmd::kMIClickThrough, &TMainStage::MIClickThroughClick, true},
         {TDebugControls::kMessageTestId, &TMainStage::MessageTestClick, false},
         {TDebugControls::kFaceTestId, &TMainStage::FaceTestClick, false},
         {TDebugControls::kNakuTestId, &TMainStage::NakuTestClick, false},
@@ -78,10 +70,9 @@ void TMainStage::MenuCommand(UINT id) {
         MIThreadPrio6Click(id);
     } else if (id >= cmd::kMIGaman1 && id <= cmd::kMIGaman0) {
         MIGaman5Click(id);
-    } else if (id >= cmd::kMIOpacity1 && id <= cmd::kMIOpacity4) {
-        MIOpacityClick(id);
-    } else if (id >= cmd::kMISize1 && id <= cmd::kMISize6) {
-        MISizeClick(id);
+    } else if (bool stores = false; view_.Command(id, stores)) {
+        ApplyMenuMarks();
+        if (!stores) return;
     } else {
         const auto* command = std::find_if(std::begin(kCommands), std::end(kCommands),
                                            [id](const auto& c) { return c.id == id; });
@@ -116,36 +107,6 @@ void TMainStage::StayOnTop1Click() {
     band_.SetStayOnTop(Settings().StayOnTop);
 }
 
-void TMainStage::MIClickThroughClick() {
-    // Her menu and the notification area's icon are the ways back.
-    Settings().ClickThrough = !Settings().ClickThrough;
-    ApplyMenuMarks();
-    band_.SetClickThrough(Settings().ClickThrough);
-}
-
-void TMainStage::MIOpacityClick(UINT itemId) {
-    Settings().Opacity = popupMenu_.Tag(itemId);
-    ApplyMenuMarks();
-    band_.SetOpacity(Settings().Opacity);
-}
-
-void TMainStage::MISizeClick(UINT itemId) {
-    Settings().SizePct = popupMenu_.Tag(itemId);
-    ApplyMenuMarks();
-    RECT before{};
-    ::GetWindowRect(Handle(), &before);
-    Rescale(scale_);
-    // Her top-left corner stays, unless the new size takes her past her
-    // monitor's work area: then she moves in just as far as it needs.
-    RECT now{};
-    ::GetWindowRect(Handle(), &now);
-    const Rect work = MonitorOfWindow(Handle()).workArea;
-    const Point at = KeepOnWorkArea(ToRect(before), ToRect(now), work);
-    if (at.x != now.left || at.y != now.top)
-        ::SetWindowPos(Handle(), nullptr, at.x, at.y, 0, 0,
-                       SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void TMainStage::MIDigiAnaClick() {
     Settings().AnaDigi = !Settings().AnaDigi;
     ApplyMenuMarks();
@@ -165,19 +126,6 @@ void TMainStage::MIMemorialSetClick() {
 
 void TMainStage::MIScheduleSetClick() {
     if (desk_.EditSchedules()) session_.SaveNow(Handle());
-}
-
-void TMainStage::MIMuteClick() {
-    Settings().Mute = !Settings().Mute;
-    sound_.SetMuted(Settings().Mute);
-    ApplyMenuMarks();
-}
-
-void TMainStage::MIStartAtSignInClick() {
-    // The mark shows the value as the menu opened; the click asks for the other.
-    const bool on = !popupMenu_.Checked(popupMenu_.IndexOfCommand(menu_command::kMIStartAtSignIn));
-    ChooseStartAtSignIn(env_.signIn, ExecutablePath(), on);
-    ApplyMenuMarks();
 }
 
 void TMainStage::DateTimePicker1Change() {
@@ -214,11 +162,7 @@ void TMainStage::RandomFace1Click() {
 void TMainStage::ApplyMenuMarks() {
     MenuMarks marks{!Settings().AnaDigi, Settings().DigiAMPM, Settings().StayOnTop,
                     Settings().ThreadPrio};
-    marks.clickThrough = Settings().ClickThrough;
-    marks.opacity = Settings().Opacity;
-    marks.sizePct = Settings().SizePct;
-    marks.mute = Settings().Mute;
-    marks.startAtSignIn = StartsAtSignIn(env_.signIn, ExecutablePath());
+    view_.Marks(marks);
     popupMenu_.ShowMarks(marks);
 }
 

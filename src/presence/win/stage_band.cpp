@@ -55,6 +55,13 @@ void TStageBand::SetShowInTaskbar(bool show) {
     Apply();
 }
 
+void TStageBand::TakeFocus() {
+    if (!stage_ || !band_.visible) return;
+    ::ShowWindow(stage_, SW_SHOW);
+    ::SetForegroundWindow(stage_);
+    ::SetFocus(stage_);
+}
+
 bool TStageBand::FirstShown() {
     shownOnce_ = true;
     return band_.visible;

@@ -34,6 +34,9 @@ public:
     void SetShowInTaskbar(bool show);
     // Puts her window in its band again (it came up with the balloon).
     void Apply();
+    // A closed balloon hands her the focus and she comes to the front,
+    // unless she is out of sight.
+    void TakeFocus();
     // Her first show has happened: from now on the band may show her again.
     // False when she must not be seen now: the caller hides her once her
     // show is over.

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "base/win/window_places.h"
 #include "settings/settings_rules.h"
 #include "settings/win/del_reg_dlg.h"
 #include "settings/win/registry_store.h"
@@ -57,6 +58,12 @@ void TSettingsSession::PlacedAtStart(Point at, Point toStore) {
 
 void TSettingsSession::SaveNow(HWND window) {
     if (started_ && !settingsDeleted && !written_) SaveSettings(window);
+}
+
+void TSettingsSession::AbandonStart(HWND owner) {
+    abandoned_ = true;
+    for (HWND dialog : OwnedWindowsOfClass(owner, L"#32770"))
+        ::PostMessageW(dialog, WM_COMMAND, IDCANCEL, 0);
 }
 
 void TSettingsSession::DragBegins(HWND window) { ::GetWindowRect(window, &dragStart_); }

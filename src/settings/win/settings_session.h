@@ -55,8 +55,9 @@ public:
     void SaveAtSessionEnd(HWND window);
 
     // The run ends before Start has finished (a close while the reset question
-    // is open): Start reads nothing more, and nothing is ever written.
-    void AbandonStart() { abandoned_ = true; }
+    // is open): the question owned by `owner` is answered with Cancel, Start
+    // reads nothing more, and nothing is ever written.
+    void AbandonStart(HWND owner);
 
     bool Started() const { return started_; }
     const SettingsLocation& Location() const { return location_; }

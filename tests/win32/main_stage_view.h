@@ -1,5 +1,5 @@
 #pragma once
-// What tests and benchmarks may read of a main stage: its parts, read-only.
+// What the Win32 tests may read of a main stage: its parts, read-only.
 // They drive it through its window's messages and the clock's hand-overs.
 
 #include <string>
