@@ -3,7 +3,6 @@
 #include <stdexcept>
 #include <utility>
 
-#include "base/her_size.h"
 #include "base/product_identity.h"
 #include "base/win/monitors.h"
 #include "base/win/program_folder.h"
@@ -41,7 +40,9 @@ TMainStage::TMainStage(TApplication& application, StageEnvironment environment)
                                 [this] { return application_.Minimized(); }, resources_,
                                 [this] { band_.SetHidden(false); }, [this] { band_.TakeFocus(); }}),
       view_(TViewCommands::Host{session_.settings, band_, sound_, popupMenu_, env_.signIn,
-                                [this] { Rescale(scale_); }}) {
+                                [this] { Rescale(scale_); }, [this] { desk_.HideBalloon(); },
+                                [this](POINT at) { ShowPopupMenu1(at.x, at.y); },
+                                [this] { session_.SaveNow(Handle()); }, resources_}) {
     // The screen saver's start is seen as it leaves the queue.
     application_.OnMessage = [this](MSG& msg, bool&) {
         if (clocker_) clocker_->MessageTaken(msg);
@@ -72,6 +73,7 @@ bool TMainStage::Create() {
         return false;
     }
     desk_.CreateBalloon();
+    view_.Attach(Handle());
     return true;
 }
 
@@ -79,7 +81,6 @@ void TMainStage::FormCreate() {
     session_.Start(Handle());
     sound_.SetMuted(Settings().Mute);
     desk_.Attach(Handle());
-    view_.Attach(Handle());
     // Drawn for the monitor she opens on; her skin first, as the dial is
     // placed by it.
     ApplyScale(WindowScale(Handle()));
@@ -105,6 +106,7 @@ void TMainStage::FormCreate() {
             figure_.faces.SetSilent(quiet);
         });
     started_ = true;
+    view_.Ready();
 }
 
 void TMainStage::FormShow() {
@@ -134,15 +136,7 @@ void TMainStage::ApplyScale(const DisplayScale& monitor) {
     // Every part takes the scale from here: her figure and what stands on it
     // at her size on this monitor, her balloon at the monitor's scale alone.
     scale_ = monitor;
-    // At the size she was given, or the largest smaller one that fits her
-    // monitor's work area; the size she was given stays stored.
-    const Rect work = MonitorOfWindow(Handle()).workArea;
-    for (auto size = kHerSizes.rbegin(); size != kHerSizes.rend(); ++size) {
-        if (*size > Settings().SizePct && *size != kHerSizes.front()) continue;
-        figure_.SetScale(HerScale(monitor, *size));
-        if (figure_.skin.WindowWidth() <= work.width && figure_.skin.WindowHeight() <= work.height)
-            break;
-    }
+    figure_.SetSize(monitor, Settings().SizePct, MonitorOfWindow(Handle()).workArea);
     debugControls_.SetScale(figure_.Scale());
     desk_.SetScale(monitor);
 }
@@ -176,7 +170,10 @@ void TMainStage::FormCloseQuery() {
     if (clocker_) clocker_->Terminate();
 }
 
-void TMainStage::SetApplicationTitle(const std::wstring& title) { application_.SetTitle(title); }
+void TMainStage::SetApplicationTitle(const std::wstring& title) {
+    application_.SetTitle(title);
+    view_.SetTitle(title);
+}
 
 void TMainStage::DrawSecondHand(int second) {
     figure_.dial.DrawSecondHand(Handle(), Mode(), second);
@@ -261,10 +258,13 @@ LRESULT TMainStage::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             OnClose();
             return 0;
         case WM_DESTROY:
+            view_.Detach();
             // The loop ends when the main form closes.
             if (application_.MainForm() == Handle()) ::PostQuitMessage(0);
             return 0;
         default:
+            // Her icon's clicks, Explorer's new start, a second start.
+            if (view_.HandleMessage(msg, wParam, lParam)) return 0;
             return Default(msg, wParam, lParam);
     }
 }

@@ -108,7 +108,7 @@ private:
     // Her window's band; while a program in full screen covers her monitor
     // her reminders and calls wait too.
     TStageBand band_;
-    TViewCommands view_;  // the 表示 submenu
+    TViewCommands view_;  // the 表示 submenu, her icon and a second start
     DisplayScale scale_;  // her monitor's
     // First-show marker: 0 until the first show has placed the window. The
     // debug face test counts on it too, so that a show after it has gone

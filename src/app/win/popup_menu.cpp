@@ -22,6 +22,7 @@ void TPopupMenu::ShowMarks(const MenuMarks& marks) {
     SetChecked(IndexOfCommand(cmd::kMIAmPm), marks.twelveHour);
     SetChecked(IndexOfCommand(cmd::kStayOnTop1), marks.stayOnTop);
     SetChecked(IndexOfCommand(cmd::kMIClickThrough), marks.clickThrough);
+    SetChecked(IndexOfCommand(cmd::kMIShowInTaskbar), marks.showInTaskbar);
     CheckRadioItem(RadioItemWithTag(cmd::kMIOpacity1, cmd::kMIOpacity4, marks.opacity));
     CheckRadioItem(RadioItemWithTag(cmd::kMISize1, cmd::kMISize6, marks.sizePct));
     SetChecked(IndexOfCommand(cmd::kMIMute), marks.mute);

@@ -16,15 +16,17 @@ namespace velmira {
 
 // The check marks the settings give.
 struct MenuMarks {
-    bool digital = false;        // MIDigiAna
-    bool twelveHour = false;     // MIAmPm
-    bool stayOnTop = false;      // StayOnTop1
-    int32_t threadPrio = 0;      // the priority item with this tag; none when no item has it
-    bool clickThrough = false;   // MIClickThrough
-    int32_t opacity = 100;       // the opacity item with this tag
-    int32_t sizePct = 100;       // the size item with this tag
-    bool mute = false;           // MIMute
-    bool startAtSignIn = false;  // MIStartAtSignIn: her Run value names this program
+    bool digital = false;       // MIDigiAna
+    bool twelveHour = false;    // MIAmPm
+    bool stayOnTop = false;     // StayOnTop1
+    int32_t threadPrio = 0;     // the priority item with this tag; none when no item has it
+    bool clickThrough = false;  // MIClickThrough
+    int32_t opacity = 100;      // the opacity item with this tag
+    int32_t sizePct = 100;      // the size item with this tag
+    bool mute = false;          // MIMute
+    bool startAtSignIn = false;
+    bool showInTaskbar =
+        true;  // MIShowInTaskbar  // MIStartAtSignIn: her Run value names this program
 };
 
 class TPopupMenu {

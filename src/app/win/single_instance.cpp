@@ -1,5 +1,7 @@
 #include "app/win/single_instance.h"
 
+#include "base/win/app_messages.h"
+
 namespace velmira {
 
 SingleInstance::SingleInstance(const std::wstring& name) {
@@ -23,6 +25,9 @@ bool ActivateRunningCopy(const wchar_t* className) {
     HWND stage = ::FindWindowW(className, nullptr);
     if (!stage) return false;
     if (::IsIconic(stage)) ::ShowWindow(stage, SW_RESTORE);
+    // She shows again and takes clicks, whatever she was set to; a copy that
+    // hangs keeps this one for a moment only.
+    ::SendMessageTimeoutW(stage, WM_APP_SECOND_START, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr);
     // While it asks its start-up question, the question comes forward.
     HWND front = ::GetLastActivePopup(stage);
     ::SetForegroundWindow(front ? front : stage);

@@ -26,7 +26,8 @@ private:
 std::wstring UserMutexName(const std::wstring& program);
 
 // Brings the running copy's main window (found by its class) to the front,
-// or the question it shows; false when there is none.
+// or the question it shows, after telling it of the second start
+// (WM_APP_SECOND_START); false when there is none.
 bool ActivateRunningCopy(const wchar_t* className);
 
 }  // namespace velmira

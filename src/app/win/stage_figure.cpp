@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "base/her_size.h"
+
 namespace velmira {
 
 TStageFigure::TStageFigure(HINSTANCE resources, RandomSource random, TFaces::PlaySound playSound)
@@ -12,6 +14,14 @@ void TStageFigure::SetScale(const DisplayScale& scale) {
     faces.SetScale(scale);
     const SkinLayout& base = skin.BaseLayout();
     dial.SetUpDial(resources_, base.MojibanBox, base.MojibanHandArea, skin.hands, scale);
+}
+
+void TStageFigure::SetSize(const DisplayScale& monitor, int32_t sizePct, const Rect& workArea) {
+    for (auto size = kHerSizes.rbegin(); size != kHerSizes.rend(); ++size) {
+        if (*size > sizePct && *size != kHerSizes.front()) continue;
+        SetScale(HerScale(monitor, *size));
+        if (skin.WindowWidth() <= workArea.width && skin.WindowHeight() <= workArea.height) return;
+    }
 }
 
 void TStageFigure::CutShape(HWND window, const std::vector<RECT>& extras) {

@@ -25,6 +25,9 @@ public:
     // when artwork is missing.
     void SetScale(const DisplayScale& scale);
     const DisplayScale& Scale() const { return skin.Scale(); }
+    // Her size on a monitor: the share she was given (percent), or the
+    // largest smaller one whose window fits the work area.
+    void SetSize(const DisplayScale& monitor, int32_t sizePct, const Rect& workArea);
     // Her window, which the faces are painted on. Throws when a face is missing.
     void Attach(HWND window) { faces.Attach(window, skin.FaceFrame); }
 

@@ -1,6 +1,8 @@
 #include "app/win/view_commands.h"
 
 #include "app/menu_table.h"
+#include "base/product_identity.h"
+#include "base/win/app_messages.h"
 #include "base/win/monitors.h"
 #include "base/win/program_folder.h"
 #include "character/window_place.h"
@@ -18,6 +20,11 @@ bool TViewCommands::Command(UINT id, bool& stores) {
         MISizeClick(id);
     } else if (id == cmd::kMIMute) {
         MIMuteClick();
+    } else if (id == cmd::kMIShowInTaskbar) {
+        MIShowInTaskbarClick();
+    } else if (id == cmd::kMIHide) {
+        MIHideClick();
+        stores = false;
     } else if (id == cmd::kMIStartAtSignIn) {
         MIStartAtSignInClick();
         stores = false;  // the Run value is not one of her settings
@@ -34,6 +41,7 @@ void TViewCommands::Marks(MenuMarks& marks) const {
     marks.opacity = s.Opacity;
     marks.sizePct = s.SizePct;
     marks.mute = s.Mute;
+    marks.showInTaskbar = s.ShowInTaskbar;
     // Her Run value is not hers alone (the installer, another copy, the
     // user's tools write it): its mark is read again each time.
     marks.startAtSignIn = StartsAtSignIn(host_.signIn, ExecutablePath());
@@ -74,6 +82,70 @@ void TViewCommands::MIStartAtSignInClick() {
     // The mark shows the value as the menu opened; the click asks for the other.
     const bool on = !host_.menu.Checked(host_.menu.IndexOfCommand(menu_command::kMIStartAtSignIn));
     ChooseStartAtSignIn(host_.signIn, ExecutablePath(), on);
+}
+
+void TViewCommands::MIShowInTaskbarClick() {
+    // Without a button her notification-area icon is the way to her.
+    host_.settings.ShowInTaskbar = !host_.settings.ShowInTaskbar;
+    host_.band.SetShowInTaskbar(host_.settings.ShowInTaskbar);
+}
+
+void TViewCommands::MIHideClick() {
+    // Hidden first, so a balloon's close gives her no focus.
+    host_.band.SetHidden(true);
+    if (host_.hideBalloon) host_.hideBalloon();
+}
+
+void TViewCommands::Attach(HWND stage) {
+    stage_ = stage;
+    icon_.SetTip(kProductName);
+    icon_.Add(stage, host_.resources, WM_APP_NOTIFY_ICON);
+}
+
+void TViewCommands::SetTitle(const std::wstring& title) {
+    icon_.SetTip(title == kProductName ? title : std::wstring(kProductName) + L"\n" + title);
+}
+
+void TViewCommands::Ready() {
+    ready_ = true;
+    if (secondStartPending_) SecondStart();
+    secondStartPending_ = false;
+}
+
+bool TViewCommands::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == taskbarCreated_ && taskbarCreated_ != 0) {
+        icon_.AddAgain();
+        return true;
+    }
+    if (msg == WM_APP_SECOND_START) {
+        // During the start-up's question her settings are not loaded yet.
+        if (ready_)
+            SecondStart();
+        else
+            secondStartPending_ = true;
+        return true;
+    }
+    if (msg != WM_APP_NOTIFY_ICON) return false;
+    if (!ready_) return true;
+    const TNotifyIcon::Event event = icon_.EventFor(wParam, lParam);
+    if (event.action == TNotifyIcon::Action::ShowHer) ComeBack();
+    // The same menu as hers, under the same held keys.
+    if (event.action == TNotifyIcon::Action::OpenMenu && host_.openMenu) host_.openMenu(event.at);
+    return true;
+}
+
+void TViewCommands::ComeBack() {
+    host_.band.SetHidden(false);
+    if (::IsIconic(stage_)) ::ShowWindow(stage_, SW_RESTORE);
+    // Unless a program in full screen keeps her out of sight.
+    if (host_.band.Band().visible) ::SetForegroundWindow(stage_);
+}
+
+void TViewCommands::SecondStart() {
+    host_.settings.ClickThrough = false;
+    host_.band.SetClickThrough(false);
+    host_.band.SetHidden(false);
+    if (host_.saveNow) host_.saveNow();
 }
 
 }  // namespace velmira

@@ -101,6 +101,7 @@ using UniqueFile = UniqueHandle<HANDLE, FileHandleTraits>;
 using UniqueKey = UniqueHandle<HKEY, RegKeyTraits>;
 using UniqueMemDc = UniqueHandle<HDC, MemoryDcTraits>;
 using UniqueMenu = UniqueHandle<HMENU, MenuTraits>;
+using UniqueIcon = UniqueHandle<HICON, IconTraits>;
 using UniqueImageList = UniqueHandle<HIMAGELIST, ImageListTraits>;
 using UniqueWindow = UniqueHandle<HWND, WindowTraits>;
 using UniqueHook = UniqueHandle<HHOOK, HookTraits>;
