@@ -88,34 +88,6 @@ TEST(StoredValuesOwnRow, TakesAValidValueAndGivesItsDefaultOtherwise) {
     }
 }
 
-TEST(StoredValuesOwnRow, IsReadWhereverTheOthersStop) {
-    const StoredValueRow rows[] = {
-        {L"a", K::Bool, &SettingsField<&StageSettings::AnaDigi>, R::InTurn, 0},
-        {L"slot", K::Integer, &ScheduleField<&ScheduleEntry::Yotei>, R::PerSlot, 0},
-        {L"own", K::Integer, &SettingsField<&StageSettings::samiLim>, R::Own, 0, Range(0, 99)},
-        {L"b", K::Bool, &SettingsField<&StageSettings::DigiAMPM>, R::InTurn, 0},
-    };
-    const StoredValueTable table{rows, 4};
-    for (const bool storeA : {true, false}) {
-        SCOPED_TRACE(storeA);
-        MemoryStore m;
-        if (storeA) m.PutDword(kKey, L"a", 0);
-        m.PutDword(kKey, L"slot1", 5);
-        m.PutDword(kKey, L"own", 42);
-        m.PutDword(kKey, L"b", 1);
-        ASSERT_TRUE(m.OpenOrCreate(kKey));
-        StageSettings s;
-        LoadStoredValues(m, table, s);
-        EXPECT_EQ(s.samiLim, 42);
-        const std::vector<std::wstring> read =
-            storeA ? std::vector<std::wstring>{L"a", L"slot0", L"slot1", L"slot2", L"own", L"b"}
-                   : std::vector<std::wstring>{L"a", L"own"};
-        EXPECT_EQ(m.queryLog, read) << "a missing slot value ends only its slot";
-        EXPECT_EQ(s.reminders.schedules[1].Yotei, storeA ? 5 : 0);
-        EXPECT_EQ(s.DigiAMPM, storeA);
-    }
-}
-
 TEST(StoredValuesSave, WritesBySaveOrderAndTheSlotRowsSlotBySlot) {
     const StoredValueRow rows[] = {
         {L"late", K::Integer, &SettingsField<&StageSettings::samiLim>, R::InTurn, 2},
