@@ -1,6 +1,6 @@
 #pragma once
 // When she keeps out of the way of a program in full screen (a video, a game,
-// a slide show): she leaves the stay-on-top band, her balloon and her calls wait.
+// a slide show): she is out of sight, her balloon and her calls wait.
 
 #include "base/types.h"
 

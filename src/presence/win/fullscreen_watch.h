@@ -42,7 +42,7 @@ public:
     // Looks again now; the events and the timer call it.
     void Check();
     bool Quiet() const { return quiet_; }
-    // The full-screen window she stands behind; null when none is seen.
+    // The full-screen window that covers her; null when none is seen.
     HWND Cover() const { return quiet_ ? foreground_ : nullptr; }
 
 private:
