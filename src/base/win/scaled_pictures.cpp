@@ -228,9 +228,9 @@ UniqueRgn RegionOfPicture(HBITMAP picture, COLORREF key) {
                                        reinterpret_cast<const RGNDATA*>(block.data())));
 }
 
-UniqueRgn OutlineAtScale(HINSTANCE module, int regionId, const DisplayScale& scale, HBITMAP picture,
-                         COLORREF outside) {
-    return scale.IsOne() ? LoadRegionResource(module, regionId) : RegionOfPicture(picture, outside);
+UniqueRgn OutlineAtScale(HINSTANCE module, int regionId, const DisplayScale& scale,
+                         const std::function<UniqueRgn()>& cutFromPicture) {
+    return scale.IsOne() ? LoadRegionResource(module, regionId) : cutFromPicture();
 }
 
 }  // namespace velmira

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 
 #include "base/display_scale.h"
 #include "base/win/handles.h"
@@ -42,9 +43,10 @@ UniqueBitmap CreateTopDownDib(int width, int height, uint32_t** bits = nullptr);
 UniqueRgn RegionOfPicture(HBITMAP picture, COLORREF key);
 
 // An outline at a scale: at 96 DPI the region block `regionId` made with the
-// artwork; at any other scale the region of `picture` (drawn for that scale)
-// without its `outside` colour, since no block exists for it.
-UniqueRgn OutlineAtScale(HINSTANCE module, int regionId, const DisplayScale& scale, HBITMAP picture,
-                         COLORREF outside);
+// artwork; at any other scale, where no block exists, what `cutFromPicture`
+// cuts from the picture drawn for it. It runs only then, so the 96-DPI
+// outline reads no picture.
+UniqueRgn OutlineAtScale(HINSTANCE module, int regionId, const DisplayScale& scale,
+                         const std::function<UniqueRgn()>& cutFromPicture);
 
 }  // namespace velmira

@@ -71,8 +71,9 @@ void TCharacterSkin::ApplyShape(HWND window, HINSTANCE resources, HRGN dialRegio
     Image1.Left = imageLeft;
     Image1.Top = imageTop;
 
-    UniqueRgn shape =
-        OutlineAtScale(resources, kCharacterRegionId, scale_, Image1.Bitmap.get(), RGB(0, 255, 0));
+    UniqueRgn shape = OutlineAtScale(resources, kCharacterRegionId, scale_, [this] {
+        return RegionOfPicture(Image1.Bitmap.get(), RGB(0, 255, 0));
+    });
     // Uncut, all of her window is hers.
     outline_ = {Rect{0, 0, WindowWidth(), WindowHeight()}};
     if (!shape) return;

@@ -56,9 +56,10 @@ void TDialView::SetUpDial(HINSTANCE resources, const Rect& box, const Rect& hand
 
 void TDialView::LoadDialRegion(HINSTANCE resources) {
     // The mask's circle (black inside) where no outline was made for the scale.
-    const UniqueBitmap mask = LoadScaledMask(resources, L"MojibanMask", scale_);
-    UniqueRgn region =
-        OutlineAtScale(resources, kDialRegionId, scale_, mask.get(), RGB(255, 255, 255));
+    UniqueRgn region = OutlineAtScale(resources, kDialRegionId, scale_, [&] {
+        const UniqueBitmap mask = LoadScaledMask(resources, L"MojibanMask", scale_);
+        return RegionOfPicture(mask.get(), RGB(255, 255, 255));
+    });
     if (region) ::OffsetRgn(region.get(), box_.left, box_.top);
     dialRegion = std::move(region);
 }

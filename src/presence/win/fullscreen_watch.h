@@ -42,8 +42,6 @@ public:
     // Looks again now; the events and the timer call it.
     void Check();
     bool Quiet() const { return quiet_; }
-    // The full-screen window that covers her; null when none is seen.
-    HWND Cover() const { return quiet_ ? foreground_ : nullptr; }
 
 private:
     static void CALLBACK OnWinEvent(HWINEVENTHOOK hook, DWORD event, HWND hwnd, LONG idObject,
